@@ -1,0 +1,32 @@
+// Names of the pictures and the font, relative to the working directory. The food
+// pictures' names live in the catalogue. Shared with the tool that makes the pictures.
+#pragma once
+
+namespace image {
+inline constexpr const char* ICONE = "photo/icone_bidou.bmp";
+inline constexpr const char* DEBUT1 = "photo/debut1.bmp";
+inline constexpr const char* DEBUT2 = "photo/debut2.bmp";
+inline constexpr const char* DIFFICULTE = "photo/difficulte.bmp";
+inline constexpr const char* FOND = "photo/fond.bmp";
+inline constexpr const char* BIDOU = "photo/bidou.bmp";
+inline constexpr const char* BIDOU_GAUCHE = "photo/bidou_gauche.bmp";
+inline constexpr const char* BIDOU_GROS = "photo/bidou_gros.bmp";
+inline constexpr const char* CERCUEIL = "photo/cercueil.bmp";
+inline constexpr const char* TEMPS_FINI = "photo/temps_fini.bmp";
+inline constexpr const char* PSEUDO_FIN = "photo/pseudo_fin.bmp";
+inline constexpr const char* FINI = "photo/fini.bmp";
+inline constexpr const char* PAUSE = "photo/pause.bmp";
+inline constexpr const char* REGLE = "photo/regle.bmp";
+inline constexpr const char* GAMELLE_VIDE = "photo/gamelle_vide.bmp";
+inline constexpr const char* GAMELLE_PLEINE = "photo/gamelle_pleine.bmp";
+inline constexpr const char* POUBELLE_VIDE = "photo/poubelle_vide.bmp";
+inline constexpr const char* POUBELLE_PLEINE = "photo/poubelle_pleine.bmp";
+
+inline constexpr const char* TOUTES[] = {
+    ICONE, DEBUT1, DEBUT2, DIFFICULTE, FOND, BIDOU, BIDOU_GAUCHE, BIDOU_GROS, CERCUEIL,
+    TEMPS_FINI, PSEUDO_FIN, FINI, PAUSE, REGLE, GAMELLE_VIDE, GAMELLE_PLEINE, POUBELLE_VIDE,
+    POUBELLE_PLEINE,
+};
+}  // namespace image
+
+inline constexpr const char* FICHIER_POLICE = "angelina.ttf";

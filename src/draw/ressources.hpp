@@ -1,0 +1,33 @@
+// One owner per SDL surface and font, and the game's way of loading pictures.
+#pragma once
+
+#include <SDL.h>
+#include <SDL_ttf.h>
+
+#include <cstdint>
+#include <memory>
+
+struct LibererSurface {
+    void operator()(SDL_Surface* s) const noexcept { SDL_FreeSurface(s); }
+};
+using Surface = std::unique_ptr<SDL_Surface, LibererSurface>;
+
+struct FermerPolice {
+    void operator()(TTF_Font* f) const noexcept { TTF_CloseFont(f); }
+};
+using Police = std::unique_ptr<TTF_Font, FermerPolice>;
+
+// IMG_Load. A picture that cannot be loaded gives a null surface, which every drawing
+// call below skips, and one line on standard error the first time that file fails.
+Surface charger_image(const char* chemin);
+// The same, with pure blue (0, 0, 255) made transparent.
+Surface charger_image_cle(const char* chemin);
+// Makes pure blue transparent on `image` (nothing for a null surface).
+void poser_cle_bleue(SDL_Surface* image);
+
+// Blits the whole of `image` with its top-left corner at x, y; a null image draws nothing.
+void coller(SDL_Surface* ecran, SDL_Surface* image, std::int16_t x, std::int16_t y);
+
+// The game forgets which missing pictures it has reported, so that a new run reports
+// them again (the game flow calls it once at start).
+void oublier_images_signalees();

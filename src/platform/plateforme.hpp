@@ -1,0 +1,38 @@
+// The narrow door between the game and time, events and the display.
+//
+// Everything the game does with the clock, the event queue or presenting a frame goes
+// through a Plateforme. PlateformeSdl (plateforme_sdl.cpp) is the only code that calls
+// SDL_GetTicks, SDL_Delay, SDL_WaitEvent, SDL_PollEvent and SDL_Flip; tests hand the
+// game a PlateformeScriptee instead and play it with virtual time.
+#pragma once
+
+#include <SDL.h>
+
+#include <cstdint>
+
+class Plateforme {
+public:
+    virtual ~Plateforme() = default;
+
+    // Milliseconds since start; read by the level loop's countdown.
+    virtual std::uint32_t ticks() = 0;
+    // Blocks for `ms` milliseconds (intro fade, walk pauses, track-end picture).
+    virtual void attendre(std::uint32_t ms) = 0;
+    // Blocks until an event comes and stores it in `evenement` (every modal wait).
+    virtual void attendre_evenement(SDL_Event& evenement) = 0;
+    // Takes the next event into `evenement` if one is queued; false, and `evenement`
+    // untouched, when there is none (the level loop, once per pass).
+    virtual bool sonder_evenement(SDL_Event& evenement) = 0;
+    // Shows what has been drawn on `ecran` (SDL_Flip).
+    virtual void presenter(SDL_Surface* ecran) = 0;
+};
+
+// The real thing: SDL's clock, queue and flip.
+class PlateformeSdl final : public Plateforme {
+public:
+    std::uint32_t ticks() override;
+    void attendre(std::uint32_t ms) override;
+    void attendre_evenement(SDL_Event& evenement) override;
+    bool sonder_evenement(SDL_Event& evenement) override;
+    void presenter(SDL_Surface* ecran) override;
+};

@@ -1,0 +1,120 @@
+#include "plateforme_scriptee.hpp"
+
+#include <algorithm>
+#include <string>
+
+PlateformeScriptee& PlateformeScriptee::apres(std::uint32_t ms)
+{
+    delai_suivant_ += ms;
+    return *this;
+}
+
+PlateformeScriptee& PlateformeScriptee::evenement(const SDL_Event& e)
+{
+    file_.push_back({delai_suivant_, e});
+    delai_suivant_ = 0;
+    return *this;
+}
+
+namespace {
+SDL_Event clavier(Uint8 type, SDLKey sym)
+{
+    SDL_Event e{};
+    e.type = type;
+    e.key.type = type;
+    e.key.state = type == SDL_KEYDOWN ? SDL_PRESSED : SDL_RELEASED;
+    e.key.keysym.sym = sym;
+    return e;
+}
+
+SDL_Event souris(Uint8 type, int x, int y, std::uint8_t bouton)
+{
+    SDL_Event e{};
+    e.type = type;
+    e.button.type = type;
+    e.button.button = bouton;
+    e.button.state = type == SDL_MOUSEBUTTONDOWN ? SDL_PRESSED : SDL_RELEASED;
+    e.button.x = static_cast<Uint16>(x);
+    e.button.y = static_cast<Uint16>(y);
+    return e;
+}
+}  // namespace
+
+PlateformeScriptee& PlateformeScriptee::touche(SDLKey sym)
+{
+    return evenement(clavier(SDL_KEYDOWN, sym)).evenement(clavier(SDL_KEYUP, sym));
+}
+
+PlateformeScriptee& PlateformeScriptee::touche_enfoncee(SDLKey sym) { return evenement(clavier(SDL_KEYDOWN, sym)); }
+
+PlateformeScriptee& PlateformeScriptee::relachement(SDLKey sym) { return evenement(clavier(SDL_KEYUP, sym)); }
+
+PlateformeScriptee& PlateformeScriptee::clic(int x, int y, std::uint8_t bouton)
+{
+    return evenement(souris(SDL_MOUSEBUTTONDOWN, x, y, bouton)).evenement(souris(SDL_MOUSEBUTTONUP, x, y, bouton));
+}
+
+PlateformeScriptee& PlateformeScriptee::mouvement(int x, int y)
+{
+    SDL_Event e{};
+    e.type = SDL_MOUSEMOTION;
+    e.motion.type = SDL_MOUSEMOTION;
+    e.motion.x = static_cast<Uint16>(x);
+    e.motion.y = static_cast<Uint16>(y);
+    return evenement(e);
+}
+
+PlateformeScriptee& PlateformeScriptee::fermeture()
+{
+    SDL_Event e{};
+    e.type = SDL_QUIT;
+    return evenement(e);
+}
+
+void PlateformeScriptee::avancer(std::uint32_t ms)
+{
+    maintenant_ += ms;
+    if (maintenant_ > limite)
+        throw ScriptEpuise("virtual clock passed " + std::to_string(limite) + " ms with " +
+                           std::to_string(file_.size()) + " scripted events left: the game never ended");
+}
+
+SDL_Event PlateformeScriptee::prendre()
+{
+    SDL_Event e = file_.front().evenement;
+    file_.pop_front();
+    dernier_pris_ = maintenant_;
+    return e;
+}
+
+std::uint32_t PlateformeScriptee::ticks() { return maintenant_; }
+
+void PlateformeScriptee::attendre(std::uint32_t ms) { avancer(ms); }
+
+void PlateformeScriptee::attendre_evenement(SDL_Event& evenement)
+{
+    if (file_.empty())
+        throw ScriptEpuise("script exhausted at " + std::to_string(maintenant_) +
+                           " ms: the game waits for an event that will never come");
+    if (echeance() > maintenant_)
+        avancer(echeance() - maintenant_);
+    evenement = prendre();
+}
+
+bool PlateformeScriptee::sonder_evenement(SDL_Event& evenement)
+{
+    if (!file_.empty() && echeance() <= maintenant_) {
+        evenement = prendre();
+        return true;
+    }
+    avancer(file_.empty() ? pas_inactif : std::min(pas_inactif, echeance() - maintenant_));
+    return false;
+}
+
+void PlateformeScriptee::presenter(SDL_Surface* ecran)
+{
+    ++images_;
+    if (sur_image)
+        sur_image(ecran, images_);
+    avancer(cout_image);
+}

@@ -1,0 +1,65 @@
+// A Plateforme for tests and benchmarks: scripted events and a virtual clock.
+//
+// Each scripted event comes a given number of virtual milliseconds after the previous
+// one was taken, the way a player acts some time after the last thing they did. The
+// clock moves only when the game waits (attendre), when it polls and nothing is due
+// yet (by at most `pas_inactif`), and by `cout_image` per presented frame. A wait on an
+// empty script, or a clock past `limite`, throws ScriptEpuise: a game that would hang
+// for ever under SDL's dummy driver fails the test instead.
+#pragma once
+
+#include "plateforme.hpp"
+
+#include <cstddef>
+#include <deque>
+#include <functional>
+#include <stdexcept>
+
+struct ScriptEpuise : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+class PlateformeScriptee final : public Plateforme {
+public:
+    std::uint32_t pas_inactif = 250;
+    std::uint32_t cout_image = 0;
+    std::uint32_t limite = 4 * 3600 * 1000;
+
+    // The next events come `ms` after the previous one was taken.
+    PlateformeScriptee& apres(std::uint32_t ms);
+    PlateformeScriptee& touche(SDLKey sym);           // key-down then key-up
+    PlateformeScriptee& touche_enfoncee(SDLKey sym);  // key-down alone (a held key)
+    PlateformeScriptee& relachement(SDLKey sym);
+    PlateformeScriptee& clic(int x, int y, std::uint8_t bouton);  // button down then up
+    PlateformeScriptee& mouvement(int x, int y);
+    PlateformeScriptee& fermeture();  // the window's close button
+    PlateformeScriptee& evenement(const SDL_Event& e);
+
+    // Called with the screen on every presented frame, with the frame's number from 1.
+    std::function<void(SDL_Surface*, std::size_t)> sur_image;
+
+    std::size_t images() const { return images_; }
+    std::uint32_t maintenant() const { return maintenant_; }
+    std::size_t restants() const { return file_.size(); }
+
+    std::uint32_t ticks() override;
+    void attendre(std::uint32_t ms) override;
+    void attendre_evenement(SDL_Event& evenement) override;
+    bool sonder_evenement(SDL_Event& evenement) override;
+    void presenter(SDL_Surface* ecran) override;
+
+private:
+    struct Prevu {
+        std::uint32_t delai;
+        SDL_Event evenement;
+    };
+    void avancer(std::uint32_t ms);
+    std::uint32_t echeance() const { return dernier_pris_ + file_.front().delai; }
+    SDL_Event prendre();
+
+    std::deque<Prevu> file_;
+    std::uint32_t delai_suivant_ = 0;
+    std::uint32_t maintenant_ = 0;
+    std::uint32_t dernier_pris_ = 0;
+    std::size_t images_ = 0;
+};

@@ -1,0 +1,17 @@
+#include "plateforme.hpp"
+
+std::uint32_t PlateformeSdl::ticks() { return SDL_GetTicks(); }
+
+void PlateformeSdl::attendre(std::uint32_t ms) { SDL_Delay(ms); }
+
+void PlateformeSdl::attendre_evenement(SDL_Event& evenement)
+{
+    // SDL_WaitEvent only fails when the event system is down, which cannot happen
+    // once the video mode is set; loop rather than hand back a stale record.
+    while (SDL_WaitEvent(&evenement) == 0)
+        SDL_Delay(10);
+}
+
+bool PlateformeSdl::sonder_evenement(SDL_Event& evenement) { return SDL_PollEvent(&evenement) == 1; }
+
+void PlateformeSdl::presenter(SDL_Surface* ecran) { SDL_Flip(ecran); }
