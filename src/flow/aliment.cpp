@@ -1,1 +1,448 @@
-// placeholder
+// The game flow: start-up and intro, choice of track, the levels, the end and the shutdown.
+// All lasting state lives in one Partie for the whole run; the rules and drawing
+// functions get what they need as arguments and keep nothing.
+#include "aliment.hpp"
+
+#include <SDL_ttf.h>
+
+#include <cstdio>
+#include <exception>
+
+#include "draw/bidou.hpp"
+#include "draw/ecrans.hpp"
+#include "draw/noms_images.hpp"
+#include "draw/plateau.hpp"
+#include "draw/ressources.hpp"
+#include "draw/score.hpp"
+#include "rules/niveau.hpp"
+#include "rules/tableau.hpp"
+
+namespace {
+
+constexpr int LARGEUR_ECRAN = 900;
+constexpr int HAUTEUR_ECRAN = 640;
+constexpr int TAILLE_MESSAGE = 34;
+constexpr std::int32_t SECONDES_PAR_NIVEAU = 30;
+constexpr std::uint32_t DUREE_FIN_DE_PISTE = 12000;  // ms
+constexpr std::uint32_t PAUSE_INTRO = 50;            // ms per frame of the intro fade
+constexpr int ALPHA_FIN_INTRO = 240;
+
+// Latin-1 bytes: SDL_ttf's RenderText takes one byte per character.
+constexpr const char* MESSAGE_GAGNE = "Bravo, c'\xe9tait bon mais je crois que j'ai grossi";
+constexpr const char* MESSAGE_PERDU = "D\xe9sol\xe9 mais Bidou nous a quitt\xe9, paix a son ame";
+
+constexpr std::int16_t X_MESSAGE = 250;
+constexpr std::int16_t Y_MESSAGE = 35;
+constexpr std::int16_t X_BIDOU = 0;
+constexpr std::int16_t Y_BIDOU = 300;
+
+// Started before anything that needs them and stopped after everything that does:
+// declared in that order, they give the shutdown order by construction.
+struct MoteurPolices {
+    bool pret = false;
+    bool demarrer() { return pret = TTF_Init() == 0; }
+    ~MoteurPolices()
+    {
+        if (pret)
+            TTF_Quit();
+    }
+};
+
+struct Video {
+    bool prete = false;
+    bool demarrer() { return prete = SDL_Init(SDL_INIT_VIDEO) == 0; }
+    ~Video()
+    {
+        if (prete)
+            SDL_Quit();
+    }
+};
+
+int echec(const char* quoi, const char* erreur)
+{
+    std::fprintf(stderr, "grignotin: %s: %s\n", quoi, erreur);
+    return 1;
+}
+
+SDL_Rect rectangle(std::int16_t x, std::int16_t y)
+{
+    SDL_Rect r{};
+    r.x = x;
+    r.y = y;
+    return r;
+}
+
+bool touche(const SDL_Event& e, SDLKey sym) { return e.type == SDL_KEYDOWN && e.key.keysym.sym == sym; }
+
+class Partie {
+public:
+    explicit Partie(Plateforme& plateforme) : plateforme_(plateforme) {}
+    int jouer();
+
+private:
+    void fondu_intro();
+    void fondu_difficulte();
+    void choisir_piste();
+    void jouer_niveau();
+    void passe();
+    void decompter();
+    void temps_ecoule();
+    void traiter(const SDL_Event& e);
+    void cliquer(const SDL_MouseButtonEvent& b);
+    void juger();
+    void fin_de_piste_eventuelle();
+    void redessiner();
+    void ecran_de_fin();
+    void sauver(std::int32_t valeur);
+    void remplir(Uint8 r, Uint8 g, Uint8 b) { SDL_FillRect(ecran_, nullptr, SDL_MapRGB(ecran_->format, r, g, b)); }
+    Surface rendre_message(const char* texte) const
+    {
+        const SDL_Color noir{0, 0, 0, 0};
+        return Surface{TTF_RenderText_Blended(police_.get(), texte, noir)};
+    }
+
+    Plateforme& plateforme_;
+
+    Tableau tableau_ = tableau_initial();
+    std::int32_t niveau_ = 0;
+    std::int32_t difficulte_ = 0;
+    std::int32_t reste_ = SECONDES_PAR_NIVEAU;
+    std::uint32_t dernier_tic_ = 0;
+    bool continuer_ = true;
+    bool continuer_niveau_ = true;
+    bool verdict_en_attente_ = true;
+    bool fin_de_piste_ = false;
+    bool sauvegarde_signalee_ = false;
+    SDL_Event evenement_{};
+
+    const SDL_Rect position_fond_ = rectangle(0, 0);
+    const SDL_Rect position_bidou_ = rectangle(X_BIDOU, Y_BIDOU);
+
+    // Declaration order is release order reversed: surfaces go first, then SDL
+    // (which disposes of the screen), then the message font, then the font engine.
+    MoteurPolices moteur_polices_;
+    Police police_;
+    Video video_;
+    SDL_Surface* ecran_ = nullptr;  // SDL_Quit's to dispose of
+    Surface icone_;                 // some SDL builds keep using it while the window lives
+    Surface temps_fini_;
+    Surface fini_;
+    Surface fond_;
+    Surface sprite_bidou_;
+    Surface message_;
+};
+
+int Partie::jouer()
+{
+    // The font engine and the message font come before SDL.
+    if (!moteur_polices_.demarrer())
+        return echec("TTF_Init", TTF_GetError());
+    police_.reset(TTF_OpenFont(FICHIER_POLICE, TAILLE_MESSAGE));
+    if (!police_)
+        return echec(FICHIER_POLICE, TTF_GetError());
+    if (!video_.demarrer())
+        return echec("SDL_Init", SDL_GetError());
+
+    // SDL wants the icon before the video mode.
+    icone_ = charger_image(image::ICONE);
+    if (icone_)
+        SDL_WM_SetIcon(icone_.get(), nullptr);
+    ecran_ = SDL_SetVideoMode(LARGEUR_ECRAN, HAUTEUR_ECRAN, 32, SDL_HWSURFACE | SDL_DOUBLEBUF);
+    if (!ecran_)
+        return echec("SDL_SetVideoMode", SDL_GetError());
+    remplir(255, 255, 255);
+    SDL_WM_SetCaption("Grignotin", nullptr);
+
+    fondu_intro();
+    remplir(255, 255, 128);
+    lire_niveau(niveau_);
+    fondu_difficulte();
+    choisir_piste();
+
+    // Shown however the choice ended, Escape and the window's close included.
+    fond_ = charger_image(image::FOND);
+    coller(ecran_, fond_.get(), position_fond_.x, position_fond_.y);
+    plateforme_.presenter(ecran_);
+
+    while (niveau_ <= NIVEAU_FINI - 1 && continuer_)
+        jouer_niveau();
+    // With `continuer_` still set, the loop ended because every level is passed.
+    if (continuer_)
+        ecran_de_fin();
+    return 0;
+}
+
+void Partie::fondu_intro()
+{
+    const Surface debut1 = charger_image(image::DEBUT1);
+    coller(ecran_, debut1.get(), 0, 0);
+    const Surface debut2 = charger_image_cle(image::DEBUT2);
+    // The screen is not cleared between frames: each one blends over the last, so the
+    // second picture settles in well before its alpha reaches 240.
+    for (int alpha = 0; alpha <= ALPHA_FIN_INTRO; ++alpha) {
+        if (debut2)
+            SDL_SetAlpha(debut2.get(), SDL_SRCALPHA, static_cast<Uint8>(alpha));
+        coller(ecran_, debut2.get(), 0, 0);
+        plateforme_.presenter(ecran_);
+        plateforme_.attendre(PAUSE_INTRO);
+    }
+}
+
+void Partie::fondu_difficulte()
+{
+    const Surface difficulte = charger_image(image::DIFFICULTE);
+    // No delay: this fade goes as fast as the screen can be presented.
+    for (int alpha = 0; alpha <= 255; ++alpha) {
+        if (difficulte)
+            SDL_SetAlpha(difficulte.get(), SDL_SRCALPHA, static_cast<Uint8>(alpha));
+        coller(ecran_, difficulte.get(), 0, 0);
+        plateforme_.presenter(ecran_);
+    }
+}
+
+void Partie::choisir_piste()
+{
+    // Choosing the track that holds the stored level resumes there; any other track
+    // starts at its first level. A stored finished game stays finished only under 3.
+    for (;;) {
+        SDL_Event e;
+        plateforme_.attendre_evenement(e);
+        if (touche(e, SDLK_KP1)) {
+            if (niveau_ > NIVEAU_DEBUT_MOYEN - 1)
+                niveau_ = NIVEAU_DEBUT_FACILE;
+            difficulte_ = 0;
+            return;
+        }
+        if (touche(e, SDLK_KP2)) {
+            if (niveau_ < NIVEAU_DEBUT_MOYEN || niveau_ > NIVEAU_DEBUT_DIFFICILE - 1)
+                niveau_ = NIVEAU_DEBUT_MOYEN;
+            difficulte_ = 1;
+            return;
+        }
+        if (touche(e, SDLK_KP3)) {
+            if (niveau_ < NIVEAU_DEBUT_DIFFICILE)
+                niveau_ = NIVEAU_DEBUT_DIFFICILE;
+            difficulte_ = 2;
+            return;
+        }
+        if (touche(e, SDLK_ESCAPE) || e.type == SDL_QUIT) {
+            continuer_ = false;
+            return;
+        }
+    }
+}
+
+void Partie::jouer_niveau()
+{
+    continuer_niveau_ = true;
+    reste_ = SECONDES_PAR_NIVEAU;
+    sprite_bidou_ = charger_image_cle(image::BIDOU);
+    coller(ecran_, sprite_bidou_.get(), position_bidou_.x, position_bidou_.y);
+    remplir_tableau(tableau_);
+    afficher_aliment(ecran_, tableau_, niveau_);
+    temps_fini_ = charger_image(image::TEMPS_FINI);
+
+    while (continuer_niveau_)
+        passe();
+
+    // The file, not memory, decides which level follows: the one the verdict saved,
+    // the same one after s, or whatever it held before a time-up.
+    lire_niveau(niveau_);
+    message_ = rendre_message(" ");
+    verdict_en_attente_ = true;
+}
+
+void Partie::passe()
+{
+    decompter();
+    // Each event is handled once. Handling the last event again while the queue is
+    // empty would replay a stale click into the next level, or a held s level after level.
+    SDL_Event e;
+    if (plateforme_.sonder_evenement(e)) {
+        evenement_ = e;
+        traiter(evenement_);
+    }
+    if (tous_choisi(tableau_, niveau_) && verdict_en_attente_)
+        juger();
+    fin_de_piste_eventuelle();
+    redessiner();
+}
+
+void Partie::decompter()
+{
+    const std::uint32_t maintenant = plateforme_.ticks();
+    // dernier_tic is not reset per level, so a level's first pass usually takes a step
+    // at once: the first level shows 29 seconds from the start. Intended; a long wait
+    // (pause, rules, walk) costs at most this one step.
+    if (static_cast<std::int32_t>(maintenant - dernier_tic_) <= 999 || tous_choisi(tableau_, niveau_))
+        return;
+    dernier_tic_ = maintenant;
+    --reste_;
+    afficher_score(ecran_, tableau_, niveau_, reste_, plateforme_);
+    if (reste_ == 0)
+        temps_ecoule();
+}
+
+void Partie::temps_ecoule()
+{
+    coller(ecran_, temps_fini_.get(), 0, 0);
+    plateforme_.presenter(ecran_);
+    // Only r leaves this screen: Escape and the window's close are dropped on purpose
+    // so that a child's stray key does not end the game here. Nothing is saved: the
+    // next level is whatever the file holds.
+    for (;;) {
+        SDL_Event e;
+        plateforme_.attendre_evenement(e);
+        if (touche(e, SDLK_r)) {
+            continuer_niveau_ = false;
+            return;
+        }
+    }
+}
+
+void Partie::traiter(const SDL_Event& e)
+{
+    switch (e.type) {
+    case SDL_MOUSEBUTTONDOWN:
+        cliquer(e.button);
+        break;
+    case SDL_QUIT:
+        continuer_niveau_ = false;
+        continuer_ = false;
+        break;
+    case SDL_KEYDOWN:
+        switch (e.key.keysym.sym) {
+        case SDLK_p:
+            pause(ecran_, plateforme_);
+            break;
+        case SDLK_r:
+            regle_jeu(ecran_, plateforme_);
+            break;
+        case SDLK_s:
+            continuer_niveau_ = false;
+            // Once all five are sorted the verdict has saved already.
+            if (!tous_choisi(tableau_, niveau_))
+                sauver(niveau_);
+            break;
+        case SDLK_ESCAPE:
+            continuer_niveau_ = false;
+            continuer_ = false;
+            break;
+        default:
+            break;
+        }
+        break;
+    default:
+        break;
+    }
+}
+
+void Partie::cliquer(const SDL_MouseButtonEvent& b)
+{
+    if (b.x < X_ALIMENT || b.x > X_ALIMENT + 69)
+        return;
+    for (std::int32_t r = 0; r < ALIMENTS_PAR_NIVEAU; ++r) {
+        // 81 px a row, with gaps of 19 px in which nothing happens.
+        if (b.y > Y_ALIMENT_0 - 1 + HAUTEUR_RANGEE * r && b.y <= Y_ALIMENT_0 + 80 + HAUTEUR_RANGEE * r) {
+            // A sorted food may change sides, even after the verdict: the board and the
+            // score follow, but the verdict and the file stay as they were.
+            if (b.button == SDL_BUTTON_LEFT)
+                tableau_[LIGNE_CHOIX + niveau_ + r] = CHOIX_GAMELLE;
+            else if (b.button == SDL_BUTTON_RIGHT)
+                tableau_[LIGNE_CHOIX + niveau_ + r] = CHOIX_POUBELLE;
+        }
+    }
+}
+
+void Partie::juger()
+{
+    deplacer_bidou(ecran_, sprite_bidou_.get(), tableau_, fond_.get(), position_fond_, position_bidou_, niveau_,
+                   plateforme_);
+    verdict_en_attente_ = false;
+    if (resultat(tableau_, niveau_) == ALIMENTS_PAR_NIVEAU) {
+        sprite_bidou_ = charger_image(image::BIDOU_GROS);
+        message_ = rendre_message(MESSAGE_GAGNE);
+        // The last level of the easy or the medium track.
+        if (niveau_ == NIVEAU_DEBUT_MOYEN - ALIMENTS_PAR_NIVEAU ||
+            niveau_ == NIVEAU_DEBUT_DIFFICILE - ALIMENTS_PAR_NIVEAU)
+            fin_de_piste_ = true;
+        sauver(niveau_ + ALIMENTS_PAR_NIVEAU);
+    } else {
+        sprite_bidou_ = charger_image(image::CERCUEIL);
+        message_ = rendre_message(MESSAGE_PERDU);
+        sauver(niveau_);
+    }
+    coller(ecran_, message_.get(), X_MESSAGE, Y_MESSAGE);
+    poser_cle_bleue(sprite_bidou_.get());
+}
+
+void Partie::fin_de_piste_eventuelle()
+{
+    // The flag is set at the end of a track but `niveau_` moves only between levels,
+    // so the picture comes early in the next track's first level, and never to a
+    // player who chose that track.
+    if (!fin_de_piste_ || !((niveau_ == NIVEAU_DEBUT_MOYEN && difficulte_ != 1) ||
+                            (niveau_ == NIVEAU_DEBUT_DIFFICILE && difficulte_ != 2)))
+        return;
+    fin_de_piste_ = false;
+    const Surface image = charger_image(image::PSEUDO_FIN);
+    coller(ecran_, image.get(), 0, 0);
+    plateforme_.presenter(ecran_);
+    plateforme_.attendre(DUREE_FIN_DE_PISTE);
+}
+
+void Partie::redessiner()
+{
+    afficher_score(ecran_, tableau_, niveau_, reste_, plateforme_);
+    coller(ecran_, fond_.get(), position_fond_.x, position_fond_.y);
+    coller(ecran_, message_.get(), X_MESSAGE, Y_MESSAGE);
+    coller(ecran_, sprite_bidou_.get(), position_bidou_.x, position_bidou_.y);
+    afficher_aliment(ecran_, tableau_, niveau_);
+    afficher_gamelle_poubelle(ecran_, tableau_, niveau_, plateforme_);
+    plateforme_.presenter(ecran_);
+}
+
+void Partie::ecran_de_fin()
+{
+    // The last board stays until the first event of any kind brings the end picture.
+    for (bool encore = true; encore;) {
+        SDL_Event e;
+        plateforme_.attendre_evenement(e);
+        encore = !(touche(e, SDLK_ESCAPE) || e.type == SDL_QUIT);
+        if (!fini_)
+            fini_ = charger_image(image::FINI);
+        coller(ecran_, fini_.get(), 0, 0);
+        plateforme_.presenter(ecran_);
+    }
+}
+
+void Partie::sauver(std::int32_t valeur)
+{
+    const std::error_code erreur = ecrire_niveau(valeur);
+    // Once per run: the game goes on, and the old progress is still in the file.
+    if (erreur && !sauvegarde_signalee_) {
+        std::fprintf(stderr, "grignotin: cannot save progress in %s: %s\n", FICHIER_NIVEAU,
+                     erreur.message().c_str());
+        sauvegarde_signalee_ = true;
+    }
+}
+
+}  // namespace
+
+int jouer(Plateforme& plateforme)
+{
+    oublier_images_signalees();
+    Partie partie(plateforme);
+    return partie.jouer();
+}
+
+extern "C" int SDL_main(int, char*[])
+{
+    try {
+        PlateformeSdl plateforme;
+        return jouer(plateforme);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "grignotin: %s\n", e.what());
+        return 1;
+    }
+}

@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building (and, with "test", testing) needs.
+# Installs nothing when everything is there already; uses sudo when not root.
+set -euo pipefail
+
+paquets=(
+  cmake g++ make pkg-config
+  libsdl1.2-dev libsdl-image1.2-dev libsdl-ttf2.0-dev
+  # the picture tool: emoji art, text and the font it is made from
+  libcairo2-dev libharfbuzz-dev libfreetype-dev fonts-noto-color-emoji fonts-sil-andika
+)
+if [ "${1:-}" = test ]; then
+  paquets+=(
+    libgtest-dev fonts-dejavu-core
+    # playing the real program in a real window, as a person would
+    xvfb xdotool imagemagick
+  )
+fi
+
+manquants=()
+for p in "${paquets[@]}"; do
+  [ "$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null)" = "install ok installed" ] || manquants+=("$p")
+done
+[ ${#manquants[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${manquants[*]}" >&2
+sudo=()
+[ "$(id -u)" -eq 0 ] || sudo=(sudo)
+export DEBIAN_FRONTEND=noninteractive
+"${sudo[@]}" apt-get update -qq
+"${sudo[@]}" apt-get install -y -qq --no-install-recommends "${manquants[@]}"
