@@ -89,7 +89,11 @@ SDL_Event PlateformeScriptee::prendre()
 
 std::uint32_t PlateformeScriptee::ticks() { return maintenant_; }
 
-void PlateformeScriptee::attendre(std::uint32_t ms) { avancer(ms); }
+void PlateformeScriptee::attendre(std::uint32_t ms)
+{
+    attentes_.push_back(ms);
+    avancer(ms);
+}
 
 void PlateformeScriptee::attendre_evenement(SDL_Event& evenement)
 {

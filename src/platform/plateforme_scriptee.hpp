@@ -14,6 +14,7 @@
 #include <deque>
 #include <functional>
 #include <stdexcept>
+#include <vector>
 
 struct ScriptEpuise : std::runtime_error {
     using std::runtime_error::runtime_error;
@@ -41,6 +42,8 @@ public:
     std::size_t images() const { return images_; }
     std::uint32_t maintenant() const { return maintenant_; }
     std::size_t restants() const { return file_.size(); }
+    // Every attendre() the game made, in order (ms).
+    const std::vector<std::uint32_t>& attentes() const { return attentes_; }
 
     std::uint32_t ticks() override;
     void attendre(std::uint32_t ms) override;
@@ -62,4 +65,5 @@ private:
     std::uint32_t maintenant_ = 0;
     std::uint32_t dernier_pris_ = 0;
     std::size_t images_ = 0;
+    std::vector<std::uint32_t> attentes_;
 };

@@ -1,0 +1,119 @@
+// Playing the real game flow in a test: a throw-away game directory, scripted input on
+// a virtual clock, and ways to see what the frames showed.
+#pragma once
+
+#include <SDL.h>
+#include <SDL_image.h>
+
+#include <cstdint>
+#include <array>
+#include <map>
+#include <ostream>
+#include <string>
+
+#include "dossier_de_jeu.hpp"
+#include "draw/plateau.hpp"
+#include "draw/ressources.hpp"
+#include "flow/aliment.hpp"
+#include "platform/plateforme_scriptee.hpp"
+#include "rules/catalogue.hpp"
+
+// Where a player clicks to sort the food of row k.
+inline constexpr int X_CLIC = 580;
+inline int y_clic(int k) { return 110 + 100 * k; }
+
+// The clicks that sort the five foods of the level at `niveau` right (or all wrong).
+inline PlateformeScriptee& trier(PlateformeScriptee& p, std::int32_t niveau, bool juste = true)
+{
+    for (int k = 0; k < 5; ++k) {
+        const bool bon = catalogue_aliments[niveau + k].bon == ALIMENT_BON;
+        p.clic(X_CLIC, y_clic(k), bon == juste ? SDL_BUTTON_LEFT : SDL_BUTTON_RIGHT);
+    }
+    return p;
+}
+
+// A picture from the run directory, to look for on the screen.
+class Photo {
+public:
+    explicit Photo(const char* chemin) : image_(IMG_Load((std::string(GRIGNOTIN_RUN_DIR) + "/" + chemin).c_str())) {}
+    explicit operator bool() const { return image_ != nullptr; }
+
+    // True when nearly every opaque pixel of the picture stands on `ecran` with its
+    // top-left corner at x, y (the few others may be covered by a neighbour).
+    bool sur(SDL_Surface* ecran, int x, int y) const
+    {
+        if (!image_)
+            return false;
+        int vus = 0, justes = 0;
+        for (int j = 0; j < image_->h; j += 3)
+            for (int i = 0; i < image_->w; i += 3) {
+                Uint8 r, g, b;
+                SDL_GetRGB(pixel(image_.get(), i, j), image_->format, &r, &g, &b);
+                if (r == 0 && g == 0 && b == 255)
+                    continue;  // colour key
+                const int ex = x + i, ey = y + j;
+                if (ex < 0 || ey < 0 || ex >= ecran->w || ey >= ecran->h)
+                    continue;
+                ++vus;
+                Uint8 er, eg, eb;
+                SDL_GetRGB(pixel(ecran, ex, ey), ecran->format, &er, &eg, &eb);
+                justes += er == r && eg == g && eb == b;
+            }
+        return vus > 0 && justes * 100 >= vus * 97;
+    }
+
+    static Uint32 pixel(SDL_Surface* s, int x, int y)
+    {
+        const auto* p = static_cast<const Uint8*>(s->pixels) + y * s->pitch + x * s->format->BytesPerPixel;
+        switch (s->format->BytesPerPixel) {
+        case 4: return *reinterpret_cast<const Uint32*>(p);
+        case 3: return static_cast<Uint32>(p[0] | p[1] << 8 | p[2] << 16);
+        default: return *p;
+        }
+    }
+
+private:
+    Surface image_;
+};
+
+// What the board shows in one row.
+enum class Rangee { Aliment, Gamelle, Poubelle, Autre };
+
+inline Rangee etat_rangee(SDL_Surface* ecran, std::int32_t niveau, int k)
+{
+    static const Photo gamelle_pleine(image::GAMELLE_PLEINE), poubelle_pleine(image::POUBELLE_PLEINE);
+    static std::map<std::int32_t, Photo> aliments;  // loaded once: this runs on every frame
+    const Photo& aliment = aliments.try_emplace(niveau + k, std::string(catalogue_aliments[niveau + k].image).c_str())
+                               .first->second;
+    const int y = Y_RECIPIENT_0 + HAUTEUR_RANGEE * k;
+    if (aliment.sur(ecran, X_ALIMENT, Y_ALIMENT_0 + HAUTEUR_RANGEE * k))
+        return Rangee::Aliment;
+    if (gamelle_pleine.sur(ecran, X_GAMELLE, y))
+        return Rangee::Gamelle;
+    if (poubelle_pleine.sur(ecran, X_POUBELLE, y))
+        return Rangee::Poubelle;
+    return Rangee::Autre;
+}
+
+using Plateau = std::array<Rangee, 5>;
+
+inline Plateau etat_plateau(SDL_Surface* ecran, std::int32_t niveau)
+{
+    Plateau etat{};
+    for (int k = 0; k < 5; ++k)
+        etat[static_cast<std::size_t>(k)] = etat_rangee(ecran, niveau, k);
+    return etat;
+}
+
+inline std::ostream& operator<<(std::ostream& os, Rangee r)
+{
+    return os << (r == Rangee::Aliment ? "food" : r == Rangee::Gamelle ? "bowl" : r == Rangee::Poubelle ? "bin" : "other");
+}
+
+// One game in its own directory, played through the real flow.
+struct Partie {
+    DossierDeJeu dossier;
+    PlateformeScriptee p;
+
+    int jouer() { return ::jouer(p); }
+};
