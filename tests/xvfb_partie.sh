@@ -45,7 +45,7 @@ boutons=(3 1 1 1 3)
 for k in 0 1 2 3 4; do
   xdotool mousemove 580 $((110 + 100 * k)) click "${boutons[$k]}"
   sleep 0.3
-  [ "$k" = 2 ] && photo tri
+  if [ "$k" = 2 ]; then photo tri; fi
 done
 sleep 1; photo marche
 attendre_que 30 grep -qx 5 niveau.lvl
