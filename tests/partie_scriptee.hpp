@@ -12,6 +12,7 @@
 #include <string>
 
 #include "dossier_de_jeu.hpp"
+#include "draw/noms_images.hpp"
 #include "draw/plateau.hpp"
 #include "draw/ressources.hpp"
 #include "flow/aliment.hpp"

@@ -19,8 +19,9 @@ TEST(Demarrage, IntroPuisChoixPuisFond)
     std::size_t image_fond = 0;
     const Photo fond(image::FOND), difficulte(image::DIFFICULTE);
     partie.p.sur_image = [&](SDL_Surface* ecran, std::size_t n) {
-        if (n == IMAGES_INTRO + IMAGES_DIFFICULTE)
+        if (n == IMAGES_INTRO + IMAGES_DIFFICULTE) {
             EXPECT_TRUE(difficulte.sur(ecran, 0, 0)) << "the last fade frame shows the choice";
+        }
         if (fond.sur(ecran, 0, 0) && image_fond == 0)
             image_fond = n;
     };

@@ -1,1 +1,67 @@
 #include "bidou.hpp"
+
+#include "draw/noms_images.hpp"
+#include "draw/plateau.hpp"
+#include "draw/ressources.hpp"
+
+namespace {
+// Outward and return: the pet moves on a slant, 2 px across for 1 px down (or up).
+constexpr std::int16_t PAS_X = 2;
+constexpr std::int16_t PAS_Y = 1;
+// The outward walk stops at the first x of 370 or more, 30 px left of the bowls.
+constexpr std::int16_t X_MAX_ALLER = 369;
+// Climbing goes on while y > 100 (so a pet at exactly 100 does not climb).
+constexpr std::int16_t Y_HAUT = 100;
+// Descending goes on while y is below 400.
+constexpr std::int16_t Y_MAX_DESCENTE = 399;
+constexpr std::int16_t PAS_RANGEE = 100;
+constexpr std::uint32_t ATTENTE_MONTEE_MS = 700;
+constexpr std::uint32_t ATTENTE_DESCENTE_MS = 200;
+}  // namespace
+
+void deplacer_bidou(SDL_Surface* ecran, SDL_Surface* sprite_bidou, const Tableau& tableau, SDL_Surface* fond,
+                    SDL_Rect position_fond, SDL_Rect position_bidou, std::int32_t niveau,
+                    Plateforme& plateforme)
+{
+    // position_bidou is the walk's own copy: the caller's pet stays where it was.
+    SDL_Rect& pos = position_bidou;
+
+    // Every frame is presented twice, once by the board without the pet and once with
+    // it; the score panel and the level's message are not redrawn.
+    const auto dessiner = [&](SDL_Surface* bidou) {
+        coller(ecran, fond, position_fond.x, position_fond.y);
+        afficher_aliment(ecran, tableau, niveau);
+        afficher_gamelle_poubelle(ecran, tableau, niveau, plateforme);
+        coller(ecran, bidou, pos.x, pos.y);
+        plateforme.presenter(ecran);
+    };
+
+    while (pos.x <= X_MAX_ALLER) {
+        pos.x += PAS_X;
+        pos.y += PAS_Y;
+        dessiner(sprite_bidou);
+    }
+    while (pos.y > Y_HAUT) {
+        plateforme.attendre(ATTENTE_MONTEE_MS);
+        pos.y -= PAS_RANGEE;
+        dessiner(sprite_bidou);
+    }
+    while (pos.y <= Y_MAX_DESCENTE) {
+        plateforme.attendre(ATTENTE_DESCENTE_MS);
+        pos.y += PAS_RANGEE;
+        dessiner(sprite_bidou);
+    }
+
+    // The turn draws no frame of its own. Without the left-facing picture the pet walks
+    // back as it came rather than vanishing.
+    const Surface bidou_gauche = charger_image_cle(image::BIDOU_GAUCHE);
+    SDL_Surface* retour = bidou_gauche ? bidou_gauche.get() : sprite_bidou;
+
+    // From an odd start x this overshoots to x -1, the pet's first column cut off by the
+    // window's edge. Intended: the return mirrors the outward walk step for step.
+    while (pos.x > 0) {
+        pos.x -= PAS_X;
+        pos.y -= PAS_Y;
+        dessiner(retour);
+    }
+}

@@ -1,1 +1,47 @@
 #include "ecrans.hpp"
+
+#include "draw/noms_images.hpp"
+#include "draw/ressources.hpp"
+
+namespace {
+// 255 is opaque: the board stays visible through the pause picture.
+constexpr Uint8 ALPHA_PAUSE = 168;
+
+bool touche_enfoncee(const SDL_Event& evenement, SDLKey touche)
+{
+    return evenement.type == SDL_KEYDOWN && evenement.key.keysym.sym == touche;
+}
+}  // namespace
+
+void pause(SDL_Surface* ecran, Plateforme& plateforme)
+{
+    const Surface image = charger_image(image::PAUSE);
+    if (image)
+        SDL_SetAlpha(image.get(), SDL_SRCALPHA, ALPHA_PAUSE);
+    coller(ecran, image.get(), 0, 0);
+    plateforme.presenter(ecran);
+
+    // Drawn once. Everything but the next key-down of p is swallowed, the window's close
+    // button included: the game goes on afterwards as though it had not been pressed.
+    SDL_Event evenement{};
+    do
+        plateforme.attendre_evenement(evenement);
+    while (!touche_enfoncee(evenement, SDLK_p));
+    // No redraw here: the level loop's next pass repaints the board.
+}
+
+void regle_jeu(SDL_Surface* ecran, Plateforme& plateforme)
+{
+    // Loaded, drawn and presented again after every event, mouse motion included; only
+    // a key-down of j closes it (neither r, which opened it, nor Escape or the close button).
+    bool continuer = true;
+    while (continuer) {
+        const Surface image = charger_image(image::REGLE);
+        coller(ecran, image.get(), 0, 0);
+        plateforme.presenter(ecran);
+        SDL_Event evenement{};
+        plateforme.attendre_evenement(evenement);
+        if (touche_enfoncee(evenement, SDLK_j))
+            continuer = false;
+    }
+}

@@ -1,1 +1,103 @@
 #include "score.hpp"
+
+#include "draw/noms_images.hpp"
+#include "draw/ressources.hpp"
+
+#include <SDL_ttf.h>
+
+#include <cstdio>
+
+namespace {
+constexpr int TAILLE_POLICE_PANNEAU = 48;
+constexpr std::int16_t X_NIVEAU = 0;
+constexpr std::int16_t X_RESTE = 400;
+constexpr std::int16_t X_CENTRE_SCORE = 800;
+// The countdown turns red from 4 seconds on (5 is still black).
+constexpr std::int32_t RESTE_ALERTE = 4;
+
+const SDL_Color NOIR{0, 0, 0, 0};
+const SDL_Color ROUGE{255, 0, 0, 0};
+const SDL_Color JAUNE_PALE{255, 255, 128, 0};
+
+// The label follows the level number alone, not the track the player chose: levels
+// 11 and 12 of the medium track already read "(difficile)". Intended.
+const char* format_niveau(long numero)
+{
+    const char* format = " Niveau : %ld / 19 (facile) ";
+    if (numero > 6)
+        format = " Niveau : %ld / 19 (moyen) ";
+    if (numero > 10)
+        format = " Niveau : %ld / 19 (difficile) ";
+    return format;
+}
+
+// Shaded: the light-yellow box is as wide as the whole text, its end blanks included.
+Surface rendre(TTF_Font* police, const std::string& texte, SDL_Color couleur)
+{
+    return Surface{TTF_RenderText_Shaded(police, texte.c_str(), couleur, JAUNE_PALE)};
+}
+
+void signaler_police_absente()
+{
+    // Called on every pass of the level loop: say it once per run, not sixty times a second.
+    static bool deja = false;
+    if (!deja)
+        std::fprintf(stderr, "grignotin: TTF_OpenFont: %s: %s (score panel skipped)\n", FICHIER_POLICE,
+                     TTF_GetError());
+    deja = true;
+}
+}  // namespace
+
+LignesPanneau lignes_panneau(const Tableau& tableau, std::int32_t niveau, std::int32_t reste)
+{
+    // Long enough for the longest line, " Niveau : 19 / 19 (difficile) ".
+    char texte[31];
+    LignesPanneau lignes;
+
+    // The count stays hidden until all five are sorted, even once some choices are known.
+    std::snprintf(texte, sizeof texte, " Score : %ld / 5 ", static_cast<long>(resultat(tableau, niveau)));
+    lignes.score = tous_choisi(tableau, niveau) ? texte : " Score : ? / 5 ";
+
+    const long numero = niveau / ALIMENTS_PAR_NIVEAU + 1;
+    std::snprintf(texte, sizeof texte, format_niveau(numero), numero);
+    lignes.niveau = texte;
+
+    std::snprintf(texte, sizeof texte, " reste : %ld sec. ", static_cast<long>(reste));
+    lignes.reste = texte;
+    lignes.reste_en_rouge = reste <= RESTE_ALERTE;
+    return lignes;
+}
+
+void afficher_score(SDL_Surface* ecran, const Tableau& tableau, std::int32_t niveau, std::int32_t reste,
+                    Plateforme& plateforme)
+{
+    // The game flow keeps the engine up for its message font; SDL_ttf counts starts,
+    // so this start and the stop below nest inside it and leave that font usable.
+    TTF_Init();
+    Police police{TTF_OpenFont(FICHIER_POLICE, TAILLE_POLICE_PANNEAU)};
+    // Outlives the flip: released after the font and the engine, as the seconds box always was.
+    Surface secondes;
+
+    if (police) {
+        const LignesPanneau lignes = lignes_panneau(tableau, niveau, reste);
+
+        // Drawn in this order; where boxes overlap the later one covers the earlier.
+        const Surface score = rendre(police.get(), lignes.score, NOIR);
+        if (score)  // centred on 800: an odd width w lands at 800 - (w - 1) / 2
+            coller(ecran, score.get(), static_cast<std::int16_t>(X_CENTRE_SCORE - score->w / 2), Y_PANNEAU);
+
+        coller(ecran, rendre(police.get(), lignes.niveau, NOIR).get(), X_NIVEAU, Y_PANNEAU);
+
+        secondes = rendre(police.get(), lignes.reste, lignes.reste_en_rouge ? ROUGE : NOIR);
+        coller(ecran, secondes.get(), X_RESTE, Y_PANNEAU);
+    } else {
+        signaler_police_absente();
+    }
+
+    plateforme.presenter(ecran);
+
+    // The font must close while the engine is still up.
+    police.reset();
+    TTF_Quit();
+    secondes.reset();
+}

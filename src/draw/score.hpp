@@ -6,7 +6,20 @@
 #include "platform/plateforme.hpp"
 #include "rules/tableau.hpp"
 
+#include <string>
+
 inline constexpr std::int16_t Y_PANNEAU = 600;
+
+// The panel's three lines as they are rendered (Latin-1 bytes, one blank at either end),
+// and whether the seconds turn red. On screen the seconds box covers the end of the
+// level line, so the tests read the label here.
+struct LignesPanneau {
+    std::string score;
+    std::string niveau;
+    std::string reste;
+    bool reste_en_rouge;
+};
+LignesPanneau lignes_panneau(const Tableau& tableau, std::int32_t niveau, std::int32_t reste);
 
 // Draws the three boxes with the panel's own 48-point font and presents the screen.
 void afficher_score(SDL_Surface* ecran, const Tableau& tableau, std::int32_t niveau, std::int32_t reste,
