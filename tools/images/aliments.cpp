@@ -64,7 +64,8 @@ const std::vector<Fiche>& fiches()
         // level 5
         {"melon", "melon", "🍈", {vers(VERTS, 38, 1.0, 0.05)}},
         {"noisette", "noisette", "🌰"},
-        {"noix", "noix", "🥜", {tout(0.6, 0.1)}},
+        // A walnut kernel is the very shape of this emoji once it is brown.
+        {"noix", "noix", "🧠", {{.de = 0, .a = 360, .sat_min = 0, .teinte = 30, .saturation = 0.75, .clarte = -0.2}}},
         {"pain", "pain", "🥖"},
         {"poire", "poire", "🍐"},
         // level 6
@@ -98,7 +99,7 @@ const std::vector<Fiche>& fiches()
         {"feuilledepissenlit", "feuille de pissenlit", "🌱", {vers(VERTS, 105, 1.1, -0.1)}, "🌼"},
         {"betterave", "betterave", "🧅", {{.de = 10, .a = 60, .sat_min = 0, .teinte = 335, .saturation = 1.2, .clarte = -0.35}}},
         // level 11
-        {"choufleur", "chou-fleur", "🥦", {{.de = 55, .a = 170, .sat_min = 0, .teinte = 48, .saturation = 0.35, .clarte = 0.55}}},
+        {"choufleur", "chou-fleur", "🥦", {{.de = 55, .a = 170, .sat_min = 0, .teinte = 45, .saturation = 0.6, .clarte = 0.75}}},
         {"choux", "chou", "🥬", {vers(VERTS, 140, 0.7, 0)}},
         {"cereale", "céréales", "🥣", {{.de = 180, .a = 260, .teinte = 25, .saturation = 0.9, .clarte = 0.1}}},
         {"aubergine", "aubergine", "🍆"},
@@ -138,7 +139,7 @@ const std::vector<Fiche>& fiches()
         {"avenas", "flocons d'avoine", "🥣", {{.de = 180, .a = 260, .teinte = 40, .saturation = 0.5, .clarte = 0.3}}, "🌾"},
         {"morelle", "morelle", "🫐", {tout(0.4, -0.55)}},
         {"cossedepois", "cosse de pois", "🫛"},
-        {"dieffenbachia", "dieffen|bachia", "🪴", {vers(VERTS, 85, 1.0, 0.1)}},
+        {"dieffenbachia", "dieffen|bachia", "🪴", {vers(VERTS, 68, 0.8, 0.35)}},
         // level 18
         {"anemone", "anémone", "🌺", {vers(ROSES, 265, 0.8, 0)}},
         {"laurier", "laurier", "🍂", {{.de = 0, .a = 60, .sat_min = 0.2, .teinte = 120, .saturation = 0.6, .clarte = -0.2}}},
@@ -232,7 +233,10 @@ Etiquette couper(const Police& p, std::string_view nom, double place)
     for (std::size_t i = 0; i < nom.size(); ++i) {
         if (nom[i] != ' ' && nom[i] != '-' && nom[i] != '|')
             continue;
-        std::string gauche(nom.substr(0, nom[i] == '-' ? i + 1 : i)), droite(nom.substr(i + 1));
+        // A word cut at '|' gets its hyphen, as a French reader expects.
+        std::string gauche(nom.substr(0, nom[i] == ' ' ? i : i + 1)), droite(nom.substr(i + 1));
+        if (nom[i] == '|')
+            gauche.back() = '-';
         std::erase(gauche, '|');
         std::erase(droite, '|');
         coupes.emplace_back(gauche, droite);

@@ -27,5 +27,8 @@ struct Image {
 // `image` scaled to fit `l` x `h`, on a surface exactly that scaled size.
 Surface ajuster(cairo_surface_t* image, double l, double h);
 
+// A copy of `image` cut down to its ink plus `marge` transparent pixels around it.
+Surface rogner(cairo_surface_t* image, int marge);
+
 // An emoji scaled to fit the box with its sticker rim drawn around it.
 Surface vignette(Atelier& a, std::string_view emoji, double l, double h);

@@ -16,6 +16,8 @@
 
 #include "aliments.hpp"
 #include "bmp.hpp"
+#include "ecrans.hpp"
+#include "personnages.hpp"
 #include "planche.hpp"
 #include "police.hpp"
 
@@ -114,7 +116,22 @@ try {
     const Police gras(o.exiger("andika-gras"));
     Atelier atelier{emojis, texte, gras};
 
-    std::vector<Image> images = images_aliments(atelier);
+    if (o.valeurs.count("icones")) {
+        // The desktop's icon theme sizes, all from the same Bidou as the window icon.
+        for (int cote : {16, 24, 32, 48, 64, 128, 256}) {
+            const fs::path png = fs::path(o.valeurs.at("icones")) /
+                                 (std::to_string(cote) + "x" + std::to_string(cote)) / "apps" / "grignotin.png";
+            fs::create_directories(png.parent_path());
+            if (cairo_surface_write_to_png(icone(cote).get(), png.c_str()) != CAIRO_STATUS_SUCCESS)
+                throw std::runtime_error("cannot write " + png.string());
+        }
+        return 0;
+    }
+
+    std::vector<Image> images = images_ecrans(atelier);
+    for (auto* partie : {images_personnages, images_aliments})
+        for (Image& im : partie(atelier))
+            images.push_back(std::move(im));
     const fs::path sortie = o.exiger("sortie");
     std::vector<Pixels> pixels;
     for (const Image& im : images) {
@@ -123,7 +140,7 @@ try {
     }
     ecrire_police(o, sortie);
     if (o.valeurs.count("planche"))
-        ecrire_planche(o.valeurs.at("planche"), images, pixels, texte);
+        ecrire_planche(o.valeurs.at("planche"), images, pixels, texte, Police(sortie / "angelina.ttf"));
 
     const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - debut);
     std::printf("grignotin_images: %zu pictures in %lld ms\n", images.size(), static_cast<long long>(ms.count()));
