@@ -1,0 +1,465 @@
+// The pictures and the font as the game will load them: through SDL_image and SDL_ttf,
+// from the run directory the build filled.
+#include <SDL.h>
+#include <SDL_image.h>
+#include <SDL_ttf.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+#include <unistd.h>
+
+#include "draw/noms_images.hpp"
+#include "rules/catalogue.hpp"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const fs::path DOSSIER = GRIGNOTIN_RUN_DIR;
+
+struct Liberer {
+    void operator()(SDL_Surface* s) const noexcept { SDL_FreeSurface(s); }
+    void operator()(TTF_Font* f) const noexcept { TTF_CloseFont(f); }
+};
+using Image = std::unique_ptr<SDL_Surface, Liberer>;
+using Police = std::unique_ptr<TTF_Font, Liberer>;
+
+Image charger(const std::string& nom)
+{
+    Image im{IMG_Load((DOSSIER / nom).c_str())};
+    if (!im)
+        ADD_FAILURE() << "IMG_Load: " << nom << ": " << IMG_GetError();
+    return im;
+}
+
+std::vector<std::string> toutes_les_images()
+{
+    std::vector<std::string> v(std::begin(image::TOUTES), std::end(image::TOUTES));
+    for (const Aliment& a : catalogue_aliments)
+        v.emplace_back(a.image);
+    return v;
+}
+
+bool est_aliment(const std::string& nom)
+{
+    return std::any_of(catalogue_aliments.begin(), catalogue_aliments.end(),
+                       [&](const Aliment& a) { return a.image == nom; });
+}
+
+// The pictures the game draws with the blue key (the rest are drawn opaque).
+std::vector<std::string> images_a_cle()
+{
+    std::vector<std::string> v = {image::DEBUT2,         image::BIDOU,         image::BIDOU_GAUCHE,
+                                  image::BIDOU_GROS,     image::CERCUEIL,      image::GAMELLE_VIDE,
+                                  image::GAMELLE_PLEINE, image::POUBELLE_VIDE, image::POUBELLE_PLEINE};
+    for (const Aliment& a : catalogue_aliments)
+        v.emplace_back(a.image);
+    return v;
+}
+
+struct Rvb {
+    int r, g, b;
+};
+
+Rvb pixel(SDL_Surface* s, int x, int y)
+{
+    const auto* p = static_cast<const Uint8*>(s->pixels) + y * s->pitch + x * s->format->BytesPerPixel;
+    Uint32 v = 0;
+    std::memcpy(&v, p, s->format->BytesPerPixel);  // little-endian machine, as SDL's blitters assume
+    Uint8 r, g, b;
+    SDL_GetRGB(v, s->format, &r, &g, &b);
+    return {r, g, b};
+}
+
+bool est_cle(Rvb c) { return c.r == 0 && c.g == 0 && c.b == 255; }
+
+// A pixel a person would see as "that blue": what a rim blended with the key looks like.
+bool presque_bleu(Rvb c)
+{
+    const double d = std::hypot(c.r, c.g, 255.0 - c.b);
+    return d < 100 && c.b > c.r + 80 && c.b > c.g + 80;
+}
+
+// The picture keyed on pure blue, as the game sets it, blitted over a plain `fond`.
+Image collee_sur(SDL_Surface* image, Uint8 r, Uint8 g, Uint8 b)
+{
+    Image ecran{SDL_CreateRGBSurface(SDL_SWSURFACE, image->w, image->h, 32, 0xff0000, 0xff00, 0xff, 0)};
+    SDL_FillRect(ecran.get(), nullptr, SDL_MapRGB(ecran->format, r, g, b));
+    SDL_SetColorKey(image, SDL_SRCCOLORKEY, SDL_MapRGB(image->format, 0, 0, 255));
+    SDL_BlitSurface(image, nullptr, ecran.get(), nullptr);
+    return ecran;
+}
+
+class Moteurs : public ::testing::Environment {
+public:
+    void SetUp() override { ASSERT_EQ(TTF_Init(), 0) << TTF_GetError(); }
+    void TearDown() override { TTF_Quit(); }
+};
+const auto* const moteurs = ::testing::AddGlobalTestEnvironment(new Moteurs);
+
+Police ouvrir_police(int points)
+{
+    Police p{TTF_OpenFont((DOSSIER / FICHIER_POLICE).c_str(), points)};
+    if (!p)
+        ADD_FAILURE() << "TTF_OpenFont: " << TTF_GetError();
+    return p;
+}
+
+int largeur_texte(TTF_Font* police, const std::string& latin1)
+{
+    int l = 0, h = 0;
+    EXPECT_EQ(TTF_SizeText(police, latin1.c_str(), &l, &h), 0) << latin1;
+    return l;
+}
+
+std::vector<char> octets(const fs::path& f)
+{
+    std::ifstream in(f, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+}  // namespace
+
+// --- Files, format and sizes ------------------------------------------------------
+
+TEST(Fichiers, ChaqueImageEstUnBmp24BitsNonCompresse)
+{
+    for (const std::string& nom : toutes_les_images()) {
+        SCOPED_TRACE(nom);
+        const auto o = octets(DOSSIER / nom);
+        ASSERT_GE(o.size(), 54u);
+        EXPECT_EQ(o[0], 'B');
+        EXPECT_EQ(o[1], 'M');
+        EXPECT_EQ(static_cast<unsigned char>(o[28]), 24);  // bits per pixel
+        EXPECT_EQ(o[30] | o[31] | o[32] | o[33], 0);        // BI_RGB
+        Image im = charger(nom);
+        ASSERT_TRUE(im);
+        EXPECT_EQ(im->format->BitsPerPixel, 24);
+        EXPECT_EQ(im->format->Amask, 0u);
+        EXPECT_EQ(im->format->palette, nullptr);
+    }
+}
+
+TEST(Fichiers, TaillesFaitesPourLePlateau)
+{
+    for (const std::string& nom : toutes_les_images()) {
+        SCOPED_TRACE(nom);
+        Image im = charger(nom);
+        ASSERT_TRUE(im);
+        const int l = im->w, h = im->h;
+        if (est_aliment(nom)) {
+            EXPECT_EQ(l, 70);  // exactly the click band
+            EXPECT_EQ(h, 81);
+        } else if (nom == image::FOND) {
+            EXPECT_EQ(l, 900);
+            EXPECT_EQ(h, 600);  // leaves the score panel's rows alone
+        } else if (nom == image::ICONE) {
+            EXPECT_EQ(l, 32);
+            EXPECT_EQ(h, 32);
+        } else if (nom.starts_with("photo/gamelle")) {
+            EXPECT_LE(l, 140);  // ends before the food column at x 550
+            EXPECT_LE(h, 90);   // the last row ends above the panel
+            EXPECT_GE(l, 100);
+        } else if (nom.starts_with("photo/poubelle")) {
+            EXPECT_LE(l, 150);
+            EXPECT_LE(h, 90);
+            EXPECT_GE(l, 60);
+        } else if (nom.starts_with("photo/bidou") || nom == image::CERCUEIL) {
+            EXPECT_LE(h, 110);  // at y 485 the pet must end above the panel
+            EXPECT_GE(h, 80);
+            EXPECT_GE(l, 85);
+            // The fat one is wider on purpose; it stands at x 0, far from the bowls.
+            EXPECT_LE(l, nom == image::BIDOU_GROS ? 150 : 120);
+        } else {
+            EXPECT_EQ(l, 900);
+            EXPECT_EQ(h, 640);
+        }
+    }
+}
+
+TEST(Fichiers, RienDePlusQueCeQueLeJeuCharge)
+{
+    std::set<std::string> attendus;
+    for (const std::string& nom : toutes_les_images())
+        attendus.insert(nom);
+    std::set<std::string> trouves;
+    for (const auto& e : fs::directory_iterator(DOSSIER / "photo"))
+        trouves.insert("photo/" + e.path().filename().string());
+    EXPECT_EQ(trouves, attendus);
+    EXPECT_EQ(attendus.size(), 18u + 95u);
+}
+
+// --- The blue key ------------------------------------------------------------------
+
+TEST(CleBleue, AucunLisereBleuSurUnFondContraste)
+{
+    for (const std::string& nom : images_a_cle()) {
+        SCOPED_TRACE(nom);
+        Image im = charger(nom);
+        ASSERT_TRUE(im);
+        for (const Rvb f : {Rvb{255, 230, 0}, Rvb{40, 160, 40}}) {
+            Image ecran = collee_sur(im.get(), static_cast<Uint8>(f.r), static_cast<Uint8>(f.g),
+                                     static_cast<Uint8>(f.b));
+            int bleus = 0, fond = 0;
+            for (int y = 0; y < ecran->h; ++y)
+                for (int x = 0; x < ecran->w; ++x) {
+                    const Rvb c = pixel(ecran.get(), x, y);
+                    bleus += presque_bleu(c);
+                    fond += (c.r == f.r && c.g == f.g && c.b == f.b);
+                }
+            EXPECT_EQ(bleus, 0);
+            // The key really cuts: some background shows through every keyed picture.
+            EXPECT_GT(fond, ecran->w * ecran->h / 20);
+        }
+    }
+}
+
+TEST(CleBleue, LesTuilesDAlimentsSontTransparentesAuxCoins)
+{
+    for (const Aliment& a : catalogue_aliments) {
+        SCOPED_TRACE(std::string(a.image));
+        Image im = charger(std::string(a.image));
+        ASSERT_TRUE(im);
+        EXPECT_TRUE(est_cle(pixel(im.get(), 0, 0)));
+        EXPECT_TRUE(est_cle(pixel(im.get(), 69, 0)));
+        // And the label at the foot is opaque in its middle.
+        EXPECT_FALSE(est_cle(pixel(im.get(), 35, 78)));
+    }
+}
+
+TEST(CleBleue, LaFenetreDuTitreLaisseVoirLaPremiereImage)
+{
+    Image debut2 = charger(image::DEBUT2);
+    ASSERT_TRUE(debut2);
+    int trous = 0;
+    for (int y = 0; y < debut2->h; ++y)
+        for (int x = 0; x < debut2->w; ++x)
+            trous += est_cle(pixel(debut2.get(), x, y));
+    EXPECT_GT(trous, 30000);                        // a real window, not a stray pixel
+    EXPECT_LT(trous, debut2->w * debut2->h / 4);    // and the title page around it
+    EXPECT_FALSE(est_cle(pixel(debut2.get(), 450, 90)));  // the title
+}
+
+// --- Board layout --------------------------------------------------------------------
+
+TEST(Fond, LaBandeDuMessageEstClaireEtUnie)
+{
+    Image fond = charger(image::FOND);
+    ASSERT_TRUE(fond);
+    int plus_clair = 0, plus_sombre = 255;
+    for (int y = 35; y < 75; ++y)
+        for (int x = 250; x < 890; ++x) {
+            const Rvb c = pixel(fond.get(), x, y);
+            const int l = (2126 * c.r + 7152 * c.g + 722 * c.b) / 10000;
+            plus_clair = std::max(plus_clair, l);
+            plus_sombre = std::min(plus_sombre, l);
+        }
+    EXPECT_GE(plus_sombre, 215);  // black 34-point text reads everywhere on it
+    EXPECT_LE(plus_clair - plus_sombre, 12);
+}
+
+TEST(Fond, LeBasDesImagesPleinEcranEstLeMemePartout)
+{
+    // Between the panel's boxes the screen keeps the rows 600 to 639 of the last
+    // full-screen picture: they must not change from one picture to the next.
+    Image reference = charger(image::DIFFICULTE);
+    ASSERT_TRUE(reference);
+    for (const char* nom : {image::DEBUT1, image::DEBUT2, image::TEMPS_FINI, image::PSEUDO_FIN,
+                            image::FINI, image::PAUSE, image::REGLE}) {
+        SCOPED_TRACE(nom);
+        Image im = charger(nom);
+        ASSERT_TRUE(im);
+        int differents = 0;
+        for (int y = 600; y < 640; ++y)
+            for (int x = 0; x < 900; x += 3) {
+                const Rvb a = pixel(im.get(), x, y), b = pixel(reference.get(), x, y);
+                differents += (a.r != b.r || a.g != b.g || a.b != b.b);
+            }
+        EXPECT_EQ(differents, 0);
+    }
+}
+
+// --- Bidou -------------------------------------------------------------------------
+
+TEST(Bidou, RegardeAGaucheEnMiroir)
+{
+    Image droite = charger(image::BIDOU), gauche = charger(image::BIDOU_GAUCHE);
+    ASSERT_TRUE(droite && gauche);
+    ASSERT_EQ(droite->w, gauche->w);
+    ASSERT_EQ(droite->h, gauche->h);
+    int differents = 0;
+    for (int y = 0; y < droite->h; ++y)
+        for (int x = 0; x < droite->w; ++x) {
+            const Rvb a = pixel(droite.get(), x, y), b = pixel(gauche.get(), droite->w - 1 - x, y);
+            differents += (a.r != b.r || a.g != b.g || a.b != b.b);
+        }
+    EXPECT_EQ(differents, 0);
+    // And it is not symmetric itself: the two pictures do differ.
+    int asymetrie = 0;
+    for (int y = 0; y < droite->h; ++y)
+        for (int x = 0; x < droite->w; ++x)
+            asymetrie += est_cle(pixel(droite.get(), x, y)) != est_cle(pixel(gauche.get(), x, y));
+    EXPECT_GT(asymetrie, 500);
+}
+
+TEST(Bidou, GrosSeVoitAuPremierCoupDOeil)
+{
+    auto surface_visible = [](const char* nom) {
+        Image im = charger(nom);
+        int n = 0;
+        for (int y = 0; im && y < im->h; ++y)
+            for (int x = 0; x < im->w; ++x)
+                n += !est_cle(pixel(im.get(), x, y));
+        return n;
+    };
+    EXPECT_GT(surface_visible(image::BIDOU_GROS), surface_visible(image::BIDOU) * 5 / 4);
+}
+
+// --- Foods ---------------------------------------------------------------------------
+
+TEST(Aliments, LesCinqDUnNiveauSeDistinguent)
+{
+    // A coarse 4 x 4 colour print of each picture (the label left out): two foods of one
+    // level drawn from the same emoji with a faint tint would print alike.
+    auto empreinte = [](SDL_Surface* im) {
+        std::vector<double> e(4 * 4 * 3, 0.0);
+        std::vector<int> n(16, 0);
+        for (int y = 0; y < 52; ++y)
+            for (int x = 0; x < 70; ++x) {
+                const int k = (y / 13) * 4 + x * 4 / 70;
+                Rvb c = pixel(im, x, y);
+                if (est_cle(c))
+                    c = {128, 128, 128};
+                e[3 * k] += c.r, e[3 * k + 1] += c.g, e[3 * k + 2] += c.b;
+                ++n[k];
+            }
+        for (int k = 0; k < 16; ++k)
+            for (int i = 0; i < 3; ++i)
+                e[3 * k + i] /= n[k];
+        return e;
+    };
+    for (std::size_t niveau = 0; niveau < catalogue_aliments.size(); niveau += 5) {
+        std::vector<std::vector<double>> e;
+        for (std::size_t k = 0; k < 5; ++k) {
+            Image im = charger(std::string(catalogue_aliments[niveau + k].image));
+            ASSERT_TRUE(im);
+            e.push_back(empreinte(im.get()));
+        }
+        for (std::size_t i = 0; i < 5; ++i)
+            for (std::size_t j = i + 1; j < 5; ++j) {
+                double d = 0;
+                for (std::size_t c = 0; c < e[i].size(); ++c)
+                    d += std::abs(e[i][c] - e[j][c]);
+                d /= static_cast<double>(e[i].size());
+                EXPECT_GT(d, 14.0) << catalogue_aliments[niveau + i].image << " and "
+                                   << catalogue_aliments[niveau + j].image;
+            }
+    }
+}
+
+// --- The font, measured the way the game measures it --------------------------------
+
+TEST(Police, TientDansLePanneauDuScoreA48Points)
+{
+    Police p = ouvrir_police(48);
+    ASSERT_TRUE(p);
+    EXPECT_LE(TTF_FontHeight(p.get()), 40);
+    EXPECT_LE(largeur_texte(p.get(), " Niveau : 19 / 19 (difficile) "), 395);
+    // Every level line ends before the seconds box at x 400.
+    for (int n = 1; n <= 19; ++n) {
+        const char* etiquette = n <= 6 ? "facile" : n <= 10 ? "moyen" : "difficile";
+        const std::string t = " Niveau : " + std::to_string(n) + " / 19 (" + etiquette + ") ";
+        EXPECT_LE(largeur_texte(p.get(), t), 395) << t;
+    }
+    int score = largeur_texte(p.get(), " Score : ? / 5 ");
+    for (int s = 0; s <= 5; ++s)
+        score = std::max(score, largeur_texte(p.get(), " Score : " + std::to_string(s) + " / 5 "));
+    EXPECT_LE(score, 200);
+    const int debut_score = 800 - score / 2;
+    EXPECT_LE(400 + largeur_texte(p.get(), " reste : 30 sec. "), debut_score);
+    for (int r = 0; r <= 30; ++r)
+        EXPECT_LE(400 + largeur_texte(p.get(), " reste : " + std::to_string(r) + " sec. "), debut_score) << r;
+}
+
+TEST(Police, LesVerdictsTiennentA34Points)
+{
+    Police p = ouvrir_police(34);
+    ASSERT_TRUE(p);
+    EXPECT_LE(largeur_texte(p.get(), "Bravo, c'\xe9tait bon mais je crois que j'ai grossi"), 640);
+    EXPECT_LE(largeur_texte(p.get(), "D\xe9sol\xe9 mais Bidou nous a quitt\xe9, paix a son ame"), 640);
+    // Still large enough to read from a child's chair.
+    EXPECT_GE(largeur_texte(p.get(), "Bravo, c'\xe9tait bon mais je crois que j'ai grossi"), 380);
+}
+
+TEST(Police, ToutesLesLettresLatin1SansRienCouper)
+{
+    Police p = ouvrir_police(48);
+    ASSERT_TRUE(p);
+    for (Uint16 c = 0x21; c <= 0xff; ++c) {
+        if (c < 0x7f || c >= 0xa1) {
+            EXPECT_TRUE(TTF_GlyphIsProvided(p.get(), c)) << std::hex << c;
+        }
+    }
+    // The line was cut to Latin-1: the tallest capital and the deepest descender must
+    // still fit inside the shaded box, their top and bottom rows left blank.
+    const SDL_Color noir{0, 0, 0, 0}, jaune{255, 255, 128, 0};
+    Image boite{TTF_RenderText_Shaded(p.get(), "\xc0\xc9\xc2\xc7\xe7pqy\xff\xca", noir, jaune)};
+    ASSERT_TRUE(boite);
+    ASSERT_EQ(boite->format->BitsPerPixel, 8);
+    auto ligne_vide = [&](int y) {
+        const Uint8* p8 = static_cast<const Uint8*>(boite->pixels) + y * boite->pitch;
+        return std::all_of(p8, p8 + boite->w, [](Uint8 v) { return v == 0; });
+    };
+    EXPECT_TRUE(ligne_vide(0));
+    EXPECT_TRUE(ligne_vide(boite->h - 1));
+}
+
+TEST(Police, RenommeeAvecSaLicence)
+{
+    Police p = ouvrir_police(34);
+    ASSERT_TRUE(p);
+    const std::string famille = TTF_FontFaceFamilyName(p.get());
+    EXPECT_EQ(famille, "Angelina");
+    const auto licence = octets(DOSSIER / "angelina-OFL.txt");
+    const std::string texte(licence.begin(), licence.end());
+    EXPECT_NE(texte.find("SIL Open Font License"), std::string::npos);
+    EXPECT_NE(texte.find("Reserved Font Names"), std::string::npos);
+}
+
+// --- Generation ------------------------------------------------------------------------
+
+TEST(Generation, DeuxPassagesDonnentLesMemesOctets)
+{
+    const fs::path base = fs::temp_directory_path() / ("grignotin-images-" + std::to_string(::getpid()));
+    fs::remove_all(base);
+    const fs::path a = base / "a", b = base / "b";
+    for (const fs::path& d : {a, b}) {
+        const std::string commande = std::string("'") + GRIGNOTIN_OUTIL_IMAGES + "' " +
+                                     GRIGNOTIN_ARGUMENTS_POLICES + " --sortie '" + d.string() + "' > /dev/null";
+        ASSERT_EQ(std::system(commande.c_str()), 0) << commande;
+    }
+    std::vector<std::string> fichiers = toutes_les_images();
+    fichiers.emplace_back(FICHIER_POLICE);
+    fichiers.emplace_back("angelina-OFL.txt");
+    for (const std::string& f : fichiers) {
+        SCOPED_TRACE(f);
+        const auto oa = octets(a / f);
+        ASSERT_FALSE(oa.empty());
+        EXPECT_TRUE(oa == octets(b / f));
+        // And the build's own copy is that same output.
+        EXPECT_TRUE(oa == octets(DOSSIER / f));
+    }
+    fs::remove_all(base);
+}

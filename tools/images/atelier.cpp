@@ -1,0 +1,49 @@
+#include "atelier.hpp"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+
+Surface ajuster(cairo_surface_t* image, double l, double h)
+{
+    const double e = std::min(l / largeur(image), h / hauteur(image));
+    const int nl = std::max(1, static_cast<int>(std::lround(largeur(image) * e)));
+    const int nh = std::max(1, static_cast<int>(std::lround(hauteur(image) * e)));
+    Surface s = nouvelle_surface(nl, nh);
+    Contexte cr = nouveau_contexte(s.get());
+    cairo_scale(cr.get(), static_cast<double>(nl) / largeur(image),
+                static_cast<double>(nh) / hauteur(image));
+    cairo_set_source_surface(cr.get(), image, 0, 0);
+    cairo_pattern_set_filter(cairo_get_source(cr.get()), CAIRO_FILTER_GOOD);
+    cairo_paint(cr.get());
+    return s;
+}
+
+Surface vignette(Atelier& a, std::string_view emoji, double l, double h)
+{
+    Surface petite = ajuster(a.emojis.image(emoji), l - 6, h - 6);
+    return autocollant(petite.get(), 2, 0xffffff, 0x8a8070);
+}
+
+Surface rogner(cairo_surface_t* image, int marge)
+{
+    cairo_surface_flush(image);
+    const unsigned char* octets = cairo_image_surface_get_data(image);
+    const int pas = cairo_image_surface_get_stride(image);
+    int x0 = largeur(image), y0 = hauteur(image), x1 = -1, y1 = -1;
+    for (int y = 0; y < hauteur(image); ++y) {
+        const auto* ligne = reinterpret_cast<const std::uint32_t*>(octets + y * pas);
+        for (int x = 0; x < largeur(image); ++x)
+            if ((ligne[x] >> 24) != 0) {
+                x0 = std::min(x0, x), x1 = std::max(x1, x);
+                y0 = std::min(y0, y), y1 = std::max(y1, y);
+            }
+    }
+    if (x1 < 0)
+        return nouvelle_surface(1, 1);
+    Surface s = nouvelle_surface(x1 - x0 + 1 + 2 * marge, y1 - y0 + 1 + 2 * marge);
+    Contexte cr = nouveau_contexte(s.get());
+    cairo_set_source_surface(cr.get(), image, marge - x0, marge - y0);
+    cairo_paint(cr.get());
+    return s;
+}

@@ -1,0 +1,552 @@
+#include "ecrans.hpp"
+
+#include <cmath>
+#include <string>
+
+#include "personnages.hpp"
+
+namespace {
+// The score panel's texts come in boxes over rows 600 to 639, and between them the
+// screen keeps whatever full-screen picture was drawn last. Every full-screen picture
+// therefore ends with the same plain strip, so the panel looks the same whichever
+// screen came before.
+void socle(cairo_t* cr)
+{
+    cairo_rectangle(cr, 0, HAUTEUR_FOND, LARGEUR_ECRAN, HAUTEUR_ECRAN - HAUTEUR_FOND);
+    couleur(cr, 0x7a5638);
+    cairo_fill(cr);
+    cairo_rectangle(cr, 0, HAUTEUR_FOND, LARGEUR_ECRAN, 2);
+    couleur(cr, 0x5a3c24);
+    cairo_fill(cr);
+}
+
+void degrade_vertical(cairo_t* cr, double y0, double y1, std::uint32_t haut, std::uint32_t bas)
+{
+    Motif m{cairo_pattern_create_linear(0, y0, 0, y1)};
+    arret(m.get(), 0, haut);
+    arret(m.get(), 1, bas);
+    cairo_set_source(cr, m.get());
+}
+
+void emoji(Atelier& a, cairo_t* cr, const char* e, double cx, double cy, double taille, double angle = 0,
+           double alpha = 1)
+{
+    cairo_save(cr);
+    cairo_translate(cr, cx, cy);
+    cairo_rotate(cr, angle);
+    poser_image(cr, a.emojis.image(e), 0, 0, taille, taille, alpha);
+    cairo_restore(cr);
+}
+
+// A cream card with a soft shadow and a brown border.
+void carte(cairo_t* cr, double x, double y, double l, double h, std::uint32_t fond = 0xfffaf0,
+           std::uint32_t bord = 0xb08a5a)
+{
+    rectangle_arrondi(cr, x + 4, y + 6, l, h, 22);
+    couleur(cr, 0x000000, 0.15);
+    cairo_fill(cr);
+    rectangle_arrondi(cr, x, y, l, h, 22);
+    couleur(cr, fond);
+    cairo_fill_preserve(cr);
+    couleur(cr, bord);
+    cairo_set_line_width(cr, 4);
+    cairo_stroke(cr);
+}
+
+// A keyboard key with its label, its top-left corner at (x, y).
+double touche(Atelier& a, cairo_t* cr, const std::string& texte, double x, double y, double h = 40)
+{
+    const double taille = h * 0.55;
+    const double l = std::max(h, a.gras.largeur(texte, taille) + h * 0.5);
+    rectangle_arrondi(cr, x, y + 3, l, h, h * 0.2);
+    couleur(cr, 0x8c8c96);
+    cairo_fill(cr);
+    rectangle_arrondi(cr, x, y, l, h - 1, h * 0.2);
+    degrade_vertical(cr, y, y + h, 0xffffff, 0xe2e2ea);
+    cairo_fill_preserve(cr);
+    couleur(cr, 0x55555f);
+    cairo_set_line_width(cr, 2);
+    cairo_stroke(cr);
+    couleur(cr, 0x2a2a33);
+    a.gras.centrer(cr, texte, taille, x + l / 2, y + h * 0.68);
+    return l;
+}
+
+// A mouse seen from above with one button lit: the left for the bowl, the right for the bin.
+void souris(cairo_t* cr, double cx, double cy, double h, bool gauche, std::uint32_t allume)
+{
+    const double l = h * 0.66;
+    cairo_save(cr);
+    cairo_translate(cr, cx - l / 2, cy - h / 2);
+    rectangle_arrondi(cr, 0, 0, l, h, l / 2);
+    couleur(cr, 0xf4f4f8);
+    cairo_fill_preserve(cr);
+    couleur(cr, 0x44444c);
+    cairo_set_line_width(cr, std::max(1.5, h / 22));
+    cairo_stroke(cr);
+    cairo_save(cr);
+    rectangle_arrondi(cr, 0, 0, l, h, l / 2);
+    cairo_clip(cr);
+    cairo_rectangle(cr, gauche ? 0 : l / 2, 0, l / 2, h * 0.42);
+    couleur(cr, allume);
+    cairo_fill(cr);
+    cairo_restore(cr);
+    couleur(cr, 0x44444c);
+    cairo_move_to(cr, l / 2, 0);
+    cairo_line_to(cr, l / 2, h * 0.42);
+    cairo_move_to(cr, 0, h * 0.42);
+    cairo_line_to(cr, l, h * 0.42);
+    cairo_stroke(cr);
+    cairo_restore(cr);
+}
+
+void titre(Atelier& a, cairo_t* cr, const std::string& texte, double cx, double y, double taille,
+           std::uint32_t couleur_texte = 0xffffff, std::uint32_t trait = 0x5a3a22)
+{
+    a.gras.centrer_contour(cr, texte, taille, cx, y, couleur_texte, trait, taille / 12);
+}
+
+void ligne(Atelier& a, cairo_t* cr, const std::string& texte, double x, double y, double taille,
+           std::uint32_t c = 0x3b2a1a, bool gras = false)
+{
+    couleur(cr, c);
+    (gras ? a.gras : a.texte).ecrire(cr, texte, taille, x, y);
+}
+
+void centre(Atelier& a, cairo_t* cr, const std::string& texte, double cx, double y, double taille,
+            std::uint32_t c = 0x3b2a1a, bool gras = false)
+{
+    couleur(cr, c);
+    (gras ? a.gras : a.texte).centrer(cr, texte, taille, cx, y);
+}
+
+// Sky, sun and rolling meadow: the outdoors that Bidou lives in.
+void prairie(cairo_t* cr, double horizon, double bas)
+{
+    degrade_vertical(cr, 0, horizon, 0x9fd8f5, 0xe4f6ff);
+    cairo_rectangle(cr, 0, 0, LARGEUR_ECRAN, horizon + 40);
+    cairo_fill(cr);
+    auto colline = [&](double y, double amplitude, double phase, std::uint32_t haut, std::uint32_t bas_c) {
+        cairo_move_to(cr, 0, bas);
+        for (int x = 0; x <= LARGEUR_ECRAN; x += 10)
+            cairo_line_to(cr, x, y + amplitude * std::sin(x / 140.0 + phase));
+        cairo_line_to(cr, LARGEUR_ECRAN, bas);
+        cairo_close_path(cr);
+        degrade_vertical(cr, y - amplitude, bas, haut, bas_c);
+        cairo_fill(cr);
+    };
+    colline(horizon, 14, 0.5, 0xb9e29a, 0x9ccf7c);
+    colline(horizon + 45, 10, 2.4, 0xa6d987, 0x86c266);
+}
+
+void nuage(cairo_t* cr, double x, double y, double e)
+{
+    couleur(cr, 0xffffff, 0.9);
+    for (auto [dx, dy, r] : {std::tuple{0.0, 0.0, 22.0}, {24.0, -10.0, 26.0}, {50.0, 0.0, 20.0}, {25.0, 6.0, 20.0}}) {
+        cairo_new_sub_path(cr);
+        cairo_arc(cr, x + dx * e, y + dy * e, r * e, 0, 2 * M_PI);
+    }
+    cairo_fill(cr);
+}
+
+void fleurs(Atelier& a, cairo_t* cr, std::initializer_list<std::tuple<double, double, double>> ou)
+{
+    const char* choix[] = {"🌼", "🌷", "🌸", "🌻"};
+    int i = 0;
+    for (auto [x, y, t] : ou)
+        emoji(a, cr, choix[i++ % 4], x, y, t);
+}
+
+Surface fond(Atelier& a)
+{
+    Surface s = nouvelle_surface(LARGEUR_ECRAN, HAUTEUR_FOND);
+    Contexte c = nouveau_contexte(s.get());
+    cairo_t* cr = c.get();
+    prairie(cr, 250, HAUTEUR_FOND);
+    nuage(cr, 60, 60, 0.8);
+    nuage(cr, 300, 150, 0.6);
+    nuage(cr, 760, 170, 0.5);
+
+    // Bidou's hutch: the pet stands before its door at the start of every level.
+    cairo_save(cr);
+    cairo_rectangle(cr, 8, 232, 175, 172);
+    degrade_vertical(cr, 232, 404, 0xf2c98e, 0xd9a566);
+    cairo_fill_preserve(cr);
+    couleur(cr, 0x6a4528);
+    cairo_set_line_width(cr, 4);
+    cairo_stroke(cr);
+    couleur(cr, 0xc58f52);
+    cairo_set_line_width(cr, 2);
+    for (double y = 262; y < 400; y += 30) {
+        cairo_move_to(cr, 10, y);
+        cairo_line_to(cr, 181, y);
+    }
+    cairo_stroke(cr);
+    cairo_move_to(cr, -6, 240);
+    cairo_line_to(cr, 95, 165);
+    cairo_line_to(cr, 197, 240);
+    cairo_close_path(cr);
+    degrade_vertical(cr, 165, 240, 0xe0645a, 0xb94438);
+    cairo_fill_preserve(cr);
+    couleur(cr, 0x6a4528);
+    cairo_set_line_width(cr, 4);
+    cairo_stroke(cr);
+    cairo_move_to(cr, 4, 404);
+    cairo_line_to(cr, 4, 318);
+    cairo_curve_to(cr, 4, 276, 110, 276, 110, 318);
+    cairo_line_to(cr, 110, 404);
+    couleur(cr, 0x4a2e1a);
+    cairo_fill(cr);
+    rectangle_arrondi(cr, 118, 300, 52, 40, 6);
+    couleur(cr, 0xcfefff);
+    cairo_fill_preserve(cr);
+    couleur(cr, 0x6a4528);
+    cairo_stroke(cr);
+    rectangle_arrondi(cr, 48, 196, 96, 30, 8);
+    couleur(cr, 0xfff3d6);
+    cairo_fill_preserve(cr);
+    couleur(cr, 0x6a4528);
+    cairo_set_line_width(cr, 2.5);
+    cairo_stroke(cr);
+    centre(a, cr, "Bidou", 96, 219, 20, 0x6a4528, true);
+    cairo_restore(cr);
+
+    // The path Bidou walks to its bowls: from the door down the slant to the bowl column.
+    cairo_move_to(cr, 0, 392);
+    cairo_curve_to(cr, 150, 470, 280, 540, 450, 592);
+    cairo_set_line_width(cr, 34);
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+    couleur(cr, 0xe6cf9c, 0.85);
+    cairo_stroke(cr);
+
+    fleurs(a, cr, {{215, 430, 26}, {40, 560, 30}, {150, 585, 22}, {250, 470, 20}, {300, 575, 24},
+                   {880, 270, 22}, {882, 560, 26}, {660, 585, 18}});
+
+    // Soft shadows where the bowls and bins stand, and the shelf the foods wait on.
+    for (int k = 0; k < 5; ++k) {
+        const double y = 100 + 100 * k;
+        cairo_save(cr);
+        cairo_translate(cr, 468, y + 84);
+        cairo_scale(cr, 66, 9);
+        cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
+        cairo_restore(cr);
+        cairo_save(cr);
+        cairo_translate(cr, 765, y + 84);
+        cairo_scale(cr, 45, 8);
+        cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
+        cairo_restore(cr);
+        couleur(cr, 0x3e6e2c, 0.25);
+        cairo_fill(cr);
+    }
+    rectangle_arrondi(cr, 543, 68, 84, 496, 16);
+    couleur(cr, 0xffffff, 0.45);
+    cairo_fill_preserve(cr);
+    couleur(cr, 0xffffff, 0.8);
+    cairo_set_line_width(cr, 2);
+    cairo_stroke(cr);
+    for (int k = 0; k < 5; ++k) {
+        rectangle_arrondi(cr, 550, 76 + 100 * k, 70, 81, 12);
+        couleur(cr, 0xffffff, 0.35);
+        cairo_fill_preserve(cr);
+        couleur(cr, 0x7aa86a, 0.6);
+        cairo_set_line_width(cr, 1.5);
+        const double tirets[] = {5, 4};
+        cairo_set_dash(cr, tirets, 2, 0);
+        cairo_stroke(cr);
+        cairo_set_dash(cr, nullptr, 0, 0);
+    }
+
+    // Reminders over the two columns: which button puts a food where.
+    rectangle_arrondi(cr, 380, 2, 186, 28, 10);
+    rectangle_arrondi(cr, 676, 2, 196, 28, 10);
+    couleur(cr, 0xffffff, 0.7);
+    cairo_fill(cr);
+    souris(cr, 396, 16, 22, true, 0x4caf50);
+    ligne(a, cr, "clic gauche : gamelle", 410, 22, 15, 0x2e5e2a, true);
+    souris(cr, 692, 16, 22, false, 0xe0564a);
+    ligne(a, cr, "clic droit : poubelle", 706, 22, 15, 0x7a2a20, true);
+
+    // Where the verdict is written in black: light and plain, a frame only outside it.
+    rectangle_arrondi(cr, 242, 31, 652, 48, 12);
+    couleur(cr, 0xb08a5a);
+    cairo_set_line_width(cr, 3);
+    cairo_stroke_preserve(cr);
+    couleur(cr, 0xfffbef);
+    cairo_fill(cr);
+
+    // The game's name in the corner above the hutch.
+    titre(a, cr, "Grignotin", 115, 58, 40, 0xffd45a);
+    return s;
+}
+
+Surface plein_ecran() { return nouvelle_surface(LARGEUR_ECRAN, HAUTEUR_ECRAN); }
+
+void bidou_a(cairo_t* cr, double x, double y, double e, double embonpoint = 0, bool gauche = false)
+{
+    cairo_save(cr);
+    cairo_translate(cr, x, y);
+    if (gauche) {
+        cairo_translate(cr, (100 + 24 * embonpoint) * e, 0);
+        cairo_scale(cr, -1, 1);
+    }
+    cairo_scale(cr, e, e);
+    dessiner_bidou(cr, embonpoint);
+    cairo_restore(cr);
+}
+
+// The first picture of the intro: Bidou large in its meadow, saying hello. Its middle
+// is what the round window of the second picture keeps showing.
+Surface debut1(Atelier& a)
+{
+    Surface s = plein_ecran();
+    Contexte c = nouveau_contexte(s.get());
+    cairo_t* cr = c.get();
+    prairie(cr, 330, HAUTEUR_FOND);
+    nuage(cr, 90, 90, 1.2);
+    nuage(cr, 640, 70, 1.0);
+    emoji(a, cr, "🌞", 800, 90, 110);
+    cairo_save(cr);
+    cairo_translate(cr, 445, 505);
+    cairo_scale(cr, 150, 22);
+    cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
+    cairo_restore(cr);
+    couleur(cr, 0x3e6e2c, 0.3);
+    cairo_fill(cr);
+    bidou_a(cr, 300, 250, 2.7);
+    emoji(a, cr, "🥕", 250, 480, 70, -0.5);
+    emoji(a, cr, "🥬", 650, 470, 80, 0.2);
+    fleurs(a, cr, {{90, 520, 50}, {170, 570, 40}, {780, 560, 46}, {850, 480, 36}, {40, 430, 30}});
+    // Speech bubble.
+    rectangle_arrondi(cr, 30, 180, 330, 70, 30);
+    cairo_move_to(cr, 280, 240);
+    cairo_line_to(cr, 340, 300);
+    cairo_line_to(cr, 240, 248);
+    couleur(cr, 0xffffff);
+    cairo_fill_preserve(cr);
+    couleur(cr, 0x5a3a22);
+    cairo_set_line_width(cr, 3);
+    cairo_stroke(cr);
+    rectangle_arrondi(cr, 31.5, 181.5, 327, 67, 29);
+    couleur(cr, 0xffffff);
+    cairo_fill(cr);
+    centre(a, cr, "Coucou, c'est moi, Bidou !", 195, 224, 24, 0x5a3a22, true);
+    socle(cr);
+    return s;
+}
+
+// The title, faded in over the first picture; the round window is keyed, so Bidou
+// stays in sight through it while the rest turns into the title page.
+Surface debut2(Atelier& a)
+{
+    Surface s = plein_ecran();
+    Contexte c = nouveau_contexte(s.get());
+    cairo_t* cr = c.get();
+    degrade_vertical(cr, 0, HAUTEUR_FOND, 0xffe7a8, 0xffc27a);
+    cairo_paint(cr);
+    // Food confetti around the edge.
+    struct Deco {
+        const char* e;
+        double x, y, t, angle;
+    };
+    for (const Deco& d : {Deco{"🥕", 70, 80, 70, -0.4}, Deco{"🍓", 830, 90, 64, 0.3}, Deco{"🥬", 90, 330, 74, 0.1},
+                          Deco{"🍎", 820, 330, 66, -0.2}, Deco{"🌾", 150, 520, 70, 0.2}, Deco{"🍐", 760, 520, 62, 0.3},
+                          Deco{"🌿", 250, 200, 50, -0.3}, Deco{"🍒", 660, 210, 54, 0.2}})
+        emoji(a, cr, d.e, d.x, d.y, d.t, d.angle);
+    titre(a, cr, "Grignotin", 450, 118, 110, 0xffffff, 0xc0503a);
+    centre(a, cr, "Aide Bidou à bien manger !", 450, 170, 30, 0x8a3a22, true);
+    // The window: a thick frame, and a hole well inside it. The frame's inner edge is
+    // opaque, so the keyed cut happens against wood, never against the blue key.
+    const double cx = 445, cy = 400, r = 150;
+    cairo_arc(cr, cx, cy, r + 16, 0, 2 * M_PI);
+    degrade_vertical(cr, cy - r, cy + r, 0xd99a5a, 0x9a6232);
+    cairo_fill(cr);
+    cairo_arc(cr, cx, cy, r + 16, 0, 2 * M_PI);
+    couleur(cr, 0x5a3a22);
+    cairo_set_line_width(cr, 4);
+    cairo_stroke(cr);
+    cairo_arc(cr, cx, cy, r, 0, 2 * M_PI);
+    cairo_set_operator(cr, CAIRO_OPERATOR_CLEAR);
+    cairo_fill(cr);
+    cairo_set_operator(cr, CAIRO_OPERATOR_OVER);
+    cairo_arc(cr, cx, cy, r + 1.5, 0, 2 * M_PI);
+    couleur(cr, 0x5a3a22);
+    cairo_set_line_width(cr, 4);
+    cairo_stroke(cr);
+    socle(cr);
+    return s;
+}
+
+Surface difficulte(Atelier& a)
+{
+    Surface s = plein_ecran();
+    Contexte c = nouveau_contexte(s.get());
+    cairo_t* cr = c.get();
+    prairie(cr, 470, HAUTEUR_FOND);
+    titre(a, cr, "Choisis ton parcours", 450, 82, 58, 0xffffff, 0x3e6e2c);
+    struct Piste {
+        const char* touche;
+        const char* nom;
+        const char* niveaux;
+        const char* emoji;
+        std::uint32_t teinte, fonce;
+    };
+    const Piste pistes[] = {{"1", "facile", "niveaux 1 à 6", "🌱", 0xdff5cf, 0x3f8a3a},
+                            {"2", "moyen", "niveaux 7 à 12", "🌿", 0xffefc4, 0xc07a12},
+                            {"3", "difficile", "niveaux 13 à 19", "🌳", 0xffd9d0, 0xb8402e}};
+    for (int i = 0; i < 3; ++i) {
+        const Piste& p = pistes[i];
+        const double x = 45 + i * 280;
+        carte(cr, x, 130, 250, 330, p.teinte, p.fonce);
+        touche(a, cr, p.touche, x + 90, 150, 70);
+        emoji(a, cr, p.emoji, x + 125, 300, 90);
+        centre(a, cr, p.nom, x + 125, 395, 44, p.fonce, true);
+        centre(a, cr, p.niveaux, x + 125, 435, 22, 0x3b2a1a);
+    }
+    carte(cr, 95, 490, 710, 92, 0xfffaf0, 0xb08a5a);
+    centre(a, cr, "Appuie sur 1, 2 ou 3 du pavé numérique", 450, 526, 26, 0x3b2a1a, true);
+    const double l = a.texte.largeur("pour quitter", 24);
+    const double x = 450 - (l + 110) / 2;
+    const double lt = touche(a, cr, "Échap", x, 540, 34);
+    ligne(a, cr, "pour quitter", x + lt + 12, 566, 24);
+    socle(cr);
+    return s;
+}
+
+Surface temps_fini(Atelier& a)
+{
+    Surface s = plein_ecran();
+    Contexte c = nouveau_contexte(s.get());
+    cairo_t* cr = c.get();
+    degrade_vertical(cr, 0, HAUTEUR_FOND, 0xffe2c2, 0xffb88a);
+    cairo_paint(cr);
+    carte(cr, 110, 70, 680, 470);
+    emoji(a, cr, "⏰", 450, 175, 140, -0.15);
+    titre(a, cr, "Le temps est écoulé !", 450, 318, 58, 0xffffff, 0xc0503a);
+    centre(a, cr, "Les 30 secondes sont passées.", 450, 370, 28);
+    const std::string avant = "Appuie sur ", apres = " pour rejouer le niveau";
+    const double la = a.gras.largeur(avant, 30), lb = a.gras.largeur(apres, 30);
+    const double x = 450 - (la + 50 + lb) / 2;
+    ligne(a, cr, avant, x, 460, 30, 0x3b2a1a, true);
+    touche(a, cr, "r", x + la + 3, 428, 44);
+    ligne(a, cr, apres, x + la + 53, 460, 30, 0x3b2a1a, true);
+    bidou_a(cr, 600, 470, 0.6);
+    socle(cr);
+    return s;
+}
+
+// Drawn once at alpha 168 over the board: big dark letters on a plain light ground,
+// which stays readable with a third of the board showing through.
+Surface pause(Atelier& a)
+{
+    Surface s = plein_ecran();
+    Contexte c = nouveau_contexte(s.get());
+    cairo_t* cr = c.get();
+    couleur(cr, 0xf3ecff);
+    cairo_paint(cr);
+    for (double x : {355.0, 475.0}) {
+        rectangle_arrondi(cr, x, 120, 70, 190, 18);
+        couleur(cr, 0x5b3d99);
+        cairo_fill(cr);
+    }
+    centre(a, cr, "Pause", 450, 420, 96, 0x3a2470, true);
+    const std::string avant = "Appuie sur ", apres = " pour reprendre";
+    const double la = a.gras.largeur(avant, 36), lb = a.gras.largeur(apres, 36);
+    const double x = 450 - (la + 60 + lb) / 2;
+    ligne(a, cr, avant, x, 510, 36, 0x2a1a50, true);
+    touche(a, cr, "p", x + la + 4, 474, 50);
+    ligne(a, cr, apres, x + la + 64, 510, 36, 0x2a1a50, true);
+    socle(cr);
+    return s;
+}
+
+Surface regle(Atelier& a)
+{
+    Surface s = plein_ecran();
+    Contexte c = nouveau_contexte(s.get());
+    cairo_t* cr = c.get();
+    degrade_vertical(cr, 0, HAUTEUR_FOND, 0xe6f6ff, 0xcdebd2);
+    cairo_paint(cr);
+    titre(a, cr, "Les règles du jeu", 450, 62, 50, 0xffffff, 0x2f6e8a);
+    carte(cr, 30, 84, 840, 500);
+    ligne(a, cr, "Bidou a faim ! Pour chaque aliment, choisis s'il est bon pour lui.", 60, 124, 23, 0x3b2a1a, true);
+
+    // Left click and the bowl.
+    souris(cr, 85, 180, 54, true, 0x4caf50);
+    ligne(a, cr, "clic gauche : dans la gamelle", 125, 172, 24, 0x2e5e2a, true);
+    ligne(a, cr, "l'aliment est bon pour Bidou", 125, 200, 21);
+    souris(cr, 485, 180, 54, false, 0xe0564a);
+    ligne(a, cr, "clic droit : à la poubelle", 525, 172, 24, 0x7a2a20, true);
+    ligne(a, cr, "l'aliment est mauvais pour lui", 525, 200, 21);
+
+    emoji(a, cr, "⏱️", 85, 258, 46);
+    ligne(a, cr, "30 secondes par niveau. Un autre clic sur la ligne change ton choix.", 125, 266, 22);
+    emoji(a, cr, "⭐", 85, 316, 44);
+    ligne(a, cr, "5 bonnes réponses : Bidou se régale et tu passes au niveau", 125, 312, 22);
+    ligne(a, cr, "suivant. Sinon, il faudra recommencer le niveau.", 125, 338, 22);
+
+    ligne(a, cr, "Les touches :", 60, 392, 24, 0x3b2a1a, true);
+    struct Aide {
+        const char* touche;
+        const char* texte;
+        double x, y;
+    };
+    for (const Aide& t : {Aide{"p", "pause", 60, 410}, Aide{"r", "les règles", 60, 462},
+                          Aide{"j", "revenir au jeu (après les règles)", 60, 514},
+                          Aide{"s", "niveau suivant", 470, 410}, Aide{"Échap", "quitter le jeu", 470, 462}}) {
+        const double l = touche(a, cr, t.touche, t.x, t.y, 40);
+        ligne(a, cr, t.texte, t.x + l + 14, t.y + 28, 22);
+    }
+    bidou_a(cr, 700, 490, 0.85);
+    socle(cr);
+    return s;
+}
+
+Surface felicitations(Atelier& a, bool tout)
+{
+    Surface s = plein_ecran();
+    Contexte c = nouveau_contexte(s.get());
+    cairo_t* cr = c.get();
+    degrade_vertical(cr, 0, HAUTEUR_FOND, tout ? 0xfff0b8 : 0xe2f6ff, tout ? 0xffc9a0 : 0xbfe8c4);
+    cairo_paint(cr);
+    struct Deco {
+        const char* e;
+        double x, y, t, angle;
+    };
+    for (const Deco& d : {Deco{"🎉", 90, 90, 90, -0.2}, Deco{"🎉", 810, 90, 90, 0.2}, Deco{"⭐", 200, 470, 50, 0.2},
+                          Deco{"⭐", 720, 470, 56, -0.2}, Deco{"🥕", 90, 540, 60, -0.5}, Deco{"🍓", 820, 540, 54, 0.3}})
+        emoji(a, cr, d.e, d.x, d.y, d.t, d.angle);
+    titre(a, cr, "Bravo !", 450, 110, 96, 0xffd45a, 0x8a4a12);
+    if (tout) {
+        centre(a, cr, "Tu as terminé tout le jeu !", 450, 175, 40, 0x5a2a12, true);
+        centre(a, cr, "Bidou est en pleine forme grâce à toi.", 450, 220, 28, 0x5a2a12);
+        bidou_a(cr, 300, 250, 2.2, 1);
+        emoji(a, cr, "👑", 522, 268, 64, 0.25);
+        const double l = a.texte.largeur("pour quitter", 26);
+        const double x = 450 - (l + 100) / 2;
+        const double lt = touche(a, cr, "Échap", x, 538, 38);
+        ligne(a, cr, "pour quitter", x + lt + 12, 566, 26, 0x5a2a12);
+    } else {
+        centre(a, cr, "Tu as fini ce parcours !", 450, 175, 40, 0x2a4a22, true);
+        centre(a, cr, "Bidou a bien mangé. Le parcours suivant arrive…", 450, 220, 28, 0x2a4a22);
+        bidou_a(cr, 300, 260, 2.2, 1);
+        emoji(a, cr, "🏆", 690, 330, 120, 0.1);
+    }
+    socle(cr);
+    return s;
+}
+}  // namespace
+
+std::vector<Image> images_ecrans(Atelier& a)
+{
+    std::vector<Image> v;
+    v.push_back({"photo/fond.bmp", fond(a), false});
+    v.push_back({"photo/debut1.bmp", debut1(a), false});
+    v.push_back({"photo/debut2.bmp", debut2(a), true});
+    v.push_back({"photo/difficulte.bmp", difficulte(a), false});
+    v.push_back({"photo/temps_fini.bmp", temps_fini(a), false});
+    v.push_back({"photo/pause.bmp", pause(a), false});
+    v.push_back({"photo/regle.bmp", regle(a), false});
+    v.push_back({"photo/pseudo_fin.bmp", felicitations(a, false), false});
+    v.push_back({"photo/fini.bmp", felicitations(a, true), false});
+    return v;
+}

@@ -1,0 +1,18 @@
+// Bidou, its coffin, the bowls and the bins: the keyed pictures of the board besides
+// the foods, and the icons drawn from the same Bidou.
+#pragma once
+
+#include <vector>
+
+#include "atelier.hpp"
+
+// Bidou is a guinea pig drawn with cairo, so that the same animal can face both ways,
+// grow fat and be drawn at any icon size. `embonpoint` 0 is Bidou as usual, 1 after a
+// perfect level. Faces right, fills a box of 100 x 100 (wider when fat) at scale 1.
+void dessiner_bidou(cairo_t* cr, double embonpoint);
+
+// bidou, bidou_gauche, bidou_gros, cercueil, gamelle_*, poubelle_*, icone_bidou.
+std::vector<Image> images_personnages(Atelier& a);
+
+// Bidou on a rounded tile, `cote` pixels square, with transparent corners (PNG icons).
+Surface icone(int cote);
