@@ -96,7 +96,7 @@ int main()
     for (int k = 0; k < 5; ++k)
         tableau[LIGNE_CHOIX + k] = CHOIX_GAMELLE;
     {
-        const Surface fond = charger_image(image::FOND);
+        const Surface fond = au_format_ecran(charger_image(image::FOND));
         const Surface bidou = charger_image_cle(image::BIDOU);
         PlateformeScriptee script_marche;
         Chronometre marche(script_marche);

@@ -46,24 +46,30 @@ TEST(Demarrage, FermerLaFenetrePendantLeChoix)
 
 // Which level a keypad key starts from a stored level. The s key saves the level on
 // show (nothing is sorted yet), which makes the choice visible in the file.
-TEST(Demarrage, ChoixDePisteSelonLeNiveauEnregistre)
+struct ChoixDePiste {
+    const char* enregistre;
+    SDLKey touche;
+    const char* attendu;
+};
+
+class Choix : public testing::TestWithParam<ChoixDePiste> {};
+
+TEST_P(Choix, SelonLeNiveauEnregistre)
 {
-    struct Cas { const char* enregistre; SDLKey touche; const char* attendu; };
-    const Cas cas[] = {
-        {"10", SDLK_KP1, "10"}, {"10", SDLK_KP2, "30"}, {"10", SDLK_KP3, "60"},
-        {"35", SDLK_KP1, "0"},  {"35", SDLK_KP2, "35"}, {"35", SDLK_KP3, "60"},
-        {"70", SDLK_KP1, "0"},  {"70", SDLK_KP2, "30"}, {"70", SDLK_KP3, "70"},
-        {"95", SDLK_KP1, "0"},  {"95", SDLK_KP2, "30"},
-        {"", SDLK_KP1, "0"},    {"", SDLK_KP2, "30"},   {"", SDLK_KP3, "60"},
-    };
-    for (const Cas& c : cas) {
-        Partie partie;
-        partie.dossier.ecrire_fichier_niveau(c.enregistre);
-        partie.p.touche(c.touche).touche(SDLK_s).touche(SDLK_ESCAPE);
-        EXPECT_EQ(partie.jouer(), 0);
-        EXPECT_EQ(partie.dossier.fichier_niveau(), c.attendu) << "stored \"" << c.enregistre << "\"";
-    }
+    const ChoixDePiste& c = GetParam();
+    Partie partie;
+    partie.dossier.ecrire_fichier_niveau(c.enregistre);
+    partie.p.touche(c.touche).touche(SDLK_s).touche(SDLK_ESCAPE);
+    EXPECT_EQ(partie.jouer(), 0);
+    EXPECT_EQ(partie.dossier.fichier_niveau(), c.attendu) << "stored \"" << c.enregistre << '"';
 }
+
+INSTANTIATE_TEST_SUITE_P(Demarrage, Choix, testing::Values(
+    ChoixDePiste{"10", SDLK_KP1, "10"}, ChoixDePiste{"10", SDLK_KP2, "30"}, ChoixDePiste{"10", SDLK_KP3, "60"},
+    ChoixDePiste{"35", SDLK_KP1, "0"},  ChoixDePiste{"35", SDLK_KP2, "35"}, ChoixDePiste{"35", SDLK_KP3, "60"},
+    ChoixDePiste{"70", SDLK_KP1, "0"},  ChoixDePiste{"70", SDLK_KP2, "30"}, ChoixDePiste{"70", SDLK_KP3, "70"},
+    ChoixDePiste{"95", SDLK_KP1, "0"},  ChoixDePiste{"95", SDLK_KP2, "30"},
+    ChoixDePiste{"", SDLK_KP1, "0"},    ChoixDePiste{"", SDLK_KP2, "30"},   ChoixDePiste{"", SDLK_KP3, "60"}));
 
 TEST(Demarrage, SeulsLesChiffresDuPaveNumeriqueChoisissent)
 {

@@ -28,7 +28,7 @@ attendre_que() {  # seconds, then a command that must become true
 }
 
 cd "$travail"
-./grignotin &
+"$programme" &
 jeu=$!
 attendre_que 10 xdotool search --name '^Grignotin$' >/dev/null
 fenetre=$(xdotool search --name '^Grignotin$' | head -n1)
@@ -48,7 +48,7 @@ for k in 0 1 2 3 4; do
   if [ "$k" = 2 ]; then photo tri; fi
 done
 sleep 1; photo marche
-attendre_que 30 grep -qx 5 niveau.lvl
+attendre_que 30 grep -sqx 5 niveau.lvl
 sleep 1; photo verdict
 xdotool key r; sleep 1; photo regles
 xdotool key j; sleep 0.5

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <set>
 #include <string>
+#include <utility>
 
 namespace {
 // Pictures are reloaded on every frame; a missing one would otherwise flood the
@@ -37,6 +38,14 @@ Surface charger_image_cle(const char* chemin)
     Surface image = charger_image(chemin);
     poser_cle_bleue(image.get());
     return image;
+}
+
+Surface au_format_ecran(Surface image)
+{
+    if (!image || !SDL_GetVideoSurface())
+        return image;
+    Surface converti{SDL_DisplayFormat(image.get())};
+    return converti ? std::move(converti) : std::move(image);
 }
 
 void coller(SDL_Surface* ecran, SDL_Surface* image, std::int16_t x, std::int16_t y)

@@ -25,6 +25,11 @@ Surface charger_image_cle(const char* chemin);
 // Makes pure blue transparent on `image` (nothing for a null surface).
 void poser_cle_bleue(SDL_Surface* image);
 
+// `image` converted to the screen's pixel format, for pictures blitted many times (the
+// background, on every frame): the blit becomes a copy instead of a conversion. Keeps
+// the colour key. Returns `image` itself when there is no screen yet or it cannot convert.
+Surface au_format_ecran(Surface image);
+
 // Blits the whole of `image` with its top-left corner at x, y; a null image draws nothing.
 void coller(SDL_Surface* ecran, SDL_Surface* image, std::int16_t x, std::int16_t y);
 

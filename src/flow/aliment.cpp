@@ -160,7 +160,7 @@ int Partie::jouer()
     choisir_piste();
 
     // Shown however the choice ended, Escape and the window's close included.
-    fond_ = charger_image(image::FOND);
+    fond_ = au_format_ecran(charger_image(image::FOND));
     coller(ecran_, fond_.get(), position_fond_.x, position_fond_.y);
     plateforme_.presenter(ecran_);
 
