@@ -6,11 +6,6 @@
 namespace {
 // 255 is opaque: the board stays visible through the pause picture.
 constexpr Uint8 ALPHA_PAUSE = 168;
-
-bool touche_enfoncee(const SDL_Event& evenement, SDLKey touche)
-{
-    return evenement.type == SDL_KEYDOWN && evenement.key.keysym.sym == touche;
-}
 }  // namespace
 
 void pause(SDL_Surface* ecran, Plateforme& plateforme)

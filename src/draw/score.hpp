@@ -11,8 +11,8 @@
 inline constexpr std::int16_t Y_PANNEAU = 600;
 
 // The panel's three lines as they are rendered (Latin-1 bytes, one blank at either end),
-// and whether the seconds turn red. On screen the seconds box covers the end of the
-// level line, so the tests read the label here.
+// and whether the seconds turn red. A wide font can push the end of the level line under
+// the seconds box, so the tests read the label here as well as on screen.
 struct LignesPanneau {
     std::string score;
     std::string niveau;

@@ -72,8 +72,6 @@ SDL_Rect rectangle(std::int16_t x, std::int16_t y)
     return r;
 }
 
-bool touche(const SDL_Event& e, SDLKey sym) { return e.type == SDL_KEYDOWN && e.key.keysym.sym == sym; }
-
 class Partie {
 public:
     explicit Partie(Plateforme& plateforme) : plateforme_(plateforme) {}
@@ -207,25 +205,25 @@ void Partie::choisir_piste()
     for (;;) {
         SDL_Event e;
         plateforme_.attendre_evenement(e);
-        if (touche(e, SDLK_KP1)) {
+        if (touche_enfoncee(e, SDLK_KP1)) {
             if (niveau_ > NIVEAU_DEBUT_MOYEN - 1)
                 niveau_ = NIVEAU_DEBUT_FACILE;
             difficulte_ = 0;
             return;
         }
-        if (touche(e, SDLK_KP2)) {
+        if (touche_enfoncee(e, SDLK_KP2)) {
             if (niveau_ < NIVEAU_DEBUT_MOYEN || niveau_ > NIVEAU_DEBUT_DIFFICILE - 1)
                 niveau_ = NIVEAU_DEBUT_MOYEN;
             difficulte_ = 1;
             return;
         }
-        if (touche(e, SDLK_KP3)) {
+        if (touche_enfoncee(e, SDLK_KP3)) {
             if (niveau_ < NIVEAU_DEBUT_DIFFICILE)
                 niveau_ = NIVEAU_DEBUT_DIFFICILE;
             difficulte_ = 2;
             return;
         }
-        if (touche(e, SDLK_ESCAPE) || e.type == SDL_QUIT) {
+        if (touche_enfoncee(e, SDLK_ESCAPE) || e.type == SDL_QUIT) {
             continuer_ = false;
             return;
         }
@@ -293,7 +291,7 @@ void Partie::temps_ecoule()
     for (;;) {
         SDL_Event e;
         plateforme_.attendre_evenement(e);
-        if (touche(e, SDLK_r)) {
+        if (touche_enfoncee(e, SDLK_r)) {
             continuer_niveau_ = false;
             return;
         }
@@ -408,7 +406,7 @@ void Partie::ecran_de_fin()
     for (bool encore = true; encore;) {
         SDL_Event e;
         plateforme_.attendre_evenement(e);
-        encore = !(touche(e, SDLK_ESCAPE) || e.type == SDL_QUIT);
+        encore = !(touche_enfoncee(e, SDLK_ESCAPE) || e.type == SDL_QUIT);
         if (!fini_)
             fini_ = charger_image(image::FINI);
         coller(ecran_, fini_.get(), 0, 0);

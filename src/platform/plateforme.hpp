@@ -27,6 +27,12 @@ public:
     virtual void presenter(SDL_Surface* ecran) = 0;
 };
 
+// True for a key-down of `touche`; modifiers are not looked at.
+inline bool touche_enfoncee(const SDL_Event& evenement, SDLKey touche)
+{
+    return evenement.type == SDL_KEYDOWN && evenement.key.keysym.sym == touche;
+}
+
 // The real thing: SDL's clock, queue and flip.
 class PlateformeSdl final : public Plateforme {
 public:
