@@ -42,9 +42,10 @@ jeu=$!
 attendre_que 10 xdotool search --name '^Grignotin$' >/dev/null
 fenetre=$(xdotool search --name '^Grignotin$' | head -n1)
 xdotool windowmove "$fenetre" 0 0
-sleep 3; photo intro
-# The intro lasts a little over 12 seconds; keys pressed meanwhile wait their turn.
-sleep 11; photo choix
+# The intro lasts a little over 12 seconds, its second picture settling in as it goes;
+# keys pressed meanwhile wait their turn.
+sleep 9; photo intro
+sleep 5; photo choix
 xdotool mousemove 450 320
 xdotool key KP_End   # keypad 1 with NumLock off: the easy track
 sleep 1.5; photo niveau
