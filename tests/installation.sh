@@ -62,6 +62,9 @@ for cote in 16 24 32 48 64 128 256; do
   attendu "$(identify -format '%m %wx%h' "$icone" 2>/dev/null)" "PNG ${cote}x${cote}" "icon $cote"
 done
 grep -qx "Icon=$id" "$prefixe/share/applications/$id.desktop" || echec "desktop entry names another icon"
+zgrep -q '^\.TH GRIGNOTIN 6' "$prefixe/share/man/man6/grignotin.6.gz" || echec "no manual page"
+zgrep -q '^grignotin (' "$prefixe/share/doc/grignotin/changelog.gz" || echec "no changelog"
+grep -q "MIT License" "$prefixe/share/doc/grignotin/copyright" || echec "copyright does not carry the code's licence"
 
 # ---- The launcher, with the program swapped for a probe -----------------------------------
 # The probe notes where it runs and its process id; the launcher must exec it in its

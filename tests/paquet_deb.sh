@@ -28,7 +28,7 @@ while read -r p; do
   esac
 done < <(tr ',' '\n' <<<"$depends" | sed 's/([^)]*)//; s/^ *//; s/ *$//')
 [ "$(dpkg-deb -f "$deb" Package)" = grignotin ] || echec "package name"
-[ "$(dpkg-deb -f "$deb" Section)" = games ] || echec "section"
+[ "$(dpkg-deb -f "$deb" Section)" = education ] || echec "section"
 
 # Files: owned by root, in the places the system looks.
 dpkg-deb -c "$deb" >"$essai/contenu"
@@ -36,7 +36,8 @@ dpkg-deb -c "$deb" >"$essai/contenu"
 for chemin in ./usr/bin/grignotin ./usr/libexec/grignotin/grignotin ./usr/share/grignotin/angelina.ttf \
   ./usr/share/grignotin/photo/fond.bmp ./usr/share/applications/io.github.grignotin.Grignotin.desktop \
   ./usr/share/metainfo/io.github.grignotin.Grignotin.metainfo.xml \
-  ./usr/share/icons/hicolor/48x48/apps/io.github.grignotin.Grignotin.png ./usr/share/doc/grignotin/copyright; do
+  ./usr/share/icons/hicolor/48x48/apps/io.github.grignotin.Grignotin.png ./usr/share/doc/grignotin/copyright \
+  ./usr/share/doc/grignotin/changelog.gz ./usr/share/man/man6/grignotin.6.gz; do
   grep -q " $chemin\$" "$essai/contenu" || echec "$chemin missing from the package"
 done
 
