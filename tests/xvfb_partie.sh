@@ -3,14 +3,23 @@
 # clicks through XTEST. Checks the saved level and the exit status; with SCREENSHOTS=dir
 # set, leaves PNG screenshots of the main moments there.
 # Usage: xvfb_partie.sh path/to/assets/grignotin
+#        xvfb_partie.sh --lanceur path/to/bin/grignotin DIR
+# The second form starts an installed game through its launcher, from an unrelated working
+# directory, and expects the level file in DIR, the player's own game directory.
 set -euo pipefail
 
-programme=$(realpath "$1")
-ressources=$(dirname "$programme")
 travail=$(mktemp -d)
 trap 'kill "${jeu:-}" "${serveur:-}" 2>/dev/null || true; rm -rf "$travail"' EXIT
-ln -s "$ressources/photo" "$travail/photo"
-ln -s "$ressources/angelina.ttf" "$travail/angelina.ttf"
+if [ "$1" = --lanceur ]; then
+  commande=$(realpath "$2")
+  niveau=$3/niveau.lvl
+else
+  commande=$(realpath "$1")
+  ressources=$(dirname "$commande")
+  ln -s "$ressources/photo" "$travail/photo"
+  ln -s "$ressources/angelina.ttf" "$travail/angelina.ttf"
+  niveau=$travail/niveau.lvl
+fi
 
 # -displayfd picks a free display; -noreset keeps the server up between clients.
 exec 3>"$travail/ecran"
@@ -28,14 +37,15 @@ attendre_que() {  # seconds, then a command that must become true
 }
 
 cd "$travail"
-"$programme" &
+"$commande" &
 jeu=$!
 attendre_que 10 xdotool search --name '^Grignotin$' >/dev/null
 fenetre=$(xdotool search --name '^Grignotin$' | head -n1)
 xdotool windowmove "$fenetre" 0 0
-sleep 3; photo intro
-# The intro lasts a little over 12 seconds; keys pressed meanwhile wait their turn.
-sleep 11; photo choix
+# The intro lasts a little over 12 seconds, its second picture settling in as it goes;
+# keys pressed meanwhile wait their turn.
+sleep 9; photo intro
+sleep 5; photo choix
 xdotool mousemove 450 320
 xdotool key KP_End   # keypad 1 with NumLock off: the easy track
 sleep 1.5; photo niveau
@@ -48,7 +58,7 @@ for k in 0 1 2 3 4; do
   if [ "$k" = 2 ]; then photo tri; fi
 done
 sleep 1; photo marche
-attendre_que 30 grep -sqx 5 niveau.lvl
+attendre_que 30 grep -sqx 5 "$niveau"
 sleep 1; photo verdict
 xdotool key r; sleep 1; photo regles
 xdotool key j; sleep 0.5
@@ -56,7 +66,7 @@ xdotool key s; sleep 1
 xdotool key Escape
 statut=0; wait "$jeu" || statut=$?
 jeu=
-contenu=$(cat niveau.lvl)
+contenu=$(cat "$niveau")
 if [ "$statut" != 0 ] || [ "$contenu" != 5 ]; then
   echo "xvfb_partie: exit status $statut, niveau.lvl holds '$contenu' (expected 0 and 5)" >&2
   exit 1

@@ -14,7 +14,12 @@ if [ "${1:-}" = test ]; then
     libgtest-dev fonts-dejavu-core
     # playing the real program in a real window, as a person would
     xvfb xdotool imagemagick
+    # the desktop entry and AppStream validators; dpkg-shlibdeps for the .deb's Depends
+    desktop-file-utils appstream dpkg-dev
   )
+fi
+if [ "${1:-}" = captures ]; then
+  paquets+=(xvfb xdotool imagemagick optipng)  # the README's screenshots
 fi
 
 manquants=()

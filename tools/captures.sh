@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Remakes the README's screenshots from the real game: builds it, plays level 1 in a
+# virtual X server (tests/xvfb_partie.sh, the same run the test suite makes) and keeps
+# small PNGs of six moments in docs/captures/.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+tools/dependances.sh captures
+cmake -S . -B build -DBUILD_TESTING=OFF >/dev/null
+cmake --build build -j"$(nproc)" --target grignotin
+
+brut=$(mktemp -d)
+trap 'rm -rf "$brut"' EXIT
+SCREENSHOTS=$brut tests/xvfb_partie.sh assets/grignotin
+
+mkdir -p docs/captures
+for moment in intro choix niveau marche verdict regles; do
+  [ -s "$brut/$moment.png" ] || { echo "captures: no screenshot of '$moment'" >&2; exit 1; }
+  # Half size keeps the text readable; 256 colours are plenty for flat cartoon art.
+  convert "$brut/$moment.png" -resize 450x -strip -colors 256 "docs/captures/$moment.png"
+  optipng -quiet -o5 "docs/captures/$moment.png"
+done
+ls -l docs/captures
