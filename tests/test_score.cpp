@@ -11,7 +11,7 @@
 #include "platform/plateforme_scriptee.hpp"
 
 namespace {
-// Any TrueType font does; this one (Debian's fonts-dejavu-core) gives odd-width score
+// Any TrueType font does; this one (Debian's fonts-dejavu-extra) gives odd-width score
 // boxes, and is narrow enough at 48 points that the score's digit shows beside the
 // seconds box.
 const char* const POLICE_DE_TEST = "/usr/share/fonts/truetype/dejavu/DejaVuSansCondensed.ttf";
@@ -24,7 +24,7 @@ protected:
     void SetUp() override
     {
         EcranDeTest::SetUp();
-        ASSERT_TRUE(std::filesystem::exists(POLICE_DE_TEST)) << "install fonts-dejavu-core";
+        ASSERT_TRUE(std::filesystem::exists(POLICE_DE_TEST)) << "install fonts-dejavu-extra";
         std::filesystem::create_symlink(POLICE_DE_TEST, FICHIER_POLICE);
         // The game flow's own start of the engine and its message font, open all along.
         ASSERT_EQ(TTF_Init(), 0);

@@ -11,7 +11,7 @@ paquets=(
 )
 if [ "${1:-}" = test ]; then
   paquets+=(
-    libgtest-dev fonts-dejavu-core
+    libgtest-dev fonts-dejavu-extra
     # playing the real program in a real window, as a person would
     xvfb xdotool imagemagick
     # the desktop entry and AppStream validators; dpkg-shlibdeps for the .deb's Depends
