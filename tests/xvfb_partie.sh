@@ -2,11 +2,11 @@
 # Plays level 1 as a person would: the real program in a real X server, real keys and
 # clicks through XTEST. Checks the saved level and the exit status; with SCREENSHOTS=dir
 # set, leaves PNG screenshots of the main moments there.
-# Usage: xvfb_partie.sh path/to/assets/grignotin
+# Usage: xvfb_partie.sh path/to/grignotin [directory with photo/ and angelina.ttf]
 set -euo pipefail
 
 programme=$(realpath "$1")
-ressources=$(dirname "$programme")
+ressources=$(realpath "${2:-$(dirname "$programme")}")
 travail=$(mktemp -d)
 trap 'kill "${jeu:-}" "${serveur:-}" 2>/dev/null || true; rm -rf "$travail"' EXIT
 ln -s "$ressources/photo" "$travail/photo"
