@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building (and, with "test", testing) needs.
+# Installs the Debian packages that building (and, with "test", testing) needs; "extras"
+# adds what tests/ci_extras.sh needs on top of testing.
 # Installs nothing when everything is there already; uses sudo when not root.
 set -euo pipefail
 
@@ -9,11 +10,17 @@ paquets=(
   # the picture tool: emoji art, text and the font it is made from
   libcairo2-dev libharfbuzz-dev libfreetype-dev fonts-noto-color-emoji fonts-sil-andika
 )
-if [ "${1:-}" = test ]; then
+if [ "${1:-}" = test ] || [ "${1:-}" = extras ]; then
   paquets+=(
     libgtest-dev fonts-dejavu-core
     # playing the real program in a real window, as a person would
     xvfb xdotool imagemagick
+  )
+fi
+if [ "${1:-}" = extras ]; then
+  paquets+=(
+    # tests/ci_extras.sh: libFuzzer, valgrind, and SDL 1.2 over SDL 2 beside the classic one
+    clang libclang-rt-14-dev valgrind libsdl1.2-compat
   )
 fi
 
