@@ -35,6 +35,29 @@ inline PlateformeScriptee& trier(PlateformeScriptee& p, std::int32_t niveau, boo
     return p;
 }
 
+// Level 6 on the easy track through every screen it can show: pause, rules, a time-up,
+// a lost walk, a won walk, then the track-end picture early in level 7, and Escape.
+// Starts from a stored "25" and leaves "30"; only Escape's release is left unread.
+inline PlateformeScriptee& tous_les_ecrans(PlateformeScriptee& p)
+{
+    p.touche(SDLK_KP1).apres(1000).touche(SDLK_p).apres(1000).touche(SDLK_p);
+    p.apres(1000).touche_enfoncee(SDLK_r).mouvement(10, 10).touche(SDLK_j);
+    // Time runs out; r goes on, and the pass that r ends still polls once.
+    p.apres(60000).touche_enfoncee(SDLK_r).apres(500);
+    trier(p, 25, false).apres(1000).touche(SDLK_s);
+    trier(p, 25).apres(1000).touche(SDLK_s);
+    // Level 7 opens with the track-end picture for twelve seconds.
+    return p.apres(13000).touche(SDLK_ESCAPE);
+}
+
+// Level 19 won on the hard track, then the end picture and Escape. Starts from a stored
+// "90" and leaves "95"; only Escape's release is left unread.
+inline PlateformeScriptee& fin_du_jeu(PlateformeScriptee& p)
+{
+    p.touche(SDLK_KP3);
+    return trier(p, 90).touche(SDLK_s).touche(SDLK_ESCAPE);
+}
+
 // A picture from the run directory, to look for on the screen.
 class Photo {
 public:

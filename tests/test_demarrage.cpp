@@ -3,7 +3,14 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <numeric>
+#include <optional>
+#include <sstream>
+
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "partie_scriptee.hpp"
 
@@ -51,6 +58,12 @@ struct ChoixDePiste {
     SDLKey touche;
     const char* attendu;
 };
+
+// Printed in the test's name, which would otherwise show the bytes of two pointers.
+void PrintTo(const ChoixDePiste& c, std::ostream* os)
+{
+    *os << '"' << c.enregistre << "\" then keypad " << (c.touche - SDLK_KP0);
+}
 
 class Choix : public testing::TestWithParam<ChoixDePiste> {};
 
@@ -123,4 +136,95 @@ TEST(Demarrage, SansPoliceUnMessageEtLeStatutUn)
     const std::string erreur = testing::internal::GetCapturedStderr();
     EXPECT_NE(erreur.find("angelina.ttf"), std::string::npos) << erreur;
     EXPECT_EQ(p.images(), 0u);
+}
+
+namespace {
+// Sets (or, with nullopt, removes) an environment variable for one scope.
+class Variable {
+public:
+    Variable(const char* nom, std::optional<std::string> valeur) : nom_(nom)
+    {
+        if (const char* avant = std::getenv(nom))
+            avant_ = avant;
+        if (valeur)
+            setenv(nom, valeur->c_str(), 1);
+        else
+            unsetenv(nom);
+    }
+    ~Variable()
+    {
+        if (avant_)
+            setenv(nom_, avant_->c_str(), 1);
+        else
+            unsetenv(nom_);
+    }
+    Variable(const Variable&) = delete;
+    Variable& operator=(const Variable&) = delete;
+
+private:
+    const char* nom_;
+    std::optional<std::string> avant_;
+};
+}  // namespace
+
+TEST(Demarrage, SansAffichageGraphiqueUnMessageEtLeStatutUn)
+{
+    // No display and no driver named: the game says so before SDL starts (classic SDL
+    // would otherwise draw it in letters in the terminal, see aliment.cpp).
+    DossierDeJeu dossier;
+    Variable pilote("SDL_VIDEODRIVER", std::nullopt), x("DISPLAY", std::nullopt),
+        wayland("WAYLAND_DISPLAY", std::nullopt);
+    PlateformeScriptee p;
+    p.touche(SDLK_ESCAPE);
+    testing::internal::CaptureStderr();
+    const int statut = jouer(p);
+    const std::string erreur = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(statut, 1);
+    EXPECT_NE(erreur.find("grignotin: SDL_Init: no graphical display"), std::string::npos) << erreur;
+    EXPECT_EQ(std::count(erreur.begin(), erreur.end(), '\n'), 1) << erreur;
+    EXPECT_EQ(p.images(), 0u);
+}
+
+TEST(Demarrage, AffichageInjoignableLesPilotesSansImageSontRefuses)
+{
+    // A display that does not answer: classic SDL falls back to its text-mode driver,
+    // SDL 1.2 over SDL 2 to an invisible one. Either way the game must stop with a
+    // message rather than play where no one can see it.
+    if (std::filesystem::exists("/dev/fb0"))
+        GTEST_SKIP() << "this machine has a frame buffer: SDL may find a real display on it";
+    if (std::filesystem::exists("/tmp/.X11-unix/X4242"))
+        GTEST_SKIP() << "display :4242 exists here";
+    DossierDeJeu dossier;
+    const auto journal = dossier.chemin() / "erreurs.txt";
+    const pid_t enfant = ::fork();
+    ASSERT_GE(enfant, 0);
+    if (enfant == 0) {
+        // In a child: the text-mode driver writes to the terminal as it starts.
+        unsetenv("SDL_VIDEODRIVER");
+        unsetenv("WAYLAND_DISPLAY");
+        setenv("DISPLAY", ":4242", 1);
+        setenv("TERM", "dumb", 1);
+        const int nul = ::open("/dev/null", O_WRONLY);
+        const int err = ::open(journal.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        ::dup2(nul, 1);
+        ::dup2(err, 2);
+        PlateformeScriptee p;
+        p.touche(SDLK_ESCAPE);
+        int statut = 99;
+        try {
+            statut = jouer(p);
+        } catch (...) {
+            statut = 98;
+        }
+        // An image shown means the game played without a display.
+        ::_exit(p.images() == 0 ? statut : 97);
+    }
+    int etat = 0;
+    ASSERT_EQ(::waitpid(enfant, &etat, 0), enfant);
+    std::ifstream f(journal);
+    const std::string erreur{std::istreambuf_iterator<char>(f), {}};
+    ASSERT_TRUE(WIFEXITED(etat)) << erreur;
+    EXPECT_EQ(WEXITSTATUS(etat), 1) << erreur;
+    // SDL 2 may add lines of its own about the drivers it tried; the game's is the last.
+    EXPECT_NE(erreur.find("grignotin: SDL_Init: no graphical display"), std::string::npos) << erreur;
 }

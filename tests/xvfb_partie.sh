@@ -2,7 +2,7 @@
 # Plays level 1 as a person would: the real program in a real X server, real keys and
 # clicks through XTEST. Checks the saved level and the exit status; with SCREENSHOTS=dir
 # set, leaves PNG screenshots of the main moments there.
-# Usage: xvfb_partie.sh path/to/assets/grignotin
+# Usage: xvfb_partie.sh path/to/grignotin [directory with photo/ and angelina.ttf]
 #        xvfb_partie.sh --lanceur path/to/bin/grignotin DIR
 # The second form starts an installed game through its launcher, from an unrelated working
 # directory, and expects the level file in DIR, the player's own game directory.
@@ -15,7 +15,7 @@ if [ "$1" = --lanceur ]; then
   niveau=$3/niveau.lvl
 else
   commande=$(realpath "$1")
-  ressources=$(dirname "$commande")
+  ressources=$(realpath "${2:-$(dirname "$commande")}")
   ln -s "$ressources/photo" "$travail/photo"
   ln -s "$ressources/angelina.ttf" "$travail/angelina.ttf"
   niveau=$travail/niveau.lvl

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building (and, with "test", testing) needs.
+# Installs the Debian packages that building (and, with "test", testing) needs; "extras"
+# adds what tests/ci_extras.sh needs on top of testing.
 # Installs nothing when everything is there already; uses sudo when not root.
 set -euo pipefail
 
@@ -9,7 +10,7 @@ paquets=(
   # the picture tool: emoji art, text and the font it is made from
   libcairo2-dev libharfbuzz-dev libfreetype-dev fonts-noto-color-emoji fonts-sil-andika
 )
-if [ "${1:-}" = test ]; then
+if [ "${1:-}" = test ] || [ "${1:-}" = extras ]; then
   paquets+=(
     libgtest-dev fonts-dejavu-extra
     # playing the real program in a real window, as a person would
@@ -20,6 +21,12 @@ if [ "${1:-}" = test ]; then
 fi
 if [ "${1:-}" = captures ]; then
   paquets+=(xvfb xdotool imagemagick optipng)  # the README's screenshots
+fi
+if [ "${1:-}" = extras ]; then
+  paquets+=(
+    # tests/ci_extras.sh: libFuzzer, valgrind, and SDL 1.2 over SDL 2 beside the classic one
+    clang libclang-rt-14-dev valgrind libsdl1.2-compat
+  )
 fi
 
 manquants=()

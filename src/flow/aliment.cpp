@@ -6,7 +6,10 @@
 #include <SDL_ttf.h>
 
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <exception>
+#include <string>
 
 #include "draw/bidou.hpp"
 #include "draw/ecrans.hpp"
@@ -51,12 +54,37 @@ struct MoteurPolices {
 struct Video {
     bool prete = false;
     bool demarrer() { return prete = SDL_Init(SDL_INIT_VIDEO) == 0; }
-    ~Video()
+    void arreter()
     {
         if (prete)
             SDL_Quit();
+        prete = false;
     }
+    ~Video() { arreter(); }
 };
+
+bool variable_posee(const char* nom)
+{
+    const char* valeur = std::getenv(nom);
+    return valeur && *valeur;
+}
+
+// A child needs to see the pictures. Left to choose, SDL 1.2 falls back to drivers that
+// show none of them: classic SDL draws the game as coloured letters in the terminal
+// (caca), and SDL 1.2 over SDL 2 opens an invisible window (offscreen) that waits for
+// a click no one can make. Both are refused unless SDL_VIDEODRIVER names them: tests
+// and benchmarks ask for dummy by name.
+bool pilote_choisi() { return variable_posee("SDL_VIDEODRIVER"); }
+
+bool affichage_annonce() { return variable_posee("DISPLAY") || variable_posee("WAYLAND_DISPLAY"); }
+
+bool pilote_sans_image(const char* nom)
+{
+    for (const char* sans_image : {"caca", "aalib", "offscreen", "dummy"})
+        if (std::strcmp(nom, sans_image) == 0)
+            return true;
+    return false;
+}
 
 int echec(const char* quoi, const char* erreur)
 {
@@ -138,8 +166,20 @@ int Partie::jouer()
     police_.reset(TTF_OpenFont(FICHIER_POLICE, TAILLE_MESSAGE));
     if (!police_)
         return echec(FICHIER_POLICE, TTF_GetError());
+    // Checked before SDL starts: the text-mode driver takes the terminal over as it
+    // starts, and without TERM its terminal library ends the process on its own.
+    if (!pilote_choisi() && !affichage_annonce())
+        return echec("SDL_Init", "no graphical display: DISPLAY is not set");
     if (!video_.demarrer())
         return echec("SDL_Init", SDL_GetError());
+    char pilote[32] = "";
+    SDL_VideoDriverName(pilote, sizeof pilote);
+    if (!pilote_choisi() && pilote_sans_image(pilote)) {
+        // SDL gives the terminal back before the message is written.
+        video_.arreter();
+        return echec("SDL_Init", (std::string("no graphical display: SDL could only offer its '") + pilote +
+                                  "' driver, which shows no pictures").c_str());
+    }
 
     // SDL wants the icon before the video mode.
     icone_ = charger_image(image::ICONE);

@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# What CI runs after the README's test command (./test.sh), on top of it:
+#   1. the whole suite again under AddressSanitizer + UndefinedBehaviorSanitizer (build-asan),
+#   2. the whole suite again over sdl12-compat, SDL 1.2 on top of SDL 2 (build-test),
+#   3. a minute of fuzzing the level file,
+#   4. valgrind memcheck over two whole games.
+# Installs what it needs through tools/dependances.sh (clang, valgrind, libsdl1.2-compat).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+tools/dependances.sh extras
+coeurs=$(nproc)
+etape() { echo; echo "== ci_extras: $*"; }
+
+etape "whole suite under ASan + UBSan"
+cmake -S . -B build-asan -DBUILD_TESTING=ON -DGRIGNOTIN_SANITIZE=ON ${GRIGNOTIN_CMAKE_OPTIONS:-} >/dev/null
+cmake --build build-asan -j"$coeurs"
+ctest --test-dir build-asan --output-on-failure -j"$coeurs"
+
+etape "whole suite over sdl12-compat"
+# The same build as ./test.sh's; only the library loaded at run time changes.
+cmake -S . -B build-test -DBUILD_TESTING=ON ${GRIGNOTIN_CMAKE_OPTIONS:-} >/dev/null
+cmake --build build-test -j"$coeurs"
+compat=$(dirname "$(dpkg -L libsdl1.2-compat | grep '/libSDL-1\.2\.so\.0$' | head -n1)")
+if ! LD_LIBRARY_PATH=$compat ldd build-test/tests/test_partie | grep -q "$compat/libSDL-1.2.so.0"; then
+  echo "ci_extras: the tests do not pick up $compat/libSDL-1.2.so.0" >&2
+  exit 1
+fi
+LD_LIBRARY_PATH=$compat ctest --test-dir build-test --output-on-failure -j"$coeurs"
+
+etape "fuzzing the level file for 60 s"
+tests/fuzz/lancer.sh -max_total_time=60
+
+etape "valgrind over two whole games"
+tests/valgrind.sh build-test
+
+etape "all passed"

@@ -1,0 +1,401 @@
+// A hostile machine and a restless player: a read-only directory, a full disk, and
+// storms of events, played through the real game.
+#include <gtest/gtest.h>
+
+#include <sched.h>
+#include <sys/mount.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "partie_scriptee.hpp"
+#include "rules/niveau.hpp"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+long compter(const std::vector<std::uint32_t>& attentes, std::uint32_t ms)
+{
+    return std::count(attentes.begin(), attentes.end(), ms);
+}
+
+// A tmpfs of its own mounted inside the game directory, in a mount namespace private to
+// this process, which becomes the working directory. Needs the right to mount (root);
+// `raison` says why not otherwise. Unmounted when it goes, before the game directory.
+class Montage {
+public:
+    Montage(const DossierDeJeu& dossier, const char* options) : dossier_(dossier), point_(dossier.chemin() / "monte")
+    {
+        static const bool espace_prive =
+            ::unshare(CLONE_NEWNS) == 0 && ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0;
+        if (!espace_prive) {
+            raison = std::string("no private mount namespace: ") + std::strerror(errno);
+            return;
+        }
+        fs::create_directory(point_);
+        if (::mount("grignotin", point_.c_str(), "tmpfs", 0, options) != 0) {
+            raison = std::string("cannot mount a tmpfs: ") + std::strerror(errno);
+            return;
+        }
+        monte_ = true;
+        fs::current_path(point_);
+    }
+    ~Montage()
+    {
+        if (!monte_)
+            return;
+        fs::current_path(dossier_.chemin());
+        ::umount2(point_.c_str(), MNT_DETACH);
+    }
+    Montage(const Montage&) = delete;
+    Montage& operator=(const Montage&) = delete;
+
+    // The game's pictures and font linked in (before the mount is made read-only or full).
+    void ressources() const
+    {
+        const fs::path source = GRIGNOTIN_RUN_DIR;
+        fs::create_directory_symlink(source / "photo", point_ / "photo");
+        fs::create_symlink(source / FICHIER_POLICE, point_ / FICHIER_POLICE);
+    }
+    bool lecture_seule() const
+    {
+        return ::mount(nullptr, point_.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) == 0;
+    }
+    // Fills what room is left; returns the error that stopped it.
+    int remplir() const
+    {
+        std::FILE* f = std::fopen((point_ / "remplissage").c_str(), "wb");
+        if (!f)
+            return errno;
+        const std::vector<char> bloc(4096, 'x');
+        int erreur = 0;
+        for (;;) {
+            if (std::fwrite(bloc.data(), 1, bloc.size(), f) != bloc.size() || std::fflush(f) != 0) {
+                erreur = errno;
+                break;
+            }
+        }
+        std::fclose(f);
+        return erreur;
+    }
+    std::string niveau() const
+    {
+        std::ifstream f(point_ / FICHIER_NIVEAU, std::ios::binary);
+        return f ? std::string{std::istreambuf_iterator<char>(f), {}} : "(none)";
+    }
+    void ecrire_niveau_tel_quel(const std::string& octets) const
+    {
+        std::ofstream(point_ / FICHIER_NIVEAU, std::ios::binary) << octets;
+    }
+    bool reste_un_provisoire() const { return fs::exists(point_ / (std::string(FICHIER_NIVEAU) + ".tmp")); }
+
+    std::optional<std::string> raison;
+
+private:
+    const DossierDeJeu& dossier_;
+    fs::path point_;
+    bool monte_ = false;
+};
+
+}  // namespace
+
+TEST(Environnement, DossierEnLectureSeuleLaPartieContinueUneLigneLeDit)
+{
+    DossierDeJeu dossier(false);
+    Montage montage(dossier, "size=1m");
+    if (montage.raison)
+        GTEST_SKIP() << *montage.raison;
+    montage.ressources();
+    montage.ecrire_niveau_tel_quel("10");
+    ASSERT_TRUE(montage.lecture_seule()) << std::strerror(errno);
+
+    PlateformeScriptee p;
+    // Level 3 won (the save fails), s: the file still says level 3, which is lost this
+    // time (the save fails again), s, then s on an unsorted board (a third save).
+    p.touche(SDLK_KP1);
+    trier(p, 10).apres(1000).touche(SDLK_s);
+    trier(p, 10, false).apres(1000).touche(SDLK_s);
+    p.apres(1000).touche(SDLK_s).apres(1000).touche(SDLK_ESCAPE);
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(jouer(p), 0);
+    const std::string erreur = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(p.restants(), 1u);
+    EXPECT_EQ(compter(p.attentes(), 700), 2 * 4) << "both levels walked";
+    EXPECT_EQ(std::count(erreur.begin(), erreur.end(), '\n'), 1) << erreur;
+    EXPECT_EQ(erreur.rfind("grignotin: cannot save progress in niveau.lvl: ", 0), 0u) << erreur;
+    EXPECT_NE(erreur.find("Read-only file system"), std::string::npos) << erreur;
+    EXPECT_EQ(montage.niveau(), "10");
+}
+
+TEST(Environnement, DisquePleinPendantLEcritureLAncienneValeurReste)
+{
+    DossierDeJeu dossier(false);
+    Montage montage(dossier, "size=64k");
+    if (montage.raison)
+        GTEST_SKIP() << *montage.raison;
+    ASSERT_FALSE(ecrire_niveau(35));
+    ASSERT_EQ(montage.remplir(), ENOSPC);
+    const std::error_code erreur = ecrire_niveau(40);
+    EXPECT_EQ(erreur, std::errc::no_space_on_device) << erreur.message();
+    EXPECT_EQ(montage.niveau(), "35");
+    EXPECT_FALSE(montage.reste_un_provisoire());
+    std::int32_t niveau = 0;
+    lire_niveau(niveau);
+    EXPECT_EQ(niveau, 35);
+}
+
+TEST(Environnement, PlusDInodeLibreLAncienneValeurReste)
+{
+    DossierDeJeu dossier(false);
+    // The root directory and the level file take the only two inodes.
+    Montage montage(dossier, "size=64k,nr_inodes=2");
+    if (montage.raison)
+        GTEST_SKIP() << *montage.raison;
+    ASSERT_FALSE(ecrire_niveau(35));
+    // The temporary file took the second inode and gave it back at the rename: the
+    // level file holds it now, so the next temporary file cannot be created.
+    EXPECT_TRUE(ecrire_niveau(40));
+    EXPECT_EQ(montage.niveau(), "35");
+    EXPECT_FALSE(montage.reste_un_provisoire());
+}
+
+TEST(Environnement, DisquePleinPendantUnePartieLeVerdictNeDetruitRien)
+{
+    DossierDeJeu dossier(false);
+    Montage montage(dossier, "size=256k");
+    if (montage.raison)
+        GTEST_SKIP() << *montage.raison;
+    montage.ressources();
+    montage.ecrire_niveau_tel_quel("10");
+    ASSERT_EQ(montage.remplir(), ENOSPC);
+
+    PlateformeScriptee p;
+    p.touche(SDLK_KP1);
+    trier(p, 10).apres(1000).touche(SDLK_s).apres(1000).touche(SDLK_ESCAPE);
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(jouer(p), 0);
+    const std::string erreur = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(std::count(erreur.begin(), erreur.end(), '\n'), 1) << erreur;
+    EXPECT_NE(erreur.find("cannot save progress in niveau.lvl: No space left on device"), std::string::npos) << erreur;
+    EXPECT_EQ(montage.niveau(), "10");
+    EXPECT_FALSE(montage.reste_un_provisoire());
+}
+
+TEST(Tempete, MilliersDeMouvementsSurLesRegles)
+{
+    // Every event redraws the rules, mouse motion included: a child waving the mouse
+    // costs frames, and the game must come out of it as it went in.
+    constexpr std::size_t MOUVEMENTS = 2000;
+    Partie partie;
+    partie.p.touche(SDLK_KP1).apres(500).touche_enfoncee(SDLK_r);
+    const std::size_t r_pris = partie.p.restants();  // events taken once r is
+    for (std::size_t i = 0; i < MOUVEMENTS; ++i)
+        partie.p.mouvement(static_cast<int>(i % 900), static_cast<int>((i * 7) % 640));
+    partie.p.touche_enfoncee(SDLK_j);
+    const std::size_t j_pris = partie.p.restants();
+    trier(partie.p, 0).apres(1000).touche(SDLK_s).apres(1000).touche(SDLK_ESCAPE);
+
+    const std::size_t total = partie.p.restants();
+    const Photo regle(image::REGLE);
+    std::size_t images_pendant = 0, images_regles = 0;
+    Plateau apres_j{Rangee::Autre, Rangee::Autre, Rangee::Autre, Rangee::Autre, Rangee::Autre};
+    partie.p.sur_image = [&](SDL_Surface* ecran, std::size_t) {
+        const std::size_t pris = total - partie.p.restants();
+        if (pris >= r_pris && pris < j_pris) {
+            ++images_pendant;
+            images_regles += regle.sur(ecran, 0, 0);
+        }
+        if (pris == j_pris)  // the last frame of the pass that took j: the board again
+            apres_j = etat_plateau(ecran, 0);
+    };
+    EXPECT_EQ(partie.jouer(), 0);
+    // Drawn when it opens, then once after each motion; j closes it without a frame.
+    EXPECT_EQ(images_pendant, MOUVEMENTS + 1);
+    EXPECT_EQ(images_regles, MOUVEMENTS + 1);
+    EXPECT_EQ(apres_j, Plateau{}) << "every food back in its row";
+    EXPECT_EQ(partie.p.restants(), 1u);
+    EXPECT_EQ(partie.dossier.fichier_niveau(), "5") << "level 1 sorted after the storm";
+}
+
+TEST(Tempete, FileCombleePendantLaMarcheTraiteeDansLOrdre)
+{
+    // While Bidou walks the game reads no event: what the player does meanwhile waits
+    // in the queue, as many as SDL 1.2 holds (127), and is handled afterwards in order.
+    Partie partie;
+    partie.p.touche(SDLK_KP1);
+    trier(partie.p, 0);  // bin, bowl, bowl, bowl, bin: the walk starts with the fifth press
+    const std::size_t avant_marche = partie.p.restants() - 1;  // the fifth release waits too
+    // Each late click: the number of events taken once its press is.
+    std::vector<std::size_t> clics;
+    const auto clic = [&](int rangee, std::uint8_t bouton) {
+        partie.p.clic(X_CLIC, y_clic(rangee), bouton);
+        clics.push_back(partie.p.restants() - 1);
+    };
+    for (int i = 0; i < 40; ++i)
+        partie.p.mouvement(600 + i, 300);
+    clic(0, SDL_BUTTON_LEFT);  // row 1 changes sides: to the bowl
+    for (int i = 0; i < 40; ++i)
+        partie.p.mouvement(600, 300 + i);
+    clic(1, SDL_BUTTON_RIGHT);  // row 2 to the bin
+    for (int i = 0; i < 39; ++i)
+        partie.p.mouvement(640 - i, 340);
+    clic(0, SDL_BUTTON_RIGHT);  // row 1 back to the bin
+    partie.p.touche_enfoncee(SDLK_s);
+    EXPECT_EQ(partie.p.restants() - avant_marche, 127u);
+    // Then level 2, played as usual.
+    partie.p.relachement(SDLK_s);
+    trier(partie.p, 5).apres(1000).touche(SDLK_ESCAPE);
+
+    const std::size_t total = partie.p.restants();
+    std::vector<Plateau> etats(clics.size());
+    partie.p.sur_image = [&](SDL_Surface* ecran, std::size_t) {
+        const std::size_t pris = total - partie.p.restants();
+        for (std::size_t k = 0; k < clics.size(); ++k)
+            if (pris == clics[k])  // the last frame of that pass wins
+                etats[k] = etat_plateau(ecran, 0);
+    };
+    EXPECT_EQ(partie.jouer(), 0);
+    const Rangee G = Rangee::Gamelle, P = Rangee::Poubelle;
+    EXPECT_EQ(etats[0], (Plateau{G, G, G, G, P}));
+    EXPECT_EQ(etats[1], (Plateau{G, P, G, G, P}));
+    EXPECT_EQ(etats[2], (Plateau{P, P, G, G, P}));
+    EXPECT_EQ(compter(partie.p.attentes(), 700), 2 * 4) << "one walk a level, none for the late clicks";
+    EXPECT_EQ(partie.p.restants(), 1u);
+    // The first verdict stands: the late clicks change the board, not the file; s then
+    // goes to level 2, which is won.
+    EXPECT_EQ(partie.dossier.fichier_niveau(), "10");
+}
+
+namespace {
+
+// The real SDL queue and display, on a virtual clock so that the intro and the walk
+// cost no real waiting. At the track choice it floods SDL's queue: keypad 1, the five
+// right clicks of level 1, then mouse motion until SDL refuses; once the game has
+// emptied the queue, s and Escape.
+class FileSdlReelle final : public Plateforme {
+public:
+    int acceptes = 0;            // events SDL took
+    std::vector<SDL_Event> pris;  // events the game took, in order
+    std::uint32_t maintenant = 0;
+
+    std::uint32_t ticks() override { return maintenant; }
+    void attendre(std::uint32_t ms) override { maintenant += ms; }
+    void attendre_evenement(SDL_Event& e) override
+    {
+        if (!inonde_)
+            inonder();
+        // Nothing queued would block for ever: fail instead.
+        SDL_Event vu;
+        if (SDL_PeepEvents(&vu, 1, SDL_PEEKEVENT, SDL_ALLEVENTS) <= 0 && !relancer())
+            throw ScriptEpuise("the real queue is empty and nothing is left to push");
+        sdl_.attendre_evenement(e);
+        pris.push_back(e);
+    }
+    bool sonder_evenement(SDL_Event& e) override
+    {
+        if (sdl_.sonder_evenement(e)) {
+            pris.push_back(e);
+            return true;
+        }
+        maintenant += 250;
+        relancer();
+        return false;
+    }
+    void presenter(SDL_Surface* ecran) override { sdl_.presenter(ecran); }
+
+    // Events pushed: the press of keypad 1, then each click's press and release.
+    static constexpr int AVANT_LES_MOUVEMENTS = 1 + 2 * 5;
+    static constexpr int PLAFOND = 100000;  // SDL 2's queue holds 65535
+
+private:
+    static bool pousser(SDL_Event e) { return SDL_PushEvent(&e) == 0; }
+    static SDL_Event touche(SDLKey sym)
+    {
+        SDL_Event e{};
+        e.type = SDL_KEYDOWN;
+        e.key.state = SDL_PRESSED;
+        e.key.keysym.sym = sym;
+        return e;
+    }
+    void inonder()
+    {
+        inonde_ = true;
+        acceptes += pousser(touche(SDLK_KP1));
+        for (int k = 0; k < 5; ++k) {
+            const bool bon = catalogue_aliments[static_cast<std::size_t>(k)].bon == ALIMENT_BON;
+            SDL_Event e{};
+            e.button.button = bon ? SDL_BUTTON_LEFT : SDL_BUTTON_RIGHT;
+            e.button.x = X_CLIC;
+            e.button.y = static_cast<Uint16>(y_clic(k));
+            e.type = e.button.type = SDL_MOUSEBUTTONDOWN;
+            e.button.state = SDL_PRESSED;
+            acceptes += pousser(e);
+            e.type = e.button.type = SDL_MOUSEBUTTONUP;
+            e.button.state = SDL_RELEASED;
+            acceptes += pousser(e);
+        }
+        for (int i = 0; i < PLAFOND; ++i) {
+            SDL_Event e{};
+            e.type = e.motion.type = SDL_MOUSEMOTION;
+            e.motion.x = static_cast<Uint16>(i % 900);
+            e.motion.y = static_cast<Uint16>(i / 900);
+            if (!pousser(e))
+                break;
+            ++acceptes;
+        }
+    }
+    bool relancer()
+    {
+        if (!inonde_ || fin_poussee_)
+            return false;
+        fin_poussee_ = true;
+        return pousser(touche(SDLK_s)) && pousser(touche(SDLK_ESCAPE));
+    }
+
+    PlateformeSdl sdl_;
+    bool inonde_ = false;
+    bool fin_poussee_ = false;
+};
+
+}  // namespace
+
+TEST(Tempete, FileDeSdlRemplieJusquAuRefus)
+{
+    DossierDeJeu dossier;
+    FileSdlReelle plateforme;
+    EXPECT_EQ(jouer(plateforme), 0);
+    RecordProperty("sdl_queue_accepted", plateforme.acceptes);
+    std::printf("SDL took %d events before refusing\n", plateforme.acceptes);
+    // SDL 1.2 keeps one slot of its 128 free; SDL 1.2 over SDL 2 holds far more.
+    EXPECT_GE(plateforme.acceptes, 127);
+    EXPECT_LT(plateforme.acceptes, FileSdlReelle::PLAFOND) << "SDL never refused";
+
+    // Everything pushed reached the game, in the order it was pushed.
+    std::vector<SDL_Event> pousses;
+    for (const SDL_Event& e : plateforme.pris)
+        if (e.type == SDL_KEYDOWN || e.type == SDL_MOUSEBUTTONDOWN || e.type == SDL_MOUSEBUTTONUP ||
+            e.type == SDL_MOUSEMOTION)
+            pousses.push_back(e);
+    ASSERT_EQ(pousses.size(), static_cast<std::size_t>(plateforme.acceptes + 2));
+    EXPECT_EQ(pousses.front().key.keysym.sym, SDLK_KP1);
+    for (int k = 0; k < 5; ++k) {
+        EXPECT_EQ(pousses[static_cast<std::size_t>(1 + 2 * k)].type, SDL_MOUSEBUTTONDOWN);
+        EXPECT_EQ(pousses[static_cast<std::size_t>(1 + 2 * k)].button.y, y_clic(k));
+    }
+    for (int i = 0; i < plateforme.acceptes - FileSdlReelle::AVANT_LES_MOUVEMENTS; ++i) {
+        const SDL_Event& e = pousses[static_cast<std::size_t>(FileSdlReelle::AVANT_LES_MOUVEMENTS + i)];
+        ASSERT_EQ(e.type, SDL_MOUSEMOTION) << i;
+        ASSERT_EQ(e.motion.x + 900 * e.motion.y, i) << "motion " << i << " out of order";
+    }
+    EXPECT_EQ(pousses[pousses.size() - 2].key.keysym.sym, SDLK_s);
+    EXPECT_EQ(pousses.back().key.keysym.sym, SDLK_ESCAPE);
+    // Level 1 sorted right through the flood, then s to level 2 and Escape.
+    EXPECT_EQ(dossier.fichier_niveau(), "5");
+}

@@ -1,0 +1,69 @@
+#!/usr/bin/env bash
+# The real program, killed with SIGKILL right after a verdict, a few times: niveau.lvl
+# must then hold the old value or the new one, never nothing and never a part.
+# Each round: a fresh directory holding "0", keypad 1 and the five right clicks of
+# level 1 sent at once (they wait their turn through the intro), then, as soon as the
+# file changes or its temporary file appears, SIGKILL after 0 to 20 ms.
+# Usage: xvfb_arret_brutal.sh path/to/grignotin [directory with photo/ and angelina.ttf] [rounds]
+set -euo pipefail
+
+programme=$(realpath "$1")
+ressources=$(realpath "${2:-$(dirname "$programme")}")
+tours=${3:-${GRIGNOTIN_ARRETS_XVFB:-3}}
+travail=$(mktemp -d)
+trap 'kill -9 "${jeu:-}" 2>/dev/null || true; kill "${serveur:-}" 2>/dev/null || true; rm -rf "$travail"' EXIT
+
+exec 3>"$travail/ecran"
+Xvfb -displayfd 3 -screen 0 1024x768x24 -noreset -nolisten tcp 2>/dev/null &
+serveur=$!
+for _ in $(seq 100); do [ -s "$travail/ecran" ] && break; sleep 0.1; done
+export DISPLAY=":$(head -n1 "$travail/ecran")"
+unset SDL_VIDEODRIVER
+
+attendre_que() {  # seconds, then a command that must become true
+  local limite=$1; shift
+  for _ in $(seq $((limite * 10))); do "$@" && return 0; sleep 0.1; done
+  echo "xvfb_arret_brutal: timed out waiting for: $*" >&2; return 1
+}
+
+bons=0 anciens=0
+for tour in $(seq "$tours"); do
+  dossier="$travail/partie$tour"
+  mkdir "$dossier"
+  ln -s "$ressources/photo" "$dossier/photo"
+  ln -s "$ressources/angelina.ttf" "$dossier/angelina.ttf"
+  printf 0 >"$dossier/niveau.lvl"
+  cd "$dossier"
+  "$programme" 2>"$dossier/erreurs" &
+  jeu=$!
+  attendre_que 10 xdotool search --name '^Grignotin$' >/dev/null
+  fenetre=$(xdotool search --name '^Grignotin$' | head -n1)
+  xdotool windowmove "$fenetre" 0 0
+  sleep 0.5
+  # Keypad 1 with NumLock off, then level 1 by the answer key: bin, bowl, bowl, bowl, bin.
+  xdotool key KP_End
+  boutons=(3 1 1 1 3)
+  for k in 0 1 2 3 4; do
+    xdotool mousemove 580 $((110 + 100 * k)) click "${boutons[$k]}"
+  done
+  # The intro (12 s), the fade, the choice, the walk (4 s): the file changes after ~17 s.
+  # Polled with shell builtins only, as fast as they go.
+  limite=$((SECONDS + 40))
+  contenu=0
+  while [ "$contenu" = 0 ] && [ ! -e niveau.lvl.tmp ]; do
+    [ $SECONDS -lt $limite ] || { echo "xvfb_arret_brutal: round $tour: niveau.lvl never changed" >&2; exit 1; }
+    IFS= read -r contenu <niveau.lvl || true
+  done
+  sleep "$(printf '0.%03d' $((RANDOM % 21)))"
+  kill -9 "$jeu"
+  wait "$jeu" 2>/dev/null || true
+  jeu=
+  contenu=$(cat niveau.lvl 2>/dev/null || echo "(none)")
+  case "$contenu" in
+    5) bons=$((bons + 1)) ;;
+    0) anciens=$((anciens + 1)) ;;
+    *) echo "xvfb_arret_brutal: round $tour: niveau.lvl holds '$contenu' after SIGKILL" >&2; exit 1 ;;
+  esac
+  cd "$travail"
+done
+echo "xvfb_arret_brutal: $tours kills right after the verdict: niveau.lvl held 5 ${bons} times, the old 0 ${anciens} times, nothing else"
