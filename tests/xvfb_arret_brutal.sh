@@ -13,18 +13,10 @@ tours=${3:-${GRIGNOTIN_ARRETS_XVFB:-3}}
 travail=$(mktemp -d)
 trap 'kill -9 "${jeu:-}" 2>/dev/null || true; kill "${serveur:-}" 2>/dev/null || true; rm -rf "$travail"' EXIT
 
-exec 3>"$travail/ecran"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -noreset -nolisten tcp 2>/dev/null &
-serveur=$!
-for _ in $(seq 100); do [ -s "$travail/ecran" ] && break; sleep 0.1; done
-export DISPLAY=":$(head -n1 "$travail/ecran")"
-unset SDL_VIDEODRIVER
+nom_script=xvfb_arret_brutal
+# shellcheck source=tests/xvfb_commun.sh
+source "$(dirname "$0")/xvfb_commun.sh"
 
-attendre_que() {  # seconds, then a command that must become true
-  local limite=$1; shift
-  for _ in $(seq $((limite * 10))); do "$@" && return 0; sleep 0.1; done
-  echo "xvfb_arret_brutal: timed out waiting for: $*" >&2; return 1
-}
 
 bons=0 anciens=0
 for tour in $(seq "$tours"); do
@@ -36,9 +28,7 @@ for tour in $(seq "$tours"); do
   cd "$dossier"
   "$programme" 2>"$dossier/erreurs" &
   jeu=$!
-  attendre_que 10 xdotool search --name '^Grignotin$' >/dev/null
-  fenetre=$(xdotool search --name '^Grignotin$' | head -n1)
-  xdotool windowmove "$fenetre" 0 0
+  fenetre_du_jeu
   sleep 0.5
   # Keypad 1 with NumLock off, then level 1 by the answer key: bin, bowl, bowl, bowl, bin.
   xdotool key KP_End

@@ -21,27 +21,16 @@ else
   niveau=$travail/niveau.lvl
 fi
 
-# -displayfd picks a free display; -noreset keeps the server up between clients.
-exec 3>"$travail/ecran"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -noreset -nolisten tcp 2>/dev/null &
-serveur=$!
-for _ in $(seq 100); do [ -s "$travail/ecran" ] && break; sleep 0.1; done
-export DISPLAY=":$(head -n1 "$travail/ecran")"
-unset SDL_VIDEODRIVER
+nom_script=xvfb_partie
+# shellcheck source=tests/xvfb_commun.sh
+source "$(dirname "$0")/xvfb_commun.sh"
 
 photo() { [ -n "${SCREENSHOTS:-}" ] && import -window root -crop 900x640+0+0 "$SCREENSHOTS/$1.png" || true; }
-attendre_que() {  # seconds, then a command that must become true
-  local limite=$1; shift
-  for _ in $(seq $((limite * 10))); do "$@" && return 0; sleep 0.1; done
-  echo "xvfb_partie: timed out waiting for: $*" >&2; return 1
-}
 
 cd "$travail"
 "$commande" &
 jeu=$!
-attendre_que 10 xdotool search --name '^Grignotin$' >/dev/null
-fenetre=$(xdotool search --name '^Grignotin$' | head -n1)
-xdotool windowmove "$fenetre" 0 0
+fenetre_du_jeu
 # The intro lasts a little over 12 seconds, its second picture settling in as it goes;
 # keys pressed meanwhile wait their turn.
 sleep 9; photo intro
