@@ -15,8 +15,8 @@ if [ "${1:-}" = test ] || [ "${1:-}" = extras ]; then
     libgtest-dev fonts-dejavu-extra
     # playing the real program in a real window, as a person would
     xvfb xdotool imagemagick
-    # the desktop entry and AppStream validators; dpkg-shlibdeps for the .deb's Depends
-    desktop-file-utils appstream dpkg-dev
+    # the desktop entry and AppStream validators; dpkg-shlibdeps for the .deb's Depends; CPack asks file about binaries
+    desktop-file-utils appstream dpkg-dev file
   )
 fi
 if [ "${1:-}" = captures ]; then
