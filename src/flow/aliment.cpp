@@ -139,7 +139,6 @@ private:
     bool verdict_en_attente_ = true;
     bool fin_de_piste_ = false;
     bool sauvegarde_signalee_ = false;
-    SDL_Event evenement_{};
 
     const SDL_Rect position_fond_ = rectangle(0, 0);
     const SDL_Rect position_bidou_ = rectangle(X_BIDOU, Y_BIDOU);
@@ -297,8 +296,7 @@ void Partie::passe()
     // empty would replay a stale click into the next level, or a held s level after level.
     SDL_Event e;
     if (plateforme_.sonder_evenement(e)) {
-        evenement_ = e;
-        traiter(evenement_);
+        traiter(e);
     }
     if (tous_choisi(tableau_, niveau_) && verdict_en_attente_)
         juger();
