@@ -94,7 +94,14 @@ public:
     {
         std::ofstream(point_ / FICHIER_NIVEAU, std::ios::binary) << octets;
     }
-    bool reste_un_provisoire() const { return fs::exists(point_ / (std::string(FICHIER_NIVEAU) + ".tmp")); }
+    // Any file beside the level file named like one of its temporary files.
+    bool reste_un_provisoire() const
+    {
+        for (const auto& entree : fs::directory_iterator(point_))
+            if (entree.path().filename().string().rfind(std::string(FICHIER_NIVEAU) + ".", 0) == 0)
+                return true;
+        return false;
+    }
 
     std::optional<std::string> raison;
 
