@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "fermeture_polices.hpp"  // every game here also checks the shutdown order of fonts
 #include "partie_scriptee.hpp"
 #include "rules/niveau.hpp"
 
