@@ -112,8 +112,6 @@ private:
     bool monte_ = false;
 };
 
-}  // namespace
-
 // Which level's foods the board showed last, whole and untouched, while each checkpoint
 // (a count of events taken) held: -1 when none of `niveaux` did. Pictures over the
 // board (the time-up screen) leave the answer as it was.
@@ -141,6 +139,8 @@ private:
     std::vector<std::int32_t> niveaux_;
     std::vector<std::int32_t> montres_;
 };
+
+}  // namespace
 
 TEST(Environnement, DossierEnLectureSeuleLaPartieContinueUneLigneLeDit)
 {
