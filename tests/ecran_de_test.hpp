@@ -9,6 +9,7 @@
 #include <filesystem>
 
 #include "dossier_de_jeu.hpp"
+#include "pixel_brut.hpp"
 
 // Colours as 0xRRGGBB, compared exactly.
 using Rvb = std::uint32_t;
@@ -22,12 +23,8 @@ inline Uint32 couleur_sdl(const SDL_PixelFormat* format, Rvb c)
 // The colour at x, y of a surface of 24 or 32 bits per pixel.
 inline Rvb lire_pixel(SDL_Surface* s, int x, int y)
 {
-    const Uint8* p = static_cast<const Uint8*>(s->pixels) + y * s->pitch + x * s->format->BytesPerPixel;
-    Uint32 brut = 0;
-    for (int octet = 0; octet < s->format->BytesPerPixel; ++octet)
-        brut |= Uint32(p[octet]) << (8 * octet);  // little-endian host
     Uint8 r, g, b;
-    SDL_GetRGB(brut, s->format, &r, &g, &b);
+    SDL_GetRGB(pixel_brut(s, x, y), s->format, &r, &g, &b);
     return Rvb(r) << 16 | Rvb(g) << 8 | b;
 }
 

@@ -14,6 +14,7 @@
 #include <string>
 
 #include "dossier_de_jeu.hpp"
+#include "pixel_brut.hpp"
 #include "draw/noms_images.hpp"
 #include "draw/plateau.hpp"
 #include "draw/ressources.hpp"
@@ -78,7 +79,7 @@ public:
         for (int j = 0; j < image_->h; j += pas)
             for (int i = 0; i < image_->w; i += pas) {
                 Uint8 r, g, b;
-                SDL_GetRGB(pixel(image_.get(), i, j), image_->format, &r, &g, &b);
+                SDL_GetRGB(pixel_brut(image_.get(), i, j), image_->format, &r, &g, &b);
                 if (r == 0 && g == 0 && b == 255)
                     continue;  // colour key
                 const int ex = x + i, ey = y + j;
@@ -86,22 +87,13 @@ public:
                     continue;
                 ++vus;
                 Uint8 er, eg, eb;
-                SDL_GetRGB(pixel(ecran, ex, ey), ecran->format, &er, &eg, &eb);
+                SDL_GetRGB(pixel_brut(ecran, ex, ey), ecran->format, &er, &eg, &eb);
                 if ((er != r || eg != g || eb != b) && ++faux > permis)
                     return false;
             }
         return vus > 0;
     }
 
-    static Uint32 pixel(SDL_Surface* s, int x, int y)
-    {
-        const auto* p = static_cast<const Uint8*>(s->pixels) + y * s->pitch + x * s->format->BytesPerPixel;
-        switch (s->format->BytesPerPixel) {
-        case 4: return *reinterpret_cast<const Uint32*>(p);
-        case 3: return static_cast<Uint32>(p[0] | p[1] << 8 | p[2] << 16);
-        default: return *p;
-        }
-    }
 
 private:
     Surface image_;

@@ -21,6 +21,7 @@
 #include <unistd.h>
 
 #include "draw/noms_images.hpp"
+#include "pixel_brut.hpp"
 #include "rules/catalogue.hpp"
 
 namespace fs = std::filesystem;
@@ -75,11 +76,8 @@ struct Rvb {
 
 Rvb pixel(SDL_Surface* s, int x, int y)
 {
-    const auto* p = static_cast<const Uint8*>(s->pixels) + y * s->pitch + x * s->format->BytesPerPixel;
-    Uint32 v = 0;
-    std::memcpy(&v, p, s->format->BytesPerPixel);  // little-endian machine, as SDL's blitters assume
     Uint8 r, g, b;
-    SDL_GetRGB(v, s->format, &r, &g, &b);
+    SDL_GetRGB(pixel_brut(s, x, y), s->format, &r, &g, &b);
     return {r, g, b};
 }
 
@@ -202,6 +200,33 @@ TEST(Fichiers, RienDePlusQueCeQueLeJeuCharge)
 }
 
 // --- The blue key ------------------------------------------------------------------
+
+TEST(LecturePixel, ChaqueFormatRendLaCouleurQueSdlAPeinte)
+{
+    // SDL stores each depth its own way (native words; three bytes in the machine's
+    // order); the tests' reader must find every channel where SDL put it. 16 bits keep
+    // the top five or six bits of a channel, and SDL fills the rest as it likes.
+    struct Format { int bits; Uint32 r, g, b; };
+    const Rvb couleurs[] = {{0xF8, 0x10, 0x08}, {0x20, 0xF0, 0x00}, {0x00, 0x08, 0xE8}, {0x80, 0x40, 0xC0}};
+    for (const Format& f : {Format{32, 0xFF0000, 0xFF00, 0xFF}, Format{32, 0xFF, 0xFF00, 0xFF0000},
+                            Format{24, 0xFF0000, 0xFF00, 0xFF}, Format{24, 0xFF, 0xFF00, 0xFF0000},
+                            Format{16, 0xF800, 0x7E0, 0x1F}, Format{16, 0x1F, 0x7E0, 0xF800}}) {
+        Image s{SDL_CreateRGBSurface(SDL_SWSURFACE, 4, 3, f.bits, f.r, f.g, f.b, 0)};
+        ASSERT_TRUE(s) << SDL_GetError();
+        for (int i = 0; i < 4; ++i) {
+            const Rvb& c = couleurs[i];
+            SDL_Rect case_{Sint16(i), Sint16(i % 3), 1, 1};
+            SDL_FillRect(s.get(), &case_, SDL_MapRGB(s->format, Uint8(c.r), Uint8(c.g), Uint8(c.b)));
+        }
+        for (int i = 0; i < 4; ++i) {
+            const Rvb lu = pixel(s.get(), i, i % 3), c = couleurs[i];
+            const int perte = f.bits == 16 ? 3 : 0;  // the top five bits, which every channel keeps
+            EXPECT_TRUE(lu.r >> perte == c.r >> perte && lu.g >> perte == c.g >> perte && lu.b >> perte == c.b >> perte)
+                << f.bits << " bits, red mask " << std::hex << f.r << ", pixel " << i << ": " << lu.r << ' ' << lu.g
+                << ' ' << lu.b;
+        }
+    }
+}
 
 TEST(CleBleue, AucunLisereBleuSurUnFondContraste)
 {

@@ -3,13 +3,34 @@
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <set>
 #include <string>
+#include <vector>
 
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include "dossier_de_jeu.hpp"
 #include "rules/niveau.hpp"
+
+namespace {
+
+// The files beside the level file whose names start like it: temporary files, left
+// behind or someone else's.
+std::set<std::string> voisins_du_niveau(const std::filesystem::path& dossier)
+{
+    std::set<std::string> noms;
+    for (const auto& entree : std::filesystem::directory_iterator(dossier)) {
+        const std::string nom = entree.path().filename().string();
+        if (nom.rfind("niveau.lvl.", 0) == 0)
+            noms.insert(nom);
+    }
+    return noms;
+}
+
+}  // namespace
 
 TEST(FichierNiveau, LectureCommeLeFormatDecimal)
 {
@@ -71,8 +92,7 @@ TEST(FichierNiveau, EcritLesChiffresSansRienDAutre)
     dossier.ecrire_fichier_niveau("90 and some longer junk after it");
     ASSERT_FALSE(ecrire_niveau(5));
     EXPECT_EQ(dossier.fichier_niveau(), "5");
-    // No temporary file is left behind.
-    EXPECT_FALSE(std::filesystem::exists(dossier.chemin() / "niveau.lvl.tmp"));
+    EXPECT_EQ(voisins_du_niveau(dossier.chemin()), std::set<std::string>{}) << "no temporary file left behind";
 }
 
 TEST(FichierNiveau, EchecDEcritureGardeLAncienneValeur)
@@ -99,12 +119,61 @@ TEST(FichierNiveau, DossierDisparuEchecSignale)
 TEST(FichierNiveau, RenommageImpossibleGardeLAncienneValeur)
 {
     // A directory stands where the file would go: the rename fails after the
-    // temporary file was written, and nothing must be lost or left behind.
+    // temporary file was written, and nothing must be lost or left behind. Files that
+    // look like temporary files but are not this write's own stay as they were.
     DossierDeJeu dossier(false);
     std::filesystem::create_directories(dossier.chemin() / "niveau.lvl" / "occupe");
+    const std::set<std::string> etrangers{"niveau.lvl.tmp", "niveau.lvl.tmp.aB3xYz"};
+    for (const std::string& nom : etrangers)
+        std::ofstream(dossier.chemin() / nom) << "70";
     EXPECT_TRUE(ecrire_niveau(45));
     EXPECT_TRUE(std::filesystem::is_directory(dossier.chemin() / "niveau.lvl"));
-    EXPECT_FALSE(std::filesystem::exists(dossier.chemin() / "niveau.lvl.tmp"));
+    EXPECT_EQ(voisins_du_niveau(dossier.chemin()), etrangers);
+    for (const std::string& nom : etrangers) {
+        std::ifstream f(dossier.chemin() / nom);
+        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(f), {}), "70") << nom;
+    }
+}
+
+TEST(FichierNiveau, EcrivainsSimultanesLaissentToujoursUneValeurEntiere)
+{
+    // Four games saving in one directory at once. Values of two lengths: writers that
+    // shared a temporary file would leave mixes such as "50" ("5" over the start of
+    // "90") or lose each other's file before its rename.
+    DossierDeJeu dossier(false);
+    dossier.ecrire_fichier_niveau("0");
+    const std::set<std::string> ecrites{"0", "5", "90", "40"};
+    constexpr int ECRITURES = 150;
+    std::vector<pid_t> enfants;
+    for (const std::string& valeur : ecrites) {
+        const pid_t enfant = ::fork();
+        ASSERT_GE(enfant, 0);
+        if (enfant == 0) {
+            for (int i = 0; i < ECRITURES; ++i)
+                if (ecrire_niveau(std::stoi(valeur)))
+                    ::_exit(1);
+            ::_exit(0);
+        }
+        enfants.push_back(enfant);
+    }
+    // Meanwhile the file, read as the game reads it, holds one whole value at all times.
+    std::set<std::string> vues;
+    for (std::size_t finis = 0; finis < enfants.size();) {
+        const std::string lu = dossier.fichier_niveau();
+        vues.insert(lu);
+        for (pid_t& enfant : enfants) {
+            int etat = 0;
+            if (enfant > 0 && ::waitpid(enfant, &etat, WNOHANG) == enfant) {
+                EXPECT_TRUE(WIFEXITED(etat) && WEXITSTATUS(etat) == 0) << "a save failed";
+                enfant = 0;
+                ++finis;
+            }
+        }
+    }
+    for (const std::string& v : vues)
+        EXPECT_EQ(ecrites.count(v), 1u) << "the file once held \"" << v << '"';
+    EXPECT_EQ(ecrites.count(dossier.fichier_niveau()), 1u) << dossier.fichier_niveau();
+    EXPECT_EQ(voisins_du_niveau(dossier.chemin()), std::set<std::string>{});
 }
 
 TEST(FichierNiveau, ArretBrutalAvantLeRenommageNePerdRien)
@@ -125,7 +194,11 @@ TEST(FichierNiveau, ArretBrutalAvantLeRenommageNePerdRien)
     std::int32_t niveau = 0;
     lire_niveau(niveau);
     EXPECT_EQ(niveau, 55);
-    // The next write succeeds over the leftover temporary file.
-    ASSERT_FALSE(ecrire_niveau(60));
-    EXPECT_EQ(dossier.fichier_niveau(), "60");
+    // The dead game's temporary file stays (nothing can tell it from a live game's),
+    // and gets in the way of no later write.
+    const auto restes = voisins_du_niveau(dossier.chemin());
+    EXPECT_EQ(restes.size(), 1u);
+    ASSERT_FALSE(ecrire_niveau(65));
+    EXPECT_EQ(dossier.fichier_niveau(), "65");
+    EXPECT_EQ(voisins_du_niveau(dossier.chemin()), restes);
 }

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "fermeture_polices.hpp"  // every game here also checks the shutdown order of fonts
 #include "partie_scriptee.hpp"
 #include "rules/niveau.hpp"
 
@@ -94,7 +95,14 @@ public:
     {
         std::ofstream(point_ / FICHIER_NIVEAU, std::ios::binary) << octets;
     }
-    bool reste_un_provisoire() const { return fs::exists(point_ / (std::string(FICHIER_NIVEAU) + ".tmp")); }
+    // Any file beside the level file named like one of its temporary files.
+    bool reste_un_provisoire() const
+    {
+        for (const auto& entree : fs::directory_iterator(point_))
+            if (entree.path().filename().string().rfind(std::string(FICHIER_NIVEAU) + ".", 0) == 0)
+                return true;
+        return false;
+    }
 
     std::optional<std::string> raison;
 
@@ -102,6 +110,34 @@ private:
     const DossierDeJeu& dossier_;
     fs::path point_;
     bool monte_ = false;
+};
+
+// Which level's foods the board showed last, whole and untouched, while each checkpoint
+// (a count of events taken) held: -1 when none of `niveaux` did. Pictures over the
+// board (the time-up screen) leave the answer as it was.
+class NiveauxMontres {
+public:
+    NiveauxMontres(PlateformeScriptee& p, std::vector<std::size_t> reperes, std::vector<std::int32_t> niveaux)
+        : p_(p), total_(p.restants()), reperes_(std::move(reperes)), niveaux_(std::move(niveaux)),
+          montres_(reperes_.size(), -1)
+    {
+        p_.sur_image = [this](SDL_Surface* ecran, std::size_t) {
+            const std::size_t pris = total_ - p_.restants();
+            for (std::size_t k = 0; k < reperes_.size(); ++k)
+                if (pris == reperes_[k])
+                    for (std::int32_t n : niveaux_)
+                        if (etat_plateau(ecran, n) == Plateau{})
+                            montres_[k] = n;
+        };
+    }
+    const std::vector<std::int32_t>& montres() const { return montres_; }
+
+private:
+    PlateformeScriptee& p_;
+    std::size_t total_;
+    std::vector<std::size_t> reperes_;
+    std::vector<std::int32_t> niveaux_;
+    std::vector<std::int32_t> montres_;
 };
 
 }  // namespace
@@ -117,17 +153,29 @@ TEST(Environnement, DossierEnLectureSeuleLaPartieContinueUneLigneLeDit)
     ASSERT_TRUE(montage.lecture_seule()) << std::strerror(errno);
 
     PlateformeScriptee p;
-    // Level 3 won (the save fails), s: the file still says level 3, which is lost this
-    // time (the save fails again), s, then s on an unsorted board (a third save).
+    std::vector<std::size_t> reperes;  // events scripted so far: taken by then, in the game
+    // Level 3 won: the save of level 4 fails, and level 4 follows all the same. Its time
+    // runs out: nothing is saved, and level 4 stays, as the file would have had it.
+    // Lost (the save fails again), s: level 4 again. Then s on an unsorted board (a
+    // third failed save): level 4 again, and Escape.
     p.touche(SDLK_KP1);
     trier(p, 10).apres(1000).touche(SDLK_s);
-    trier(p, 10, false).apres(1000).touche(SDLK_s);
-    p.apres(1000).touche(SDLK_s).apres(1000).touche(SDLK_ESCAPE);
+    reperes.push_back(p.restants());
+    p.apres(60000).touche_enfoncee(SDLK_r);
+    reperes.push_back(p.restants());
+    p.apres(500);
+    trier(p, 15, false).apres(1000).touche(SDLK_s);
+    reperes.push_back(p.restants());
+    p.apres(1000).touche(SDLK_s);
+    reperes.push_back(p.restants());
+    p.apres(1000).touche(SDLK_ESCAPE);
+    const NiveauxMontres niveaux(p, reperes, {10, 15});
     testing::internal::CaptureStderr();
     EXPECT_EQ(jouer(p), 0);
     const std::string erreur = testing::internal::GetCapturedStderr();
     EXPECT_EQ(p.restants(), 1u);
     EXPECT_EQ(compter(p.attentes(), 700), 2 * 4) << "both levels walked";
+    EXPECT_EQ(niveaux.montres(), (std::vector<std::int32_t>{15, 15, 15, 15}));
     EXPECT_EQ(std::count(erreur.begin(), erreur.end(), '\n'), 1) << erreur;
     EXPECT_EQ(erreur.rfind("grignotin: cannot save progress in niveau.lvl: ", 0), 0u) << erreur;
     EXPECT_NE(erreur.find("Read-only file system"), std::string::npos) << erreur;
@@ -178,10 +226,14 @@ TEST(Environnement, DisquePleinPendantUnePartieLeVerdictNeDetruitRien)
 
     PlateformeScriptee p;
     p.touche(SDLK_KP1);
-    trier(p, 10).apres(1000).touche(SDLK_s).apres(1000).touche(SDLK_ESCAPE);
+    trier(p, 10).apres(1000).touche(SDLK_s);
+    const std::size_t apres_s = p.restants();
+    p.apres(1000).touche(SDLK_ESCAPE);
+    const NiveauxMontres niveaux(p, {apres_s}, {10, 15});
     testing::internal::CaptureStderr();
     EXPECT_EQ(jouer(p), 0);
     const std::string erreur = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(niveaux.montres(), std::vector<std::int32_t>{15}) << "level 3 won: level 4 follows";
     EXPECT_EQ(std::count(erreur.begin(), erreur.end(), '\n'), 1) << erreur;
     EXPECT_NE(erreur.find("cannot save progress in niveau.lvl: No space left on device"), std::string::npos) << erreur;
     EXPECT_EQ(montage.niveau(), "10");

@@ -8,6 +8,7 @@
 #include "draw/noms_images.hpp"
 #include "draw/ressources.hpp"
 #include "draw/score.hpp"
+#include "fermeture_polices.hpp"
 #include "platform/plateforme_scriptee.hpp"
 
 namespace {
@@ -184,4 +185,32 @@ TEST_F(Panneau, SansPoliceEcranPresenteSansBoites)
     EXPECT_EQ(pixel(450, 620), FOND);
     EXPECT_EQ(pixel(10, 620), FOND);
     EXPECT_EQ(TTF_WasInit(), 1);
+}
+
+// The panel alone, with no engine started around it: its own start and stop are the
+// only ones, so its font must close between the two, as it must at any game's end.
+class PanneauSeul : public EcranDeTest {
+protected:
+    void SetUp() override
+    {
+        EcranDeTest::SetUp();
+        ASSERT_TRUE(std::filesystem::exists(POLICE_DE_TEST)) << "install fonts-dejavu-extra";
+        std::filesystem::create_symlink(POLICE_DE_TEST, FICHIER_POLICE);
+        ASSERT_EQ(TTF_WasInit(), 0);
+        peindre(FOND);
+    }
+    Tableau tableau = tableau_initial();
+    PlateformeScriptee plateforme;
+};
+
+TEST_F(PanneauSeul, SaPoliceFermeeAvantLArretDuMoteur)
+{
+    const int avant = polices_fermees_sans_moteur;
+    for (const std::int32_t reste : {30, 3}) {
+        afficher_score(ecran, tableau, 0, reste, plateforme);
+        EXPECT_EQ(TTF_WasInit(), 0) << "the panel's stop balances its start";
+    }
+    EXPECT_EQ(polices_fermees_sans_moteur, avant);
+    EXPECT_EQ(plateforme.images(), 2u);
+    EXPECT_NE(pixel(10, 620), FOND) << "the panel drew with its font";
 }

@@ -40,7 +40,7 @@ for tour in $(seq "$tours"); do
   # Polled with shell builtins only, as fast as they go.
   limite=$((SECONDS + 40))
   contenu=0
-  while [ "$contenu" = 0 ] && [ ! -e niveau.lvl.tmp ]; do
+  while [ "$contenu" = 0 ] && ! compgen -G "niveau.lvl.tmp.*" >/dev/null; do
     [ $SECONDS -lt $limite ] || { echo "xvfb_arret_brutal: round $tour: niveau.lvl never changed" >&2; exit 1; }
     IFS= read -r contenu <niveau.lvl || true
   done

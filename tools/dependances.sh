@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building (and, with "test", testing) needs; "extras"
 # adds what tests/ci_extras.sh needs on top of testing.
-# Installs nothing when everything is there already; uses sudo when not root.
+# Installs nothing when everything is there already; uses sudo when not root. On a host
+# without dpkg or apt-get it names the packages (Debian's names) and steps aside: CMake
+# then finds them wherever that host's own tools put them, or says what is missing.
 set -euo pipefail
 
 paquets=(
@@ -23,21 +25,64 @@ if [ "${1:-}" = captures ]; then
   paquets+=(xvfb xdotool imagemagick optipng)  # the README's screenshots
 fi
 if [ "${1:-}" = extras ]; then
-  paquets+=(
-    # tests/ci_extras.sh: libFuzzer, valgrind, and SDL 1.2 over SDL 2 beside the classic one
-    clang libclang-rt-14-dev valgrind libsdl1.2-compat
-  )
+  # tests/ci_extras.sh: libFuzzer, valgrind, and SDL 1.2 over SDL 2 beside the classic one;
+  # the clang runtime (libFuzzer, the sanitizers) comes after clang, to match it
+  paquets+=(clang valgrind libsdl1.2-compat)
 fi
 
-manquants=()
-for p in "${paquets[@]}"; do
-  [ "$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null)" = "install ok installed" ] || manquants+=("$p")
-done
-[ ${#manquants[@]} -eq 0 ] && exit 0
+present() { command -v "$1" >/dev/null 2>&1; }
 
-echo "Installing: ${manquants[*]}" >&2
+# The clang runtime must be the one of the clang that compiles: libclang-rt-<major>-dev,
+# the major taken from the clang installed, else from the one the package clang would
+# install. Releases before that package existed kept the runtime in libclang-common-<major>-dev.
+runtime_clang() {
+  local majeur=""
+  if present clang; then
+    majeur=$(clang --version 2>/dev/null | sed -n 's/.*clang version \([0-9][0-9]*\).*/\1/p' | head -n1)
+  elif present apt-cache; then
+    majeur=$(apt-cache depends clang 2>/dev/null | sed -n 's/.*Depends: clang-\([0-9][0-9]*\)$/\1/p' | head -n1)
+  fi
+  if [ -z "$majeur" ]; then
+    echo "libclang-rt-dev"  # the runtime of the default clang, where no clang tells its version
+  elif present apt-cache && ! apt-cache show "libclang-rt-$majeur-dev" >/dev/null 2>&1 &&
+    apt-cache show "libclang-common-$majeur-dev" >/dev/null 2>&1; then
+    echo "libclang-common-$majeur-dev"
+  else
+    echo "libclang-rt-$majeur-dev"
+  fi
+}
+
+installe() { [ "$(dpkg-query -W -f='${Status}' "$1" 2>/dev/null)" = "install ok installed" ]; }
+
+if ! present dpkg-query || ! present apt-get; then
+  [ "${1:-}" = extras ] && paquets+=("$(runtime_clang)")
+  manquants=("${paquets[@]}")
+  if present dpkg-query; then
+    manquants=()
+    for p in "${paquets[@]}"; do installe "$p" || manquants+=("$p"); done
+    [ ${#manquants[@]} -eq 0 ] && exit 0
+  fi
+  echo "dependances.sh: no dpkg or apt-get here; install these (Debian's names) with this system's own tools if they are missing: ${manquants[*]}" >&2
+  exit 0
+fi
+
 sudo=()
 [ "$(id -u)" -eq 0 ] || sudo=(sudo)
 export DEBIAN_FRONTEND=noninteractive
-"${sudo[@]}" apt-get update -qq
-"${sudo[@]}" apt-get install -y -qq --no-install-recommends "${manquants[@]}"
+a_jour=false
+installer() {
+  local manquants=() p
+  for p in "$@"; do installe "$p" || manquants+=("$p"); done
+  [ ${#manquants[@]} -eq 0 ] && return 0
+  echo "Installing: ${manquants[*]}" >&2
+  if ! $a_jour; then
+    "${sudo[@]}" apt-get update -qq
+    a_jour=true
+  fi
+  "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${manquants[@]}"
+}
+
+installer "${paquets[@]}"
+if [ "${1:-}" = extras ]; then
+  installer "$(runtime_clang)"
+fi

@@ -21,14 +21,14 @@ const SDL_Color JAUNE_PALE{255, 255, 128, 0};
 
 // The label follows the level number alone, not the track the player chose: levels
 // 11 and 12 of the medium track already read "(difficile)". Intended.
-const char* format_niveau(long numero)
+const char* etiquette_niveau(long numero)
 {
-    const char* format = " Niveau : %ld / 19 (facile) ";
+    const char* etiquette = "facile";
     if (numero > 6)
-        format = " Niveau : %ld / 19 (moyen) ";
+        etiquette = "moyen";
     if (numero > 10)
-        format = " Niveau : %ld / 19 (difficile) ";
-    return format;
+        etiquette = "difficile";
+    return etiquette;
 }
 
 // Shaded: the light-yellow box is as wide as the whole text, its end blanks included.
@@ -50,8 +50,9 @@ void signaler_police_absente()
 
 LignesPanneau lignes_panneau(const Tableau& tableau, std::int32_t niveau, std::int32_t reste)
 {
-    // Long enough for the longest line, " Niveau : 19 / 19 (difficile) ".
-    char texte[31];
+    // The longest line the game shows is " Niveau : 19 / 19 (difficile) " (30 bytes);
+    // the room past it lets any level number print whole.
+    char texte[40];
     LignesPanneau lignes;
 
     // The count stays hidden until all five are sorted, even once some choices are known.
@@ -59,7 +60,7 @@ LignesPanneau lignes_panneau(const Tableau& tableau, std::int32_t niveau, std::i
     lignes.score = tous_choisi(tableau, niveau) ? texte : " Score : ? / 5 ";
 
     const long numero = niveau / ALIMENTS_PAR_NIVEAU + 1;
-    std::snprintf(texte, sizeof texte, format_niveau(numero), numero);
+    std::snprintf(texte, sizeof texte, " Niveau : %ld / 19 (%s) ", numero, etiquette_niveau(numero));
     lignes.niveau = texte;
 
     std::snprintf(texte, sizeof texte, " reste : %ld sec. ", static_cast<long>(reste));

@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <exception>
+#include <optional>
 #include <string>
 
 #include "draw/bidou.hpp"
@@ -139,6 +140,7 @@ private:
     bool verdict_en_attente_ = true;
     bool fin_de_piste_ = false;
     bool sauvegarde_signalee_ = false;
+    std::optional<std::int32_t> niveau_non_sauve_;  // what the last save meant to store, when it failed
 
     const SDL_Rect position_fond_ = rectangle(0, 0);
     const SDL_Rect position_bidou_ = rectangle(X_BIDOU, Y_BIDOU);
@@ -283,8 +285,14 @@ void Partie::jouer_niveau()
         passe();
 
     // The file, not memory, decides which level follows: the one the verdict saved,
-    // the same one after s, or whatever it held before a time-up.
-    lire_niveau(niveau_);
+    // the same one after s, or whatever it held before a time-up. When the file could
+    // not take the last save (read-only directory, full disk), the level that save meant
+    // to store follows instead: the file still holds an older level, and a child who won
+    // would play the same level again for ever.
+    if (niveau_non_sauve_)
+        niveau_ = *niveau_non_sauve_;
+    else
+        lire_niveau(niveau_);
     message_ = rendre_message(" ");
     verdict_en_attente_ = true;
 }
@@ -455,6 +463,9 @@ void Partie::ecran_de_fin()
 void Partie::sauver(std::int32_t valeur)
 {
     const std::error_code erreur = ecrire_niveau(valeur);
+    // Kept until a save succeeds: a later level that saves nothing (a time-up) then
+    // follows this value, as it would have followed the file had the save worked.
+    niveau_non_sauve_ = erreur ? std::optional<std::int32_t>(valeur) : std::nullopt;
     // Once per run: the game goes on, and the old progress is still in the file.
     if (erreur && !sauvegarde_signalee_) {
         std::fprintf(stderr, "grignotin: cannot save progress in %s: %s\n", FICHIER_NIVEAU,

@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <charconv>
 #include <cstdio>
+#include <ctime>
 #include <string>
 
 #include <fcntl.h>
@@ -53,6 +54,41 @@ std::optional<std::int32_t> lire_nombre(Suivant suivant)
 
 std::error_code erreur_systeme() { return {errno, std::generic_category()}; }
 
+// Spreads the bits of `x` over the whole word (the finaliser of splitmix64).
+constexpr std::uint64_t melanger(std::uint64_t x)
+{
+    x = (x ^ (x >> 30)) * 0xbf58476d1ce4e5b9u;
+    x = (x ^ (x >> 27)) * 0x94d049bb133111ebu;
+    return x ^ (x >> 31);
+}
+
+// Creates `<chemin>.tmp.XXXXXX` (six letters or digits, scrambled) beside the level file,
+// exclusively, the way mkstemp does, but with the mode an ordinary file gets (0644 less
+// the umask) since it becomes the level file. Returns the descriptor, or -1 with errno
+// set; `nom` then names nothing of ours, so a failure here has nothing to remove.
+int creer_provisoire(const char* chemin, std::string& nom)
+{
+    static constexpr char SIGNES[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    constexpr std::uint64_t NB_SIGNES = sizeof SIGNES - 1;
+    // The process id keeps two games apart; the clock and the count keep one game's
+    // tries apart, forked children included. O_EXCL settles any collision left.
+    static std::uint64_t compte = 0;
+    for (int essai = 0; essai < 100; ++essai) {
+        timespec t{};
+        ::clock_gettime(CLOCK_REALTIME, &t);
+        std::uint64_t bits = melanger((static_cast<std::uint64_t>(::getpid()) << 40) ^
+                                      (static_cast<std::uint64_t>(t.tv_sec) * 1'000'000'000u) ^
+                                      static_cast<std::uint64_t>(t.tv_nsec) ^ (++compte << 20));
+        nom = std::string(chemin) + ".tmp.";
+        for (int k = 0; k < 6; ++k, bits /= NB_SIGNES)
+            nom += SIGNES[bits % NB_SIGNES];
+        const int fd = ::open(nom.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
+    }
+    return -1;  // errno is still EEXIST
+}
+
 }  // namespace
 
 std::optional<std::int32_t> interpreter_niveau(std::string_view texte)
@@ -81,8 +117,10 @@ std::error_code ecrire_niveau_dans(const char* chemin, std::int32_t valeur, void
     char texte[16];
     const auto taille = static_cast<std::size_t>(std::to_chars(texte, texte + sizeof texte, valeur).ptr - texte);
 
-    const std::string provisoire = std::string(chemin) + ".tmp";
-    const int fd = ::open(provisoire.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    // Two games started in the same directory each write their own temporary file: one
+    // game's value never lands in the other's, and the last rename wins whole.
+    std::string provisoire;
+    const int fd = creer_provisoire(chemin, provisoire);
     if (fd < 0)
         return erreur_systeme();
     std::error_code erreur;

@@ -27,8 +27,10 @@ std::optional<std::int32_t> interpreter_niveau(std::string_view texte);
 void lire_niveau(std::int32_t& niveau);
 
 // Stores `valeur` in FICHIER_NIVEAU as its decimal digits, nothing else. The new
-// content goes to a temporary file beside it that is then renamed over it, so the old
-// value survives any failure, a crash or a full disk. Returns what went wrong, if anything.
+// content goes to a temporary file of this call's own beside it (removed on failure)
+// that is synced and then renamed over it, so the old value survives any failure, a
+// crash or a full disk, and two games saving at once each leave a whole value. Returns
+// what went wrong, if anything.
 [[nodiscard]] std::error_code ecrire_niveau(std::int32_t valeur);
 
 // ecrire_niveau on any path; `avant_renommage`, when given, runs once the temporary

@@ -5,6 +5,7 @@
 #include <hb-ft.h>
 #include <hb.h>
 
+#include <cstdint>
 #include <cstring>
 #include <stdexcept>
 
@@ -94,14 +95,22 @@ cairo_surface_t* Emojis::image(std::string_view sequence)
     if (x1 < 0)
         throw std::runtime_error("emoji \"" + std::string(sequence) + "\" is empty");
 
-    // FreeType's BGRA is premultiplied, byte for byte cairo's little-endian ARGB32.
+    // Both are premultiplied, but FreeType's BGRA is four bytes in that order while
+    // cairo's ARGB32 is one native 32-bit word, alpha in its top byte: the bytes match
+    // only on little-endian machines, so each pixel goes through the word.
     Surface s = nouvelle_surface(x1 - x0 + 1, y1 - y0 + 1);
     cairo_surface_flush(s.get());
     unsigned char* dst = cairo_image_surface_get_data(s.get());
     const int pas = cairo_image_surface_get_stride(s.get());
-    for (int y = y0; y <= y1; ++y)
-        std::memcpy(dst + (y - y0) * pas, bm.buffer + y * bm.pitch + 4 * x0,
-                    static_cast<std::size_t>(4 * (x1 - x0 + 1)));
+    for (int y = y0; y <= y1; ++y) {
+        const unsigned char* bgra = bm.buffer + y * bm.pitch + 4 * x0;
+        unsigned char* ligne = dst + (y - y0) * pas;
+        for (int x = 0; x <= x1 - x0; ++x, bgra += 4) {
+            const std::uint32_t argb = std::uint32_t{bgra[3]} << 24 | std::uint32_t{bgra[2]} << 16 |
+                                       std::uint32_t{bgra[1]} << 8 | bgra[0];
+            std::memcpy(ligne + 4 * x, &argb, sizeof argb);
+        }
+    }
     cairo_surface_mark_dirty(s.get());
     return cache_.emplace(std::string(sequence), std::move(s)).first->second.get();
 }

@@ -6,11 +6,31 @@
 #include <hb-ot.h>
 #include <hb.h>
 
+#include <memory>
 #include <stdexcept>
 
-struct Police::Impl {
+namespace {
+// The FreeType face under cairo's font face, with the library it belongs to. cairo
+// keeps font faces in a cache past their last user, so this lives exactly as long as
+// cairo's font face does: cairo deletes it when it drops the face.
+struct FaceFreeType {
     FT_Library bibliotheque = nullptr;
     FT_Face face = nullptr;
+    ~FaceFreeType()
+    {
+        if (face)
+            FT_Done_Face(face);
+        if (bibliotheque)
+            FT_Done_FreeType(bibliotheque);
+    }
+};
+
+const cairo_user_data_key_t CLE_FACE_FREETYPE{};
+
+void liberer_face_freetype(void* face) { delete static_cast<FaceFreeType*>(face); }
+}  // namespace
+
+struct Police::Impl {
     cairo_font_face_t* face_cairo = nullptr;
     hb_font_t* police_hb = nullptr;
     double unites = 1000;
@@ -18,14 +38,19 @@ struct Police::Impl {
 
 Police::Police(const std::filesystem::path& fichier) : impl_(new Impl)
 {
-    if (FT_Init_FreeType(&impl_->bibliotheque) ||
-        FT_New_Face(impl_->bibliotheque, fichier.c_str(), 0, &impl_->face)) {
-        if (impl_->bibliotheque)
-            FT_Done_FreeType(impl_->bibliotheque);
+    auto ft = std::make_unique<FaceFreeType>();
+    if (FT_Init_FreeType(&ft->bibliotheque) || FT_New_Face(ft->bibliotheque, fichier.c_str(), 0, &ft->face)) {
         delete impl_;
         throw std::runtime_error("FT_New_Face: " + fichier.string());
     }
-    impl_->face_cairo = cairo_ft_font_face_create_for_ft_face(impl_->face, 0);
+    impl_->face_cairo = cairo_ft_font_face_create_for_ft_face(ft->face, 0);
+    if (cairo_font_face_set_user_data(impl_->face_cairo, &CLE_FACE_FREETYPE, ft.get(), liberer_face_freetype) !=
+        CAIRO_STATUS_SUCCESS) {
+        cairo_font_face_destroy(impl_->face_cairo);
+        delete impl_;
+        throw std::runtime_error("cairo_font_face_set_user_data: " + fichier.string());
+    }
+    ft.release();  // cairo's now
     hb_blob_t* blob = hb_blob_create_from_file(fichier.c_str());
     hb_face_t* face_hb = hb_face_create(blob, 0);
     impl_->police_hb = hb_font_create(face_hb);
@@ -40,9 +65,9 @@ Police::Police(const std::filesystem::path& fichier) : impl_(new Impl)
 Police::~Police()
 {
     hb_font_destroy(impl_->police_hb);
+    // The FreeType face goes with cairo's last reference, which may be this one or
+    // come later from cairo's cache.
     cairo_font_face_destroy(impl_->face_cairo);
-    FT_Done_Face(impl_->face);
-    FT_Done_FreeType(impl_->bibliotheque);
     delete impl_;
 }
 
