@@ -13,6 +13,7 @@
 
 #include "draw/bidou.hpp"
 #include "draw/ecrans.hpp"
+#include "draw/geometrie.hpp"
 #include "draw/noms_images.hpp"
 #include "draw/plateau.hpp"
 #include "draw/ressources.hpp"
@@ -22,8 +23,6 @@
 
 namespace {
 
-constexpr int LARGEUR_ECRAN = 900;
-constexpr int HAUTEUR_ECRAN = 640;
 constexpr int TAILLE_MESSAGE = 34;
 constexpr std::int32_t SECONDES_PAR_NIVEAU = 30;
 constexpr std::uint32_t DUREE_FIN_DE_PISTE = 12000;  // ms
@@ -33,11 +32,6 @@ constexpr int ALPHA_FIN_INTRO = 240;
 // Latin-1 bytes: SDL_ttf's RenderText takes one byte per character.
 constexpr const char* MESSAGE_GAGNE = "Bravo, c'\xe9tait bon mais je crois que j'ai grossi";
 constexpr const char* MESSAGE_PERDU = "D\xe9sol\xe9 mais Bidou nous a quitt\xe9, paix a son ame";
-
-constexpr std::int16_t X_MESSAGE = 250;
-constexpr std::int16_t Y_MESSAGE = 35;
-constexpr std::int16_t X_BIDOU = 0;
-constexpr std::int16_t Y_BIDOU = 300;
 
 // Started before anything that needs them and stopped after everything that does:
 // declared in that order, they give the shutdown order by construction.
@@ -375,11 +369,11 @@ void Partie::traiter(const SDL_Event& e)
 
 void Partie::cliquer(const SDL_MouseButtonEvent& b)
 {
-    if (b.x < X_ALIMENT || b.x > X_ALIMENT + 69)
+    if (b.x < X_ALIMENT || b.x > X_ALIMENT + LARGEUR_ALIMENT - 1)
         return;
     for (std::int32_t r = 0; r < ALIMENTS_PAR_NIVEAU; ++r) {
         // 81 px a row, with gaps of 19 px in which nothing happens.
-        if (b.y > Y_ALIMENT_0 - 1 + HAUTEUR_RANGEE * r && b.y <= Y_ALIMENT_0 + 80 + HAUTEUR_RANGEE * r) {
+        if (b.y > Y_ALIMENT_0 - 1 + HAUTEUR_RANGEE * r && b.y <= Y_ALIMENT_0 + HAUTEUR_ALIMENT - 1 + HAUTEUR_RANGEE * r) {
             // A sorted food may change sides, even after the verdict: the board and the
             // score follow, but the verdict and the file stay as they were.
             if (b.button == SDL_BUTTON_LEFT)
