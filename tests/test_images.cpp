@@ -22,6 +22,7 @@
 
 #include "draw/geometrie.hpp"
 #include "draw/noms_images.hpp"
+#include "flow/messages.hpp"
 #include "rules/catalogue.hpp"
 
 namespace fs = std::filesystem;
@@ -430,12 +431,13 @@ TEST(Police, TientDansLePanneauDuScoreA48Points)
 
 TEST(Police, LesVerdictsTiennentA34Points)
 {
-    Police p = ouvrir_police(34);
+    // The background's light band for the message ends at x 890 (Fond tests above).
+    Police p = ouvrir_police(TAILLE_MESSAGE);
     ASSERT_TRUE(p);
-    EXPECT_LE(largeur_texte(p.get(), "Bravo, c'\xe9tait bon mais je crois que j'ai grossi"), 640);
-    EXPECT_LE(largeur_texte(p.get(), "D\xe9sol\xe9 mais Bidou nous a quitt\xe9, paix a son ame"), 640);
+    EXPECT_LE(X_MESSAGE + largeur_texte(p.get(), MESSAGE_GAGNE), 890);
+    EXPECT_LE(X_MESSAGE + largeur_texte(p.get(), MESSAGE_PERDU), 890);
     // Still large enough to read from a child's chair.
-    EXPECT_GE(largeur_texte(p.get(), "Bravo, c'\xe9tait bon mais je crois que j'ai grossi"), 380);
+    EXPECT_GE(largeur_texte(p.get(), MESSAGE_GAGNE), 380);
 }
 
 TEST(Police, ToutesLesLettresLatin1SansRienCouper)

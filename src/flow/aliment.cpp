@@ -18,20 +18,16 @@
 #include "draw/plateau.hpp"
 #include "draw/ressources.hpp"
 #include "draw/score.hpp"
+#include "flow/messages.hpp"
 #include "rules/niveau.hpp"
 #include "rules/tableau.hpp"
 
 namespace {
 
-constexpr int TAILLE_MESSAGE = 34;
 constexpr std::int32_t SECONDES_PAR_NIVEAU = 30;
 constexpr std::uint32_t DUREE_FIN_DE_PISTE = 12000;  // ms
 constexpr std::uint32_t PAUSE_INTRO = 50;            // ms per frame of the intro fade
 constexpr int ALPHA_FIN_INTRO = 240;
-
-// Latin-1 bytes: SDL_ttf's RenderText takes one byte per character.
-constexpr const char* MESSAGE_GAGNE = "Bravo, c'\xe9tait bon mais je crois que j'ai grossi";
-constexpr const char* MESSAGE_PERDU = "D\xe9sol\xe9 mais Bidou nous a quitt\xe9, paix a son ame";
 
 // Started before anything that needs them and stopped after everything that does:
 // declared in that order, they give the shutdown order by construction.

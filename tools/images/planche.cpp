@@ -6,9 +6,26 @@
 #include <string>
 
 #include "draw/geometrie.hpp"
+#include "flow/messages.hpp"
 #include "rules/catalogue.hpp"
 
 namespace {
+// The game's Latin-1 bytes as the UTF-8 that cairo writes.
+std::string en_utf8(const char* latin1)
+{
+    std::string s;
+    for (const char* c = latin1; *c; ++c) {
+        const auto octet = static_cast<unsigned char>(*c);
+        if (octet < 0x80) {
+            s += *c;
+        } else {
+            s += static_cast<char>(0xc0 | octet >> 6);
+            s += static_cast<char>(0x80 | (octet & 0x3f));
+        }
+    }
+    return s;
+}
+
 void damier(cairo_t* cr, double x, double y, double l, double h)
 {
     cairo_save(cr);
@@ -59,11 +76,10 @@ void maquette(cairo_t* cr, const Planches& p, const Police& police, int niveau, 
     boite(cr, police, etat == Etat::Debut ? " reste : 4 sec. " : " reste : 17 sec. ", 400, false,
           etat == Etat::Debut ? 0xff0000 : 0);
     coller(cr, p, "fond", 0, 0);
-    const char* message = etat == Etat::Gagne ? "Bravo, c'était bon mais je crois que j'ai grossi"
-                          : etat == Etat::Perdu ? "Désolé mais Bidou nous a quitté, paix a son ame" : nullptr;
+    const char* message = etat == Etat::Gagne ? MESSAGE_GAGNE : etat == Etat::Perdu ? MESSAGE_PERDU : nullptr;
     if (message) {
         couleur(cr, 0);
-        police.ecrire(cr, message, 34, X_MESSAGE, Y_MESSAGE + 24);
+        police.ecrire(cr, en_utf8(message), TAILLE_MESSAGE, X_MESSAGE, Y_MESSAGE + 24);
     }
     coller(cr, p, etat == Etat::Gagne ? "bidou_gros" : etat == Etat::Perdu ? "cercueil" : "bidou", X_BIDOU, Y_BIDOU);
     for (int k = 0; k < 5; ++k) {
