@@ -82,6 +82,42 @@ int echec(const char* quoi, const char* erreur)
     return 1;
 }
 
+// The track (0 easy, 1 medium, 2 hard) that a key chooses, or -1. Besides the keypad,
+// the digits above the letters choose, for keyboards without a keypad. They come as
+// SDLK_1 to SDLK_3 on a US layout, and from SDL 1.2 over SDL 2 whatever the layout;
+// classic SDL on a French keyboard gives what those keys type unshifted: &, é
+// (SDLK_WORLD_73) and ". Modifiers are not looked at, so with Shift they still choose.
+int piste_de_touche(SDLKey touche)
+{
+    switch (touche) {
+    case SDLK_KP1:
+    case SDLK_1:
+    case SDLK_AMPERSAND:
+        return 0;
+    case SDLK_KP2:
+    case SDLK_2:
+    case SDLK_WORLD_73:
+        return 1;
+    case SDLK_KP3:
+    case SDLK_3:
+    case SDLK_QUOTEDBL:
+        return 2;
+    default:
+        return -1;
+    }
+}
+
+// The track chosen by a key press or a left click on its card, or -1 for every other
+// event: the screen drops them.
+int piste_choisie(const SDL_Event& e)
+{
+    if (e.type == SDL_KEYDOWN)
+        return piste_de_touche(e.key.keysym.sym);
+    if (e.type == SDL_MOUSEBUTTONDOWN && e.button.button == SDL_BUTTON_LEFT)
+        return piste_sous(e.button.x, e.button.y);
+    return -1;
+}
+
 SDL_Rect rectangle(std::int16_t x, std::int16_t y)
 {
     SDL_Rect r{};
@@ -229,33 +265,34 @@ void Partie::fondu_difficulte()
 
 void Partie::choisir_piste()
 {
-    // Choosing the track that holds the stored level resumes there; any other track
-    // starts at its first level. A stored finished game stays finished only under 3.
     for (;;) {
         SDL_Event e;
         plateforme_.attendre_evenement(e);
-        if (touche_enfoncee(e, SDLK_KP1)) {
-            if (niveau_ > NIVEAU_DEBUT_MOYEN - 1)
-                niveau_ = NIVEAU_DEBUT_FACILE;
-            difficulte_ = 0;
-            return;
-        }
-        if (touche_enfoncee(e, SDLK_KP2)) {
-            if (niveau_ < NIVEAU_DEBUT_MOYEN || niveau_ > NIVEAU_DEBUT_DIFFICILE - 1)
-                niveau_ = NIVEAU_DEBUT_MOYEN;
-            difficulte_ = 1;
-            return;
-        }
-        if (touche_enfoncee(e, SDLK_KP3)) {
-            if (niveau_ < NIVEAU_DEBUT_DIFFICILE)
-                niveau_ = NIVEAU_DEBUT_DIFFICILE;
-            difficulte_ = 2;
-            return;
-        }
         if (touche_enfoncee(e, SDLK_ESCAPE) || e.type == SDL_QUIT) {
             continuer_ = false;
             return;
         }
+        const int piste = piste_choisie(e);
+        if (piste < 0)
+            continue;
+        // Choosing the track that holds the stored level resumes there; any other track
+        // starts at its first level. A stored finished game stays finished only under 3.
+        switch (piste) {
+        case 0:
+            if (niveau_ > NIVEAU_DEBUT_MOYEN - 1)
+                niveau_ = NIVEAU_DEBUT_FACILE;
+            break;
+        case 1:
+            if (niveau_ < NIVEAU_DEBUT_MOYEN || niveau_ > NIVEAU_DEBUT_DIFFICILE - 1)
+                niveau_ = NIVEAU_DEBUT_MOYEN;
+            break;
+        default:
+            if (niveau_ < NIVEAU_DEBUT_DIFFICILE)
+                niveau_ = NIVEAU_DEBUT_DIFFICILE;
+            break;
+        }
+        difficulte_ = piste;
+        return;
     }
 }
 

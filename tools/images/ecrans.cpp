@@ -407,7 +407,7 @@ Surface difficulte(Atelier& a)
         centre(a, cr, p.niveaux, milieu, y + 305, 22, 0x3b2a1a);
     }
     carte(cr, 95, 490, 710, 92, 0xfffaf0, 0xb08a5a);
-    centre(a, cr, "Appuie sur 1, 2 ou 3 du pavé numérique", 450, 526, 26, 0x3b2a1a, true);
+    centre(a, cr, "Appuie sur 1, 2 ou 3, ou clique sur ton parcours", 450, 526, 26, 0x3b2a1a, true);
     const double l = a.texte.largeur("pour quitter", 24);
     const double x = 450 - (l + 110) / 2;
     const double lt = touche(a, cr, "Échap", x, 540, 34);
