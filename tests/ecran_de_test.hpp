@@ -10,6 +10,7 @@
 
 #include "dossier_de_jeu.hpp"
 #include "pixel_brut.hpp"
+#include "draw/geometrie.hpp"
 
 // Colours as 0xRRGGBB, compared exactly.
 using Rvb = std::uint32_t;
@@ -33,7 +34,7 @@ protected:
     void SetUp() override
     {
         ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO), 0) << SDL_GetError();
-        ecran = SDL_SetVideoMode(900, 640, 32, SDL_HWSURFACE | SDL_DOUBLEBUF);
+        ecran = SDL_SetVideoMode(LARGEUR_ECRAN, HAUTEUR_ECRAN, 32, SDL_HWSURFACE | SDL_DOUBLEBUF);
         ASSERT_NE(ecran, nullptr) << SDL_GetError();
         ASSERT_FALSE(SDL_MUSTLOCK(ecran));
         std::filesystem::create_directory("photo");

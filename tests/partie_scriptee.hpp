@@ -22,9 +22,9 @@
 #include "platform/plateforme_scriptee.hpp"
 #include "rules/catalogue.hpp"
 
-// Where a player clicks to sort the food of row k.
-inline constexpr int X_CLIC = 580;
-inline int y_clic(int k) { return 110 + 100 * k; }
+// Where a player clicks to sort the food of row k: well inside its band.
+inline constexpr int X_CLIC = X_ALIMENT + 30;
+inline int y_clic(int k) { return Y_ALIMENT_0 + 34 + HAUTEUR_RANGEE * k; }
 
 // The clicks that sort the five foods of the level at `niveau` right (or all wrong).
 inline PlateformeScriptee& trier(PlateformeScriptee& p, std::int32_t niveau, bool juste = true)

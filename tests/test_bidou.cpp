@@ -37,7 +37,7 @@ protected:
         ecrire_image(image::GAMELLE_PLEINE, 30, 20, GAMELLE);
         ecrire_image(image::POUBELLE_VIDE, 30, 20, 0xA01010);
         SDL_SaveBMP(image_bidou(GAUCHE).get(), image::BIDOU_GAUCHE);
-        fond.reset(SDL_CreateRGBSurface(SDL_SWSURFACE, 900, 640, 32, 0xFF0000, 0xFF00, 0xFF, 0));
+        fond.reset(SDL_CreateRGBSurface(SDL_SWSURFACE, LARGEUR_ECRAN, HAUTEUR_ECRAN, 32, 0xFF0000, 0xFF00, 0xFF, 0));
         SDL_FillRect(fond.get(), nullptr, couleur_sdl(fond->format, FOND));
         bidou = image_bidou(DROITE);
         poser_cle_bleue(bidou.get());  // as the level loop does
@@ -75,7 +75,7 @@ protected:
     Pas chercher_bidou(SDL_Surface* s)
     {
         const Uint32 droite = couleur_sdl(s->format, DROITE), gauche = couleur_sdl(s->format, GAUCHE);
-        for (int y = 0; y < 640; ++y) {
+        for (int y = 0; y < HAUTEUR_ECRAN; ++y) {
             const Uint32* ligne = reinterpret_cast<const Uint32*>(static_cast<const Uint8*>(s->pixels) + y * s->pitch);
             for (int x = 0; x < 420; ++x)
                 if ((ligne[x] & 0xFFFFFF) == droite || (ligne[x] & 0xFFFFFF) == gauche)

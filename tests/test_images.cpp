@@ -20,7 +20,9 @@
 
 #include <unistd.h>
 
+#include "draw/geometrie.hpp"
 #include "draw/noms_images.hpp"
+#include "flow/messages.hpp"
 #include "pixel_brut.hpp"
 #include "rules/catalogue.hpp"
 
@@ -158,11 +160,11 @@ TEST(Fichiers, TaillesFaitesPourLePlateau)
         ASSERT_TRUE(im);
         const int l = im->w, h = im->h;
         if (est_aliment(nom)) {
-            EXPECT_EQ(l, 70);  // exactly the click band
-            EXPECT_EQ(h, 81);
+            EXPECT_EQ(l, LARGEUR_ALIMENT);  // exactly the click band
+            EXPECT_EQ(h, HAUTEUR_ALIMENT);
         } else if (nom == image::FOND) {
-            EXPECT_EQ(l, 900);
-            EXPECT_EQ(h, 600);  // leaves the score panel's rows alone
+            EXPECT_EQ(l, LARGEUR_ECRAN);
+            EXPECT_EQ(h, Y_PANNEAU);  // leaves the score panel's rows alone
         } else if (nom == image::ICONE) {
             EXPECT_EQ(l, 32);
             EXPECT_EQ(h, 32);
@@ -181,8 +183,8 @@ TEST(Fichiers, TaillesFaitesPourLePlateau)
             // The fat one is wider on purpose; it stands at x 0, far from the bowls.
             EXPECT_LE(l, nom == image::BIDOU_GROS ? 150 : 120);
         } else {
-            EXPECT_EQ(l, 900);
-            EXPECT_EQ(h, 640);
+            EXPECT_EQ(l, LARGEUR_ECRAN);
+            EXPECT_EQ(h, HAUTEUR_ECRAN);
         }
     }
 }
@@ -316,6 +318,40 @@ TEST(Fond, LeBasDesImagesPleinEcranEstLeMemePartout)
     }
 }
 
+TEST(Choix, LesCartesDessineesSontCellesQueLeClicChoisit)
+{
+    // Along each straight side of each card, the border's 4 px start exactly on the
+    // rectangle a click is tested against: the pixel just outside is something else,
+    // and so is the card's inside after the border.
+    Image im = charger(image::DIFFICULTE);
+    ASSERT_TRUE(im);
+    const auto pareil = [](Rvb a, Rvb b) { return a.r == b.r && a.g == b.g && a.b == b.b; };
+    for (const Cadre& c : CARTES_PISTE) {
+        SCOPED_TRACE(testing::Message() << "card at x " << c.x);
+        ASSERT_TRUE(c.x >= 1 && c.y >= 1 && c.x + c.largeur < LARGEUR_ECRAN && c.y + c.hauteur < Y_PANNEAU);
+        const int arrondi = 24;  // the corners are rounded: look only between them
+        // From a pixel on the edge, one step inward is (dx, dy).
+        struct Cote {
+            int x, y, dx, dy, le_long_x, le_long_y, longueur;
+        };
+        const Cote cotes[] = {
+            {c.x, c.y + arrondi, 1, 0, 0, 1, c.hauteur - 2 * arrondi},
+            {c.x + c.largeur - 1, c.y + arrondi, -1, 0, 0, 1, c.hauteur - 2 * arrondi},
+            {c.x + arrondi, c.y, 0, 1, 1, 0, c.largeur - 2 * arrondi},
+            {c.x + arrondi, c.y + c.hauteur - 1, 0, -1, 1, 0, c.largeur - 2 * arrondi},
+        };
+        for (const Cote& k : cotes)
+            for (int i = 0; i < k.longueur; i += 7) {
+                const int x = k.x + i * k.le_long_x, y = k.y + i * k.le_long_y;
+                const Rvb bord = pixel(im.get(), x, y);
+                for (int pas = 1; pas < 4; ++pas)
+                    EXPECT_TRUE(pareil(pixel(im.get(), x + pas * k.dx, y + pas * k.dy), bord)) << x << ", " << y;
+                EXPECT_FALSE(pareil(pixel(im.get(), x - k.dx, y - k.dy), bord)) << "outside " << x << ", " << y;
+                EXPECT_FALSE(pareil(pixel(im.get(), x + 4 * k.dx, y + 4 * k.dy), bord)) << "inside " << x << ", " << y;
+            }
+    }
+}
+
 // --- Bidou -------------------------------------------------------------------------
 
 TEST(Bidou, RegardeAGaucheEnMiroir)
@@ -420,12 +456,13 @@ TEST(Police, TientDansLePanneauDuScoreA48Points)
 
 TEST(Police, LesVerdictsTiennentA34Points)
 {
-    Police p = ouvrir_police(34);
+    // The background's light band for the message ends at x 890 (Fond tests above).
+    Police p = ouvrir_police(TAILLE_MESSAGE);
     ASSERT_TRUE(p);
-    EXPECT_LE(largeur_texte(p.get(), "Bravo, c'\xe9tait bon mais je crois que j'ai grossi"), 640);
-    EXPECT_LE(largeur_texte(p.get(), "D\xe9sol\xe9 mais Bidou nous a quitt\xe9, paix a son ame"), 640);
+    EXPECT_LE(X_MESSAGE + largeur_texte(p.get(), MESSAGE_GAGNE), 890);
+    EXPECT_LE(X_MESSAGE + largeur_texte(p.get(), MESSAGE_PERDU), 890);
     // Still large enough to read from a child's chair.
-    EXPECT_GE(largeur_texte(p.get(), "Bravo, c'\xe9tait bon mais je crois que j'ai grossi"), 380);
+    EXPECT_GE(largeur_texte(p.get(), MESSAGE_GAGNE), 380);
 }
 
 TEST(Police, ToutesLesLettresLatin1SansRienCouper)

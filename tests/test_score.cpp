@@ -61,7 +61,7 @@ protected:
     Surface attendu(const char* score, int x_score, const char* niveau, const char* reste, SDL_Color couleur)
     {
         const SDL_PixelFormat* f = ecran->format;
-        Surface s{SDL_CreateRGBSurface(SDL_SWSURFACE, 900, 640, 32, f->Rmask, f->Gmask, f->Bmask, 0)};
+        Surface s{SDL_CreateRGBSurface(SDL_SWSURFACE, LARGEUR_ECRAN, HAUTEUR_ECRAN, 32, f->Rmask, f->Gmask, f->Bmask, 0)};
         SDL_FillRect(s.get(), nullptr, couleur_sdl(s->format, FOND));
         coller(s.get(), boite(score, NOIR).get(), std::int16_t(x_score), 600);
         coller(s.get(), boite(niveau, NOIR).get(), 0, 600);
@@ -80,8 +80,8 @@ protected:
     int differences(SDL_Surface* s)
     {
         int n = 0;
-        for (int y = 0; y < 640; ++y)
-            for (int x = 0; x < 900; ++x)
+        for (int y = 0; y < HAUTEUR_ECRAN; ++y)
+            for (int x = 0; x < LARGEUR_ECRAN; ++x)
                 n += lire_pixel(ecran, x, y) != lire_pixel(s, x, y);
         return n;
     }

@@ -1,5 +1,8 @@
 // Names of the pictures and the font, relative to the working directory. The food
-// pictures' names live in the catalogue. Shared with the tool that makes the pictures.
+// pictures' names live in the catalogue. The game loads these files by these names and
+// the picture tool (tools/images) writes them under the same ones; the build also reads
+// this file, one "photo/....bmp" string per line, to know which files the tool makes.
+// No SDL here, so that the tool can include it.
 #pragma once
 
 namespace image {

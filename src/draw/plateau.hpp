@@ -3,16 +3,9 @@
 
 #include <SDL.h>
 
+#include "draw/geometrie.hpp"  // where the rows stand, shared with the picture tool
 #include "platform/plateforme.hpp"
 #include "rules/tableau.hpp"
-
-// Board geometry. Row k holds food niveau + k; foods stand 24 px above their containers.
-inline constexpr std::int16_t X_GAMELLE = 400;
-inline constexpr std::int16_t X_ALIMENT = 550;
-inline constexpr std::int16_t X_POUBELLE = 700;
-inline constexpr std::int16_t Y_ALIMENT_0 = 76;
-inline constexpr std::int16_t Y_RECIPIENT_0 = 100;
-inline constexpr std::int16_t HAUTEUR_RANGEE = 100;
 
 // Draws the foods of the level's five rows that are still unsorted. Does not present.
 void afficher_aliment(SDL_Surface* ecran, const Tableau& tableau, std::int32_t niveau);

@@ -3,12 +3,11 @@
 
 #include <SDL.h>
 
+#include "draw/geometrie.hpp"  // Y_PANNEAU
 #include "platform/plateforme.hpp"
 #include "rules/tableau.hpp"
 
 #include <string>
-
-inline constexpr std::int16_t Y_PANNEAU = 600;
 
 // The panel's three lines as they are rendered (Latin-1 bytes, one blank at either end),
 // and whether the seconds turn red. A wide font can push the end of the level line under

@@ -14,31 +14,21 @@
 
 #include "draw/bidou.hpp"
 #include "draw/ecrans.hpp"
+#include "draw/geometrie.hpp"
 #include "draw/noms_images.hpp"
 #include "draw/plateau.hpp"
 #include "draw/ressources.hpp"
 #include "draw/score.hpp"
+#include "flow/messages.hpp"
 #include "rules/niveau.hpp"
 #include "rules/tableau.hpp"
 
 namespace {
 
-constexpr int LARGEUR_ECRAN = 900;
-constexpr int HAUTEUR_ECRAN = 640;
-constexpr int TAILLE_MESSAGE = 34;
 constexpr std::int32_t SECONDES_PAR_NIVEAU = 30;
 constexpr std::uint32_t DUREE_FIN_DE_PISTE = 12000;  // ms
 constexpr std::uint32_t PAUSE_INTRO = 50;            // ms per frame of the intro fade
 constexpr int ALPHA_FIN_INTRO = 240;
-
-// Latin-1 bytes: SDL_ttf's RenderText takes one byte per character.
-constexpr const char* MESSAGE_GAGNE = "Bravo, c'\xe9tait bon mais je crois que j'ai grossi";
-constexpr const char* MESSAGE_PERDU = "D\xe9sol\xe9 mais Bidou nous a quitt\xe9, paix a son ame";
-
-constexpr std::int16_t X_MESSAGE = 250;
-constexpr std::int16_t Y_MESSAGE = 35;
-constexpr std::int16_t X_BIDOU = 0;
-constexpr std::int16_t Y_BIDOU = 300;
 
 // Started before anything that needs them and stopped after everything that does:
 // declared in that order, they give the shutdown order by construction.
@@ -91,6 +81,42 @@ int echec(const char* quoi, const char* erreur)
 {
     std::fprintf(stderr, "grignotin: %s: %s\n", quoi, erreur);
     return 1;
+}
+
+// The track (0 easy, 1 medium, 2 hard) that a key chooses, or -1. Besides the keypad,
+// the digits above the letters choose, for keyboards without a keypad. They come as
+// SDLK_1 to SDLK_3 on a US layout, and from SDL 1.2 over SDL 2 whatever the layout;
+// classic SDL on a French keyboard gives what those keys type unshifted: &, é
+// (SDLK_WORLD_73) and ". Modifiers are not looked at, so with Shift they still choose.
+int piste_de_touche(SDLKey touche)
+{
+    switch (touche) {
+    case SDLK_KP1:
+    case SDLK_1:
+    case SDLK_AMPERSAND:
+        return 0;
+    case SDLK_KP2:
+    case SDLK_2:
+    case SDLK_WORLD_73:
+        return 1;
+    case SDLK_KP3:
+    case SDLK_3:
+    case SDLK_QUOTEDBL:
+        return 2;
+    default:
+        return -1;
+    }
+}
+
+// The track chosen by a key press or a left click on its card, or -1 for every other
+// event: the screen drops them.
+int piste_choisie(const SDL_Event& e)
+{
+    if (e.type == SDL_KEYDOWN)
+        return piste_de_touche(e.key.keysym.sym);
+    if (e.type == SDL_MOUSEBUTTONDOWN && e.button.button == SDL_BUTTON_LEFT)
+        return piste_sous(e.button.x, e.button.y);
+    return -1;
 }
 
 SDL_Rect rectangle(std::int16_t x, std::int16_t y)
@@ -241,33 +267,34 @@ void Partie::fondu_difficulte()
 
 void Partie::choisir_piste()
 {
-    // Choosing the track that holds the stored level resumes there; any other track
-    // starts at its first level. A stored finished game stays finished only under 3.
     for (;;) {
         SDL_Event e;
         plateforme_.attendre_evenement(e);
-        if (touche_enfoncee(e, SDLK_KP1)) {
-            if (niveau_ > NIVEAU_DEBUT_MOYEN - 1)
-                niveau_ = NIVEAU_DEBUT_FACILE;
-            difficulte_ = 0;
-            return;
-        }
-        if (touche_enfoncee(e, SDLK_KP2)) {
-            if (niveau_ < NIVEAU_DEBUT_MOYEN || niveau_ > NIVEAU_DEBUT_DIFFICILE - 1)
-                niveau_ = NIVEAU_DEBUT_MOYEN;
-            difficulte_ = 1;
-            return;
-        }
-        if (touche_enfoncee(e, SDLK_KP3)) {
-            if (niveau_ < NIVEAU_DEBUT_DIFFICILE)
-                niveau_ = NIVEAU_DEBUT_DIFFICILE;
-            difficulte_ = 2;
-            return;
-        }
         if (touche_enfoncee(e, SDLK_ESCAPE) || e.type == SDL_QUIT) {
             continuer_ = false;
             return;
         }
+        const int piste = piste_choisie(e);
+        if (piste < 0)
+            continue;
+        // Choosing the track that holds the stored level resumes there; any other track
+        // starts at its first level. A stored finished game stays finished only under 3.
+        switch (piste) {
+        case 0:
+            if (niveau_ > NIVEAU_DEBUT_MOYEN - 1)
+                niveau_ = NIVEAU_DEBUT_FACILE;
+            break;
+        case 1:
+            if (niveau_ < NIVEAU_DEBUT_MOYEN || niveau_ > NIVEAU_DEBUT_DIFFICILE - 1)
+                niveau_ = NIVEAU_DEBUT_MOYEN;
+            break;
+        default:
+            if (niveau_ < NIVEAU_DEBUT_DIFFICILE)
+                niveau_ = NIVEAU_DEBUT_DIFFICILE;
+            break;
+        }
+        difficulte_ = piste;
+        return;
     }
 }
 
@@ -383,11 +410,11 @@ void Partie::traiter(const SDL_Event& e)
 
 void Partie::cliquer(const SDL_MouseButtonEvent& b)
 {
-    if (b.x < X_ALIMENT || b.x > X_ALIMENT + 69)
+    if (b.x < X_ALIMENT || b.x > X_ALIMENT + LARGEUR_ALIMENT - 1)
         return;
     for (std::int32_t r = 0; r < ALIMENTS_PAR_NIVEAU; ++r) {
         // 81 px a row, with gaps of 19 px in which nothing happens.
-        if (b.y > Y_ALIMENT_0 - 1 + HAUTEUR_RANGEE * r && b.y <= Y_ALIMENT_0 + 80 + HAUTEUR_RANGEE * r) {
+        if (b.y > Y_ALIMENT_0 - 1 + HAUTEUR_RANGEE * r && b.y <= Y_ALIMENT_0 + HAUTEUR_ALIMENT - 1 + HAUTEUR_RANGEE * r) {
             // A sorted food may change sides, even after the verdict: the board and the
             // score follow, but the verdict and the file stay as they were.
             if (b.button == SDL_BUTTON_LEFT)

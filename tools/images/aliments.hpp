@@ -7,9 +7,7 @@
 #include <vector>
 
 #include "atelier.hpp"
-
-inline constexpr int LARGEUR_ALIMENT = 70;   // the click band is x 550 to 619
-inline constexpr int HAUTEUR_ALIMENT = 81;   // and 81 rows high
+#include "draw/geometrie.hpp"  // LARGEUR_ALIMENT, HAUTEUR_ALIMENT: a tile is its click band
 
 // One tile per catalogue entry, in catalogue order, named as the catalogue names them.
 // Throws for a catalogue picture this tool has no drawing for.

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string>
 
+#include "draw/noms_images.hpp"
 #include "personnages.hpp"
 
 namespace {
@@ -245,7 +246,7 @@ Surface fond(Atelier& a)
     cairo_set_line_width(cr, 2);
     cairo_stroke(cr);
     for (int k = 0; k < 5; ++k) {
-        rectangle_arrondi(cr, 550, 76 + 100 * k, 70, 81, 12);
+        rectangle_arrondi(cr, X_ALIMENT, Y_ALIMENT_0 + HAUTEUR_RANGEE * k, LARGEUR_ALIMENT, HAUTEUR_ALIMENT, 12);
         couleur(cr, 0xffffff, 0.35);
         cairo_fill_preserve(cr);
         couleur(cr, 0x7aa86a, 0.6);
@@ -395,15 +396,18 @@ Surface difficulte(Atelier& a)
                             {"3", "difficile", "niveaux 13 à 19", "🌳", 0xffd9d0, 0xb8402e}};
     for (int i = 0; i < 3; ++i) {
         const Piste& p = pistes[i];
-        const double x = 45 + i * 280;
-        carte(cr, x, 130, 250, 330, p.teinte, p.fonce);
-        touche(a, cr, p.touche, x + 90, 150, 70);
-        emoji(a, cr, p.emoji, x + 125, 300, 90);
-        centre(a, cr, p.nom, x + 125, 395, 44, p.fonce, true);
-        centre(a, cr, p.niveaux, x + 125, 435, 22, 0x3b2a1a);
+        // The card's border is a 4 px stroke on a path 2 px inside the rectangle, so its
+        // outer edge is the rectangle that a click is tested against.
+        const Cadre& cadre = CARTES_PISTE[i];
+        const double x = cadre.x, y = cadre.y, milieu = cadre.x + cadre.largeur / 2.0;
+        carte(cr, x + 2, y + 2, cadre.largeur - 4, cadre.hauteur - 4, p.teinte, p.fonce);
+        touche(a, cr, p.touche, milieu - 35, y + 20, 70);
+        emoji(a, cr, p.emoji, milieu, y + 170, 90);
+        centre(a, cr, p.nom, milieu, y + 265, 44, p.fonce, true);
+        centre(a, cr, p.niveaux, milieu, y + 305, 22, 0x3b2a1a);
     }
     carte(cr, 95, 490, 710, 92, 0xfffaf0, 0xb08a5a);
-    centre(a, cr, "Appuie sur 1, 2 ou 3 du pavé numérique", 450, 526, 26, 0x3b2a1a, true);
+    centre(a, cr, "Appuie sur 1, 2 ou 3, ou clique sur ton parcours", 450, 526, 26, 0x3b2a1a, true);
     const double l = a.texte.largeur("pour quitter", 24);
     const double x = 450 - (l + 110) / 2;
     const double lt = touche(a, cr, "Échap", x, 540, 34);
@@ -539,14 +543,14 @@ Surface felicitations(Atelier& a, bool tout)
 std::vector<Image> images_ecrans(Atelier& a)
 {
     std::vector<Image> v;
-    v.push_back({"photo/fond.bmp", fond(a), false});
-    v.push_back({"photo/debut1.bmp", debut1(a), false});
-    v.push_back({"photo/debut2.bmp", debut2(a), true});
-    v.push_back({"photo/difficulte.bmp", difficulte(a), false});
-    v.push_back({"photo/temps_fini.bmp", temps_fini(a), false});
-    v.push_back({"photo/pause.bmp", pause(a), false});
-    v.push_back({"photo/regle.bmp", regle(a), false});
-    v.push_back({"photo/pseudo_fin.bmp", felicitations(a, false), false});
-    v.push_back({"photo/fini.bmp", felicitations(a, true), false});
+    v.push_back({image::FOND, fond(a), false});
+    v.push_back({image::DEBUT1, debut1(a), false});
+    v.push_back({image::DEBUT2, debut2(a), true});
+    v.push_back({image::DIFFICULTE, difficulte(a), false});
+    v.push_back({image::TEMPS_FINI, temps_fini(a), false});
+    v.push_back({image::PAUSE, pause(a), false});
+    v.push_back({image::REGLE, regle(a), false});
+    v.push_back({image::PSEUDO_FIN, felicitations(a, false), false});
+    v.push_back({image::FINI, felicitations(a, true), false});
     return v;
 }

@@ -16,6 +16,7 @@
 
 #include "aliments.hpp"
 #include "bmp.hpp"
+#include "draw/noms_images.hpp"
 #include "ecrans.hpp"
 #include "personnages.hpp"
 #include "planche.hpp"
@@ -78,11 +79,11 @@ void ecrire_police(const Options& o, const fs::path& sortie)
     const auto reduite = reduire_police(
         original, {ECHELLE_POLICE, ligne, "Angelina",
                    "Andika (" + version + ") made smaller within its em for the fixed text sizes of Grignotin"});
-    ecrire(sortie / "angelina.ttf", reduite);
+    ecrire(sortie / FICHIER_POLICE, reduite);
 
     const auto ofl = lire(o.exiger("licence"));
     const std::string preface =
-        "angelina.ttf is a Modified Version of the font Andika " + version +
+        std::string(FICHIER_POLICE) + " is a Modified Version of the font Andika " + version +
         " by SIL International\n(Debian package fonts-sil-andika), made by the Grignotin build: every glyph drawn\nat " +
         std::to_string(static_cast<int>(ECHELLE_POLICE * 100)) +
         " % of its size inside the em, the line cut to what Latin-1 needs, and the\nfamily renamed "
@@ -140,7 +141,7 @@ try {
     }
     ecrire_police(o, sortie);
     if (o.valeurs.count("planche"))
-        ecrire_planche(o.valeurs.at("planche"), images, pixels, texte, Police(sortie / "angelina.ttf"));
+        ecrire_planche(o.valeurs.at("planche"), images, pixels, texte, Police(sortie / FICHIER_POLICE));
 
     const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - debut);
     std::printf("grignotin_images: %zu pictures in %lld ms\n", images.size(), static_cast<long long>(ms.count()));

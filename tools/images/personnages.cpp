@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "draw/noms_images.hpp"
+
 namespace {
 constexpr std::uint32_t TRAIT = 0x5a3a22;  // one warm outline colour for all of Bidou
 
@@ -293,15 +295,15 @@ Surface icone(int cote)
 std::vector<Image> images_personnages(Atelier& a)
 {
     std::vector<Image> v;
-    v.push_back({"photo/bidou.bmp", bidou(0), true});
-    v.push_back({"photo/bidou_gauche.bmp", miroir(v.back().surface.get()), true});
-    v.push_back({"photo/bidou_gros.bmp", bidou(1), true});
-    v.push_back({"photo/cercueil.bmp", cercueil(a), true});
-    v.push_back({"photo/gamelle_vide.bmp", gamelle(a, false), true});
-    v.push_back({"photo/gamelle_pleine.bmp", gamelle(a, true), true});
-    v.push_back({"photo/poubelle_vide.bmp", poubelle(a, false), true});
-    v.push_back({"photo/poubelle_pleine.bmp", poubelle(a, true), true});
+    v.push_back({image::BIDOU, bidou(0), true});
+    v.push_back({image::BIDOU_GAUCHE, miroir(v.back().surface.get()), true});
+    v.push_back({image::BIDOU_GROS, bidou(1), true});
+    v.push_back({image::CERCUEIL, cercueil(a), true});
+    v.push_back({image::GAMELLE_VIDE, gamelle(a, false), true});
+    v.push_back({image::GAMELLE_PLEINE, gamelle(a, true), true});
+    v.push_back({image::POUBELLE_VIDE, poubelle(a, false), true});
+    v.push_back({image::POUBELLE_PLEINE, poubelle(a, true), true});
     // The window icon has no key (SDL is given no mask): Bidou on its tile, opaque.
-    v.push_back({"photo/icone_bidou.bmp", icone(32), false});
+    v.push_back({image::ICONE, icone(32), false});
     return v;
 }

@@ -5,9 +5,27 @@
 #include <stdexcept>
 #include <string>
 
+#include "draw/geometrie.hpp"
+#include "flow/messages.hpp"
 #include "rules/catalogue.hpp"
 
 namespace {
+// The game's Latin-1 bytes as the UTF-8 that cairo writes.
+std::string en_utf8(const char* latin1)
+{
+    std::string s;
+    for (const char* c = latin1; *c; ++c) {
+        const auto octet = static_cast<unsigned char>(*c);
+        if (octet < 0x80) {
+            s += *c;
+        } else {
+            s += static_cast<char>(0xc0 | octet >> 6);
+            s += static_cast<char>(0x80 | (octet & 0x3f));
+        }
+    }
+    return s;
+}
+
 void damier(cairo_t* cr, double x, double y, double l, double h)
 {
     cairo_save(cr);
@@ -38,11 +56,11 @@ double boite(cairo_t* cr, const Police& p, const std::string& texte, double x, b
     const double l = std::ceil(p.largeur(texte, 48));
     if (centre)
         x = 800 - std::floor(l / 2);
-    cairo_rectangle(cr, x, 600, l, 38);
+    cairo_rectangle(cr, x, Y_PANNEAU, l, 38);
     couleur(cr, 0xffff80);
     cairo_fill(cr);
     couleur(cr, c);
-    p.ecrire(cr, texte, 48, x, 600 + 30);
+    p.ecrire(cr, texte, 48, x, Y_PANNEAU + 30);
     return l;
 }
 
@@ -58,23 +76,23 @@ void maquette(cairo_t* cr, const Planches& p, const Police& police, int niveau, 
     boite(cr, police, etat == Etat::Debut ? " reste : 4 sec. " : " reste : 17 sec. ", 400, false,
           etat == Etat::Debut ? 0xff0000 : 0);
     coller(cr, p, "fond", 0, 0);
-    const char* message = etat == Etat::Gagne ? "Bravo, c'était bon mais je crois que j'ai grossi"
-                          : etat == Etat::Perdu ? "Désolé mais Bidou nous a quitté, paix a son ame" : nullptr;
+    const char* message = etat == Etat::Gagne ? MESSAGE_GAGNE : etat == Etat::Perdu ? MESSAGE_PERDU : nullptr;
     if (message) {
         couleur(cr, 0);
-        police.ecrire(cr, message, 34, 250, 35 + 24);
+        police.ecrire(cr, en_utf8(message), TAILLE_MESSAGE, X_MESSAGE, Y_MESSAGE + 24);
     }
-    coller(cr, p, etat == Etat::Gagne ? "bidou_gros" : etat == Etat::Perdu ? "cercueil" : "bidou", 0, 300);
+    coller(cr, p, etat == Etat::Gagne ? "bidou_gros" : etat == Etat::Perdu ? "cercueil" : "bidou", X_BIDOU, Y_BIDOU);
     for (int k = 0; k < 5; ++k) {
         // At the start two foods are already sorted; once judged, all five are.
         const bool trie = etat != Etat::Debut || k == 1 || k == 3;
         const bool gamelle = catalogue_aliments[static_cast<std::size_t>(niveau + k)].bon == 1;
         if (!trie) {
             const std::string f(catalogue_aliments[static_cast<std::size_t>(niveau + k)].image);
-            coller(cr, p, f.substr(6, f.size() - 10), 550, 76 + 100 * k);
+            coller(cr, p, f.substr(6, f.size() - 10), X_ALIMENT, Y_ALIMENT_0 + HAUTEUR_RANGEE * k);
         }
-        coller(cr, p, trie && gamelle ? "gamelle_pleine" : "gamelle_vide", 400, 100 + 100 * k);
-        coller(cr, p, trie && !gamelle ? "poubelle_pleine" : "poubelle_vide", 700, 100 + 100 * k);
+        coller(cr, p, trie && gamelle ? "gamelle_pleine" : "gamelle_vide", X_GAMELLE, Y_RECIPIENT_0 + HAUTEUR_RANGEE * k);
+        coller(cr, p, trie && !gamelle ? "poubelle_pleine" : "poubelle_vide", X_POUBELLE,
+               Y_RECIPIENT_0 + HAUTEUR_RANGEE * k);
     }
     if (etat == Etat::Pause)
         coller(cr, p, "pause", 0, 0, 168 / 255.0);

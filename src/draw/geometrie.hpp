@@ -1,0 +1,56 @@
+// Where things stand in the 900 x 640 window. The game, the tool that draws the
+// pictures and the tests all read these numbers here, so that a click lands on what
+// the picture shows. No SDL in this file: the picture tool draws with cairo and does
+// not link SDL.
+#pragma once
+
+#include <cstdint>
+
+inline constexpr int LARGEUR_ECRAN = 900;
+inline constexpr int HAUTEUR_ECRAN = 640;
+
+// The score panel owns the rows from here down; the board's background stops above it.
+inline constexpr std::int16_t Y_PANNEAU = 600;
+
+// The board. Row k (0 at the top) holds food niveau + k; the foods stand 24 px above
+// their bowl and bin.
+inline constexpr std::int16_t X_GAMELLE = 400;
+inline constexpr std::int16_t X_ALIMENT = 550;
+inline constexpr std::int16_t X_POUBELLE = 700;
+inline constexpr std::int16_t Y_ALIMENT_0 = 76;
+inline constexpr std::int16_t Y_RECIPIENT_0 = 100;
+inline constexpr std::int16_t HAUTEUR_RANGEE = 100;
+
+// A food tile, which is also the band a click sorts it from: x 550 to 619 and 81 rows
+// from the top of its row, with 19 rows between bands where a click does nothing.
+inline constexpr int LARGEUR_ALIMENT = 70;
+inline constexpr int HAUTEUR_ALIMENT = 81;
+
+// The verdict message's top-left corner, and Bidou's at the start of every level.
+inline constexpr std::int16_t X_MESSAGE = 250;
+inline constexpr std::int16_t Y_MESSAGE = 35;
+inline constexpr std::int16_t X_BIDOU = 0;
+inline constexpr std::int16_t Y_BIDOU = 300;
+
+// A rectangle of whole pixels: x to x + largeur - 1, y to y + hauteur - 1.
+struct Cadre {
+    int x, y, largeur, hauteur;
+    constexpr bool contient(int px, int py) const
+    {
+        return px >= x && px < x + largeur && py >= y && py < y + hauteur;
+    }
+};
+
+// The three cards of the track-choice picture, easy, medium and hard from the left.
+// The tool draws each card's outer edge on its rectangle, and a left click inside it
+// chooses that track.
+inline constexpr Cadre CARTES_PISTE[3] = {{45, 130, 250, 330}, {325, 130, 250, 330}, {605, 130, 250, 330}};
+
+// The track (0 easy, 1 medium, 2 hard) whose card holds the pixel x, y, or -1.
+constexpr int piste_sous(int x, int y)
+{
+    for (int piste = 0; piste < 3; ++piste)
+        if (CARTES_PISTE[piste].contient(x, y))
+            return piste;
+    return -1;
+}
