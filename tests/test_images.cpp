@@ -369,6 +369,74 @@ TEST(Aliments, LesCinqDUnNiveauSeDistinguent)
     }
 }
 
+// No two foods may share a drawing, whatever their colours: a child learns the answer
+// from the shape, and a recoloured copy carries the other food's shape. Each tile's
+// picture area (the rows above the tallest label) becomes an outline map: the edges of
+// its lightness, the colour key counted as black so that the silhouette is an edge too,
+// the strongest fifth of them kept whatever the picture's own contrast (a pale copy
+// keeps the dark one's outline), blurred by a pixel so that a one-pixel shift still
+// matches.
+std::vector<double> contours(SDL_Surface* im)
+{
+    constexpr int L = 70, H = 50;
+    std::vector<double> lum(L * H);
+    for (int y = 0; y < H; ++y)
+        for (int x = 0; x < L; ++x) {
+            const Rvb c = pixel(im, x, y);
+            lum[y * L + x] = est_cle(c) ? 0.0 : 0.2126 * c.r + 0.7152 * c.g + 0.0722 * c.b;
+        }
+    std::vector<double> bord(L * H, 0.0);
+    for (int y = 1; y + 1 < H; ++y)
+        for (int x = 1; x + 1 < L; ++x) {
+            auto v = [&](int dx, int dy) { return lum[(y + dy) * L + x + dx]; };
+            const double gx = v(1, -1) + 2 * v(1, 0) + v(1, 1) - v(-1, -1) - 2 * v(-1, 0) - v(-1, 1);
+            const double gy = v(-1, 1) + 2 * v(0, 1) + v(1, 1) - v(-1, -1) - 2 * v(0, -1) - v(1, -1);
+            bord[y * L + x] = std::hypot(gx, gy);
+        }
+    std::vector<double> tri(bord);
+    const auto quintile = tri.begin() + static_cast<std::ptrdiff_t>(tri.size() * 4 / 5);
+    std::nth_element(tri.begin(), quintile, tri.end());
+    const double seuil = std::max(1.0, *quintile);
+    std::vector<double> flou(L * H, 0.0);
+    for (int y = 1; y + 1 < H; ++y)
+        for (int x = 1; x + 1 < L; ++x)
+            for (int dy = -1; dy <= 1; ++dy)
+                for (int dx = -1; dx <= 1; ++dx)
+                    flou[y * L + x] += bord[(y + dy) * L + x + dx] >= seuil;
+    return flou;
+}
+
+double correlation(const std::vector<double>& a, const std::vector<double>& b)
+{
+    const double n = static_cast<double>(a.size());
+    double sa = 0, sb = 0, saa = 0, sbb = 0, sab = 0;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        sa += a[i], sb += b[i];
+        saa += a[i] * a[i], sbb += b[i] * b[i], sab += a[i] * b[i];
+    }
+    const double va = saa - sa * sa / n, vb = sbb - sb * sb / n;
+    return (va <= 0 || vb <= 0) ? 1.0 : (sab - sa * sb / n) / std::sqrt(va * vb);
+}
+
+TEST(Aliments, DeuxAlimentsNePartagentJamaisUnDessin)
+{
+    std::vector<std::vector<double>> c;
+    for (const Aliment& a : catalogue_aliments) {
+        Image im = charger(std::string(a.image));
+        ASSERT_TRUE(im);
+        c.push_back(contours(im.get()));
+    }
+    // Calibrated on the set where many foods were recoloured emoji: every recoloured
+    // pair scored 0.81 to 0.997 (all the herbs from one sprig, the buttercup and the
+    // dandelion, the cherry and the deadly nightshade, the trees), while the closest
+    // two different drawings (a biscuit and a white rosette) scored 0.77.
+    constexpr double TROP_PROCHES = 0.80;
+    for (std::size_t i = 0; i < c.size(); ++i)
+        for (std::size_t j = i + 1; j < c.size(); ++j)
+            EXPECT_LT(correlation(c[i], c[j]), TROP_PROCHES)
+                << catalogue_aliments[i].image << " and " << catalogue_aliments[j].image << " share a drawing";
+}
+
 // --- The font, measured the way the game measures it --------------------------------
 
 TEST(Police, TientDansLePanneauDuScoreA48Points)

@@ -19,12 +19,6 @@ Surface ajuster(cairo_surface_t* image, double l, double h)
     return s;
 }
 
-Surface vignette(Atelier& a, std::string_view emoji, double l, double h)
-{
-    Surface petite = ajuster(a.emojis.image(emoji), l - 6, h - 6);
-    return autocollant(petite.get(), 2, 0xffffff, 0x8a8070);
-}
-
 Surface rogner(cairo_surface_t* image, int marge)
 {
     cairo_surface_flush(image);
@@ -46,4 +40,22 @@ Surface rogner(cairo_surface_t* image, int marge)
     cairo_set_source_surface(cr.get(), image, marge - x0, marge - y0);
     cairo_paint(cr.get());
     return s;
+}
+
+double clarte_moyenne(cairo_surface_t* image)
+{
+    cairo_surface_flush(image);
+    const unsigned char* octets = cairo_image_surface_get_data(image);
+    const int pas = cairo_image_surface_get_stride(image);
+    double somme = 0, poids = 0;
+    for (int y = 0; y < hauteur(image); ++y) {
+        const auto* ligne = reinterpret_cast<const std::uint32_t*>(octets + y * pas);
+        for (int x = 0; x < largeur(image); ++x) {
+            const std::uint32_t p = ligne[x];
+            // Premultiplied: the colour bytes already carry the cover.
+            somme += (0.2126 * ((p >> 16) & 0xff) + 0.7152 * ((p >> 8) & 0xff) + 0.0722 * (p & 0xff)) / 255.0;
+            poids += (p >> 24) / 255.0;
+        }
+    }
+    return poids > 0 ? somme / poids : 0;
 }
