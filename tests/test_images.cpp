@@ -252,6 +252,36 @@ TEST(CleBleue, LaFenetreDuTitreLaisseVoirLaPremiereImage)
     EXPECT_FALSE(est_cle(pixel(debut2.get(), 450, 90)));  // the title
 }
 
+TEST(CleBleue, RienNEstCoupeAuBordDUneImage)
+{
+    // A drawing that runs off its canvas shows a straight cut in the game (the lid of
+    // the full bin once did): the top row and the sides down to the labels are all key.
+    for (const std::string& nom : images_a_cle()) {
+        if (nom == image::DEBUT2)
+            continue;  // a full page with a hole, not a shape
+        SCOPED_TRACE(nom);
+        Image im = charger(nom);
+        ASSERT_TRUE(im);
+        int encre = 0;
+        for (int x = 0; x < im->w; ++x)
+            encre += !est_cle(pixel(im.get(), x, 0));
+        for (int y = 0; y < im->h * 2 / 3; ++y)
+            encre += !est_cle(pixel(im.get(), 0, y)) + !est_cle(pixel(im.get(), im->w - 1, y));
+        EXPECT_EQ(encre, 0);
+    }
+}
+
+TEST(Icone, SansCoinsBlancs)
+{
+    // The window icon is given to SDL without a mask: every pixel shows, corners too.
+    Image icone = charger(image::ICONE);
+    ASSERT_TRUE(icone);
+    for (auto [x, y] : {std::pair{0, 0}, {31, 0}, {0, 31}, {31, 31}}) {
+        const Rvb c = pixel(icone.get(), x, y);
+        EXPECT_FALSE(c.r > 240 && c.g > 240 && c.b > 240) << x << ", " << y;
+    }
+}
+
 // --- Board layout --------------------------------------------------------------------
 
 TEST(Fond, LaBandeDuMessageEstClaireEtUnie)
