@@ -250,9 +250,11 @@ Surface tuile(Atelier& a, const Fiche& f)
     if (compose)
         source = compose.get();
     Surface petite = ajuster(source, LARGEUR_ALIMENT - 8, HAUT_IMAGE - 8);
-    // Pale pictures (a cauliflower, hemlock, a white trumpet) get a darker rim, so
-    // that they stand out on the light tile as well as the dark ones do.
-    Surface collee = autocollant(petite.get(), 2, 0xffffff, clarte_moyenne(petite.get()) > 0.72 ? 0x5a5040 : 0x8a8070);
+    // A picture whose own edge is pale (milk, a white blossom) would melt into the
+    // white sticker rim: it gets a tan rim and a dark line instead. The drawn pale
+    // foods (cauliflower, hemlock, endive, calla, oat flakes) carry their own outline.
+    const bool pale = clarte_du_bord(petite.get()) > 0.76;
+    Surface collee = autocollant(petite.get(), 2, pale ? 0xd8c4a0 : 0xffffff, pale ? 0x4a3a28 : 0x8a8070);
     cairo_set_source_surface(cr, collee.get(), (LARGEUR_ALIMENT - largeur(collee.get())) / 2.0,
                              std::max(0.0, HAUT_IMAGE - hauteur(collee.get())));
     cairo_paint(cr);

@@ -42,20 +42,32 @@ Surface rogner(cairo_surface_t* image, int marge)
     return s;
 }
 
-double clarte_moyenne(cairo_surface_t* image)
+double clarte_du_bord(cairo_surface_t* image)
 {
     cairo_surface_flush(image);
     const unsigned char* octets = cairo_image_surface_get_data(image);
     const int pas = cairo_image_surface_get_stride(image);
-    double somme = 0, poids = 0;
-    for (int y = 0; y < hauteur(image); ++y) {
-        const auto* ligne = reinterpret_cast<const std::uint32_t*>(octets + y * pas);
-        for (int x = 0; x < largeur(image); ++x) {
-            const std::uint32_t p = ligne[x];
-            // Premultiplied: the colour bytes already carry the cover.
-            somme += (0.2126 * ((p >> 16) & 0xff) + 0.7152 * ((p >> 8) & 0xff) + 0.0722 * (p & 0xff)) / 255.0;
-            poids += (p >> 24) / 255.0;
+    const int l = largeur(image), h = hauteur(image);
+    auto px = [&](int x, int y) -> std::uint32_t {
+        if (x < 0 || y < 0 || x >= l || y >= h)
+            return 0;
+        return reinterpret_cast<const std::uint32_t*>(octets + y * pas)[x];
+    };
+    double somme = 0;
+    int n = 0;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < l; ++x) {
+            const std::uint32_t p = px(x, y);
+            const unsigned a = p >> 24;
+            if (a < 128)
+                continue;
+            const bool bord = (px(x - 1, y) >> 24) < 128 || (px(x + 1, y) >> 24) < 128 ||
+                              (px(x, y - 1) >> 24) < 128 || (px(x, y + 1) >> 24) < 128;
+            if (!bord)
+                continue;
+            // Premultiplied: divide the cover back out.
+            somme += (0.2126 * ((p >> 16) & 0xff) + 0.7152 * ((p >> 8) & 0xff) + 0.0722 * (p & 0xff)) / a;
+            ++n;
         }
-    }
-    return poids > 0 ? somme / poids : 0;
+    return n > 0 ? somme / n : 0;
 }

@@ -29,6 +29,6 @@ Surface ajuster(cairo_surface_t* image, double l, double h);
 // A copy of `image` cut down to its ink plus `marge` transparent pixels around it.
 Surface rogner(cairo_surface_t* image, int marge);
 
-// The mean lightness (0 black to 1 white) of the visible pixels of `image`, weighed by
-// their cover: what tells a pale picture that needs a darker rim.
-double clarte_moyenne(cairo_surface_t* image);
+// The mean lightness (0 black to 1 white) of the ink along the edge of `image`: what
+// tells a picture that would melt into a white sticker rim.
+double clarte_du_bord(cairo_surface_t* image);
