@@ -111,7 +111,7 @@ const std::vector<Fiche>& fiches()
         {"calla", "calla"},
         // level 13
         {"caroube", "caroube"},
-        {"herbe", "herbe", "🌱"},
+        {"herbe", "herbe"},
         {"cerisier", "cerisier", "🌸"},
         {"darisroux", "dari roux"},
         {"arumsauvage", "arum sauvage"},
@@ -138,7 +138,7 @@ const std::vector<Fiche>& fiches()
         {"avenas", "flocons d'avoine"},
         {"morelle", "morelle", "🫐", {tout(0.4, -0.55)}},
         {"cossedepois", "cosse de pois", "🫛"},
-        {"dieffenbachia", "dieffen|bachia", "🪴"},
+        {"dieffenbachia", "dieffen|bachia"},
         // level 18
         {"anemone", "anémone", "🌺", {vers(ROSES, 265, 0.8, 0)}},
         {"laurier", "laurier", "🍂", {{.de = 0, .a = 60, .sat_min = 0.2, .teinte = 120, .saturation = 0.6, .clarte = -0.2}}},
@@ -237,8 +237,9 @@ Surface tuile(Atelier& a, const Fiche& f)
     l_etiquette = std::min<double>(LARGEUR_ALIMENT, std::ceil(l_etiquette) + 8);
     const double y_etiquette = HAUTEUR_ALIMENT - h_etiquette - 0.5;
 
-    // The picture has the same box on every tile, whatever its label: a second line
-    // of label covers a little of its foot rather than shrinking it.
+    // The picture has the same box on every tile, whatever its label. It stands on the
+    // label; a tall one over a two-line label keeps its size and lets the label cover
+    // its foot, rather than shrinking to fit (a wide one fits above it anyway).
     Surface dessin = f.emoji.empty() ? dessin_aliment(f.fichier) : Surface{};
     if (f.emoji.empty() && !dessin)
         throw std::runtime_error("no emoji and no drawing for " + std::string(f.fichier));
@@ -256,7 +257,7 @@ Surface tuile(Atelier& a, const Fiche& f)
     const bool pale = clarte_du_bord(petite.get()) > 0.76;
     Surface collee = autocollant(petite.get(), 2, pale ? 0xd8c4a0 : 0xffffff, pale ? 0x4a3a28 : 0x8a8070);
     cairo_set_source_surface(cr, collee.get(), (LARGEUR_ALIMENT - largeur(collee.get())) / 2.0,
-                             std::max(0.0, HAUT_IMAGE - hauteur(collee.get())));
+                             std::max(0.0, std::min(HAUT_IMAGE, y_etiquette + 1) - hauteur(collee.get())));
     cairo_paint(cr);
 
     rectangle_arrondi(cr, (LARGEUR_ALIMENT - l_etiquette) / 2 + 0.5, y_etiquette, l_etiquette - 1,

@@ -90,18 +90,19 @@ void celeri(cairo_t* cr)
 
 void fanes(cairo_t* cr)
 {
-    // The leafy tops of a bunch of carrots: tall feathery stalks over orange shoulders.
-    for (int i = 0; i < 5; ++i) {
-        const double a = -PI / 2 + (i - 2) * 0.32, x = 44 + i * 10;
-        tige(cr, x, 96, x, 70, x + 40 * std::cos(a), 60 + 40 * std::sin(a), x + 60 * std::cos(a), 84 + 70 * std::sin(a), 2.5, 0x5a9a3a);
-        fronde(cr, x + 60 * std::cos(a), 84 + 70 * std::sin(a), 34, a + PI, 0x3f8a2a);
-        fronde(cr, x + 40 * std::cos(a), 76 + 44 * std::sin(a), 22, a + (i < 2 ? -0.8 : 0.8), 0x4a9a3a);
+    // The leafy tops of a bunch of carrots, fanned out wide over their orange shoulders.
+    for (int i = 0; i < 7; ++i) {
+        const double a = -PI / 2 + (i - 3) * 0.4, x = 64 + (i - 3) * 4;
+        const double x1 = x + 56 * std::cos(a), y1 = 82 + 56 * std::sin(a);
+        tige(cr, x, 82, x + 20 * std::cos(a), 82 + 20 * std::sin(a), x1, y1 + 8, x1, y1, 2.5, 0x5a9a3a);
+        fronde(cr, x1, y1, 26, a + PI, 0x3f8a2a);
+        fronde(cr, x + 36 * std::cos(a), 82 + 36 * std::sin(a), 20, a + (i < 3 ? -0.9 : 0.9), 0x4a9a3a);
     }
     for (int i = 0; i < 3; ++i) {
         const double x = 46 + i * 18;
-        cairo_move_to(cr, x - 10, 96);
-        cairo_curve_to(cr, x - 10, 112, x - 4, 122, x, 126);
-        cairo_curve_to(cr, x + 4, 122, x + 10, 112, x + 10, 96);
+        cairo_move_to(cr, x - 11, 80);
+        cairo_curve_to(cr, x - 11, 90, x - 6, 98, x, 100);
+        cairo_curve_to(cr, x + 6, 98, x + 11, 90, x + 11, 80);
         cairo_close_path(cr);
         ombrer(cr, 0xf0822a, 1.8);
     }
@@ -109,12 +110,42 @@ void fanes(cairo_t* cr)
 
 void feuille_pissenlit(cairo_t* cr)
 {
-    // Long leaves cut into backward teeth, a rosette on the ground, one yellow head.
+    // Long leaves cut into backward teeth, spread in a rosette, one yellow head.
     for (int i = 0; i < 5; ++i)
-        feuille(cr, 64, 122, {.longueur = 104 - std::abs(i - 2) * 10.0, .largeur = 30, .angle = -PI / 2 + (i - 2) * 0.42,
-                              .couleur = i % 2 ? 0x4f9a3au : 0x3f8a2au, .dents = 5, .rondeur = 0.2});
-    tige(cr, 64, 122, 66, 80, 80, 40, 96, 26, 2.5, 0x8ab85a);
-    fleur(cr, 96, 22, 16, {.longueur = 16, .largeur = 5, .couleur = 0xf8d020, .nervure = false}, 0, 5, 0xf0b010);
+        feuille(cr, 64, 96, {.longueur = 64 - std::abs(i - 2) * 2.0, .largeur = 22, .angle = -PI / 2 + (i - 2) * 0.62,
+                             .couleur = i % 2 ? 0x7ac84au : 0x62b83au, .dents = 5, .rondeur = 0.2});
+    tige(cr, 64, 96, 66, 70, 76, 46, 88, 36, 2.5, 0x8ab85a);
+    fleur(cr, 88, 30, 16, {.longueur = 18, .largeur = 6, .couleur = 0xf8d020, .nervure = false}, 0, 4.5, 0xf0b010);
+}
+
+void herbe(cairo_t* cr)
+{
+    // A tuft of grass: thin pointed blades, some bent, in two greens.
+    for (int i = 0; i < 13; ++i) {
+        const double a = -PI / 2 + (i - 6) * 0.16 + (i % 3 - 1) * 0.05;
+        feuille(cr, 64 + (i - 6) * 3, 124, {.longueur = 110 - std::abs(i - 6) * 9.0, .largeur = 9, .angle = a,
+                                           .couleur = i % 2 ? 0x5ab03au : 0x3f9a2au, .rondeur = 0.15, .nervure = false});
+    }
+}
+
+void dieffenbachia(cairo_t* cr)
+{
+    // A house plant in its pot: broad pointed leaves splashed cream in the middle.
+    for (int i = 0; i < 5; ++i) {
+        const double a = -PI / 2 + (i - 2) * 0.55;
+        const double l = 72 - std::abs(i - 2) * 6;
+        feuille(cr, 64, 92, {.longueur = l, .largeur = 36, .angle = a, .couleur = 0x2f8a3a, .rondeur = 0.45});
+        feuille(cr, 64 + 14 * std::cos(a), 92 + 14 * std::sin(a),
+                {.longueur = l * 0.6, .largeur = 14, .angle = a, .couleur = 0xe8f0b0, .rondeur = 0.4, .nervure = false});
+    }
+    cairo_move_to(cr, 36, 92);
+    cairo_line_to(cr, 92, 92);
+    cairo_line_to(cr, 84, 126);
+    cairo_line_to(cr, 44, 126);
+    cairo_close_path(cr);
+    ombrer(cr, 0xc8643a, 2);
+    rectangle_arrondi(cr, 32, 86, 64, 12, 3);
+    ombrer(cr, 0xd8744a, 2);
 }
 
 void menthe(cairo_t* cr)
@@ -283,11 +314,11 @@ void artichaut(cairo_t* cr)
             cairo_curve_to(cr, 5, -22, 15, -14, 15, 4);
             cairo_close_path(cr);
             ombrer(cr, 0x6a9a4a, 2);
-            cairo_move_to(cr, -5, -19);
+            cairo_move_to(cr, -8, -14);
             cairo_line_to(cr, 0, -28);
-            cairo_line_to(cr, 5, -19);
+            cairo_line_to(cr, 8, -14);
             cairo_close_path(cr);
-            ombrer(cr, 0x8a4a9a, 1);
+            ombrer(cr, 0x8a3a9a, 1);
             cairo_restore(cr);
         }
     }
@@ -604,14 +635,32 @@ void caroube(cairo_t* cr)
 
 void noisette(cairo_t* cr)
 {
-    // A round hazelnut with its pale cap, held in a frilled green husk.
-    point(cr, 64, 54, 36, 0x9a5a2a, 2.5);
-    ellipse(cr, 64, 84, 28, 12);
-    ombrer(cr, 0xd8b888, 1.5);
-    reflet(cr, 50, 38, 10, 5);
+    // Two hazelnuts, pointed at the top with a pale rough base, one still in its
+    // fringed green husk.
     for (int cote : {-1, 1})
-        for (int i = 0; i < 3; ++i)
-            feuille(cr, 64, 114, {.longueur = 46.0 + i * 5, .largeur = 28, .angle = -PI / 2 + cote * (0.5 + i * 0.4), .couleur = 0x7ab04a, .dents = 4, .rondeur = 0.5, .nervure = false});
+        for (int i = 0; i < 4; ++i)
+            feuille(cr, 84, 108, {.longueur = 34 + i * 4.0, .largeur = 16, .angle = -PI / 2 + cote * (0.25 + i * 0.3),
+                                  .couleur = 0x8ac04a, .dents = 3, .rondeur = 0.3, .nervure = false});
+    for (auto [x, y, r] : {std::tuple{44.0, 76.0, 30.0}, {84.0, 66.0, 27.0}}) {
+        cairo_move_to(cr, x, y - r * 1.1);
+        cairo_curve_to(cr, x + r * 1.0, y - r * 0.9, x + r * 1.05, y + r * 0.4, x + r * 0.8, y + r * 0.75);
+        cairo_curve_to(cr, x + r * 0.5, y + r * 1.05, x - r * 0.5, y + r * 1.05, x - r * 0.8, y + r * 0.75);
+        cairo_curve_to(cr, x - r * 1.05, y + r * 0.4, x - r * 1.0, y - r * 0.9, x, y - r * 1.1);
+        cairo_close_path(cr);
+        ombrer(cr, 0xa86630, 2);
+        couleur(cr, 0x7a4420);
+        cairo_set_line_width(cr, 1.2);
+        for (int k = -2; k <= 2; ++k) {
+            cairo_move_to(cr, x + k * r * 0.12, y - r * 0.95);
+            cairo_curve_to(cr, x + k * r * 0.35, y - r * 0.4, x + k * r * 0.35, y + r * 0.2, x + k * r * 0.3, y + r * 0.5);
+        }
+        cairo_stroke(cr);
+        ellipse(cr, x, y + r * 0.72, r * 0.72, r * 0.3);
+        ombrer(cr, 0xe0c89a, 1.2);
+        reflet(cr, x - r * 0.35, y - r * 0.4, r * 0.22, r * 0.12, -1.0);
+    }
+    for (int cote : {-1, 1})
+        feuille(cr, 84, 100, {.longueur = 30, .largeur = 18, .angle = -PI / 2 + cote * 0.9, .couleur = 0x9ad05a, .dents = 3, .rondeur = 0.4, .nervure = false});
 }
 
 void amande(cairo_t* cr)
@@ -712,14 +761,14 @@ void foin(cairo_t* cr)
 void avoine(cairo_t* cr)
 {
     // An oat stalk: golden spikelets dangling on thin threads from a nodding stem.
-    tige(cr, 64, 126, 62, 80, 60, 40, 70, 6, 3, 0xb0a050);
-    feuille(cr, 62, 104, {.longueur = 50, .largeur = 10, .angle = -PI / 2 - 0.7, .couleur = 0x7aa04a, .rondeur = 0.3});
-    for (int i = 0; i < 7; ++i) {
-        const double y = 16 + i * 12, x = 62 + (i < 3 ? 4 : 0);
+    tige(cr, 64, 126, 62, 80, 60, 40, 70, 4, 3, 0xa09040);
+    feuille(cr, 62, 108, {.longueur = 50, .largeur = 10, .angle = -PI / 2 - 0.7, .couleur = 0x7aa04a, .rondeur = 0.3});
+    for (int i = 0; i < 6; ++i) {
+        const double y = 14 + i * 14, x = 62 + (i < 3 ? 4 : 0);
         const int cote = i % 2 ? 1 : -1;
-        const double bx = x + cote * (18 + i * 3), by = y + 14;
-        tige(cr, x, y, x + cote * 8, y - 6, bx, by - 10, bx, by, 1.2, 0xb0a050);
-        coque(cr, bx, by + 9, 12, 7, PI / 2, 0xe8c850, 1);
+        const double bx = x + cote * (22 + i * 3), by = y + 12;
+        tige(cr, x, y, x + cote * 10, y - 6, bx, by - 12, bx, by, 1.4, 0xa09040);
+        coque(cr, bx, by + 10, 13, 8, PI / 2, 0xe8c040, 2);
     }
 }
 
@@ -925,7 +974,7 @@ const std::map<std::string_view, void (*)(cairo_t*)>& table()
         {"amande", amande},        {"noix", noix},           {"pistache", pistache}, {"graine", graines},
         {"foin", foin},            {"avoine", avoine},       {"darisroux", darisroux}, {"biscotte", biscotte},
         {"cereale", cereales},     {"avenas", flocons},      {"arumsauvage", arum},  {"saule", saule},
-        {"accacia", acacia},       {"noisetier", noisetier},
+        {"accacia", acacia}, {"herbe", herbe}, {"dieffenbachia", dieffenbachia},       {"noisetier", noisetier},
     };
     return t;
 }
