@@ -96,7 +96,7 @@ const std::vector<Fiche>& fiches()
         {"fenouil", "fenouil"},
         {"avocat", "avocat", "🥑"},
         {"feuilledepissenlit", "feuille de pissenlit"},
-        {"betterave", "betterave", "🧅", {{.de = 10, .a = 60, .sat_min = 0, .teinte = 335, .saturation = 1.2, .clarte = -0.35}}},
+        {"betterave", "betterave"},
         // level 11
         {"choufleur", "chou-fleur"},
         {"choux", "chou"},
@@ -123,7 +123,7 @@ const std::vector<Fiche>& fiches()
         {"banane", "banane", "🍌"},
         // level 15
         {"fougasse", "fougasse", "🫓"},
-        {"clematite", "clématite", "🏵️", {{.de = 0, .a = 50, .teinte = 280, .saturation = 0.8}}},
+        {"clematite", "clématite"},
         {"chardon", "chardon"},
         {"cigue", "ciguë"},
         {"saule", "saule"},
@@ -136,12 +136,12 @@ const std::vector<Fiche>& fiches()
         // level 17
         {"pissenlit", "pissenlit", "🌼", {{.de = 20, .a = 60, .teinte = 50, .saturation = 1.1}}},
         {"avenas", "flocons d'avoine"},
-        {"morelle", "morelle", "🫐", {tout(0.4, -0.55)}},
+        {"morelle", "morelle"},
         {"cossedepois", "cosse de pois", "🫛"},
         {"dieffenbachia", "dieffen|bachia"},
         // level 18
-        {"anemone", "anémone", "🌺", {vers(ROSES, 265, 0.8, 0)}},
-        {"laurier", "laurier", "🍂", {{.de = 0, .a = 60, .sat_min = 0.2, .teinte = 120, .saturation = 0.6, .clarte = -0.2}}},
+        {"anemone", "anémone"},
+        {"laurier", "laurier"},
         {"chicoree", "chicorée"},
         {"belladone", "belladone"},
         {"celeri", "céleri"},

@@ -496,6 +496,88 @@ void chardon(cairo_t* cr)
 }
 
 
+void anemone(cairo_t* cr)
+{
+    // Six broad violet petals around a big black heart ringed with dark stamens,
+    // above a collar of cut leaves.
+    tige(cr, 64, 126, 62, 110, 66, 96, 64, 84, 3, 0x5a8a3a);
+    for (int cote : {-1, 1})
+        feuille(cr, 64, 92, {.longueur = 34, .largeur = 14, .angle = -PI / 2 + cote * 1.4, .couleur = VERT, .dents = 4, .rondeur = 0.3});
+    fleur(cr, 64, 50, 6, {.longueur = 42, .largeur = 34, .couleur = 0x7a3ac8, .rondeur = 0.85, .nervure = false}, -PI / 2, 0, 0);
+    couleur(cr, 0x1a1020);
+    cairo_set_line_width(cr, 2);
+    for (int i = 0; i < 18; ++i) {
+        const double a = 2 * PI * i / 18;
+        cairo_move_to(cr, 64, 50);
+        cairo_line_to(cr, 64 + 19 * std::cos(a), 50 + 19 * std::sin(a));
+    }
+    cairo_stroke(cr);
+    point(cr, 64, 50, 11, 0x201828);
+}
+
+void clematite(cairo_t* cr)
+{
+    // A climber's flower: four pointed mauve petals with a pale band, a cream tuft of
+    // stamens, on a twining stem with a leaf.
+    tige(cr, 10, 126, 40, 110, 20, 80, 50, 70, 2.5, 0x6a7a3a);
+    feuille(cr, 30, 100, {.longueur = 36, .largeur = 18, .angle = PI + 0.4, .couleur = VERT, .rondeur = 0.4});
+    for (int i = 0; i < 4; ++i) {
+        const double a = -PI / 4 + PI / 2 * i;
+        feuille(cr, 70, 54, {.longueur = 52, .largeur = 30, .angle = a, .couleur = 0xb060c8, .rondeur = 0.35, .nervure = false});
+        feuille(cr, 70, 54, {.longueur = 40, .largeur = 8, .angle = a, .couleur = 0xe0b0ec, .rondeur = 0.3, .nervure = false});
+    }
+    for (int i = 0; i < 12; ++i) {
+        const double a = 2 * PI * i / 12;
+        point(cr, 70 + 8 * std::cos(a), 54 + 8 * std::sin(a), 3, 0xf4ecc0, 0.8);
+    }
+    point(cr, 70, 54, 5, 0xe8d890, 1);
+}
+
+void laurier(cairo_t* cr)
+{
+    // A bay sprig: stiff, glossy, dark pointed leaves set alternately along a twig.
+    tige(cr, 30, 126, 44, 90, 70, 50, 96, 8, 3, 0x7a6a3a);
+    for (int i = 0; i < 6; ++i) {
+        const double t = 0.15 + i * 0.15, x = 30 + 66 * t + 8 * t * (1 - t), y = 126 - 118 * t;
+        const int cote = i % 2 ? 1 : -1;
+        feuille(cr, x, y, {.longueur = 46 - i * 3.0, .largeur = 20.0 - i, .angle = -PI / 2 + cote * 0.85 + 0.3,
+                           .couleur = 0x2f6a3a, .rondeur = 0.45});
+        reflet(cr, x + cote * 12 + 6, y - 14, 6, 2, -PI / 2 + cote * 0.85 + 0.3);
+    }
+    feuille(cr, 96, 8, {.longueur = 26, .largeur = 12, .angle = -0.9, .couleur = 0x3a7a44, .rondeur = 0.45});
+}
+
+void morelle(cairo_t* cr)
+{
+    // Black nightshade: a drooping bunch of small shiny black berries, a white star
+    // flower with a yellow cone, and a soft leaf.
+    feuille(cr, 30, 60, {.longueur = 56, .largeur = 34, .angle = PI - 0.5, .couleur = 0x4a8a3a, .rondeur = 0.5});
+    tige(cr, 10, 40, 40, 36, 56, 50, 66, 62, 2.5, 0x5a7a3a);
+    for (auto [x, y] : {std::pair{60.0, 80.0}, {80.0, 76.0}, {70.0, 96.0}, {90.0, 94.0}, {52.0, 100.0}, {80.0, 112.0}}) {
+        tige(cr, 66, 62, (66 + x) / 2, 66, x, y - 10, x, y, 1.4, 0x5a7a3a);
+        point(cr, x, y, 10, 0x1c1a24, 1.5);
+        reflet(cr, x - 3, y - 4, 3.5, 2);
+    }
+    tige(cr, 40, 36, 60, 24, 80, 22, 96, 28, 1.6, 0x5a7a3a);
+    fleur(cr, 100, 30, 5, {.longueur = 18, .largeur = 9, .couleur = 0xffffff, .rondeur = 0.4, .nervure = false}, PI / 2, 0, 0);
+    ellipse(cr, 100, 30, 4, 6);
+    ombrer(cr, 0xf0c820, 1);
+}
+
+void betterave(cairo_t* cr)
+{
+    // A round dark red root with its thin tail, and leaves on red-veined stalks.
+    for (int i = 0; i < 3; ++i) {
+        const double a = -PI / 2 + (i - 1) * 0.55;
+        const double bx = 64 + 28 * std::cos(a), by = 68 + 30 * std::sin(a);
+        tige(cr, 64, 70, 64, 60, bx, by + 8, bx, by, 3, 0xb02a4a);
+        feuille(cr, bx, by, {.longueur = 34, .largeur = 24, .angle = a, .couleur = 0x3f8a3a, .rondeur = 0.6});
+    }
+    tige(cr, 64, 108, 66, 116, 70, 122, 78, 126, 2, 0x8a1a3a);
+    point(cr, 64, 90, 26, 0x9a1a44, 2.5);
+    reflet(cr, 54, 80, 7, 3.5);
+}
+
 // --- Umbels --------------------------------------------------------------------------
 
 void cigue(cairo_t* cr)
@@ -974,7 +1056,7 @@ const std::map<std::string_view, void (*)(cairo_t*)>& table()
         {"amande", amande},        {"noix", noix},           {"pistache", pistache}, {"graine", graines},
         {"foin", foin},            {"avoine", avoine},       {"darisroux", darisroux}, {"biscotte", biscotte},
         {"cereale", cereales},     {"avenas", flocons},      {"arumsauvage", arum},  {"saule", saule},
-        {"accacia", acacia}, {"herbe", herbe}, {"dieffenbachia", dieffenbachia},       {"noisetier", noisetier},
+        {"accacia", acacia}, {"herbe", herbe}, {"anemone", anemone}, {"clematite", clematite}, {"laurier", laurier}, {"morelle", morelle}, {"betterave", betterave}, {"dieffenbachia", dieffenbachia},       {"noisetier", noisetier},
     };
     return t;
 }
