@@ -848,9 +848,9 @@ void avoine(cairo_t* cr)
     for (int i = 0; i < 6; ++i) {
         const double y = 14 + i * 14, x = 62 + (i < 3 ? 4 : 0);
         const int cote = i % 2 ? 1 : -1;
-        const double bx = x + cote * (22 + i * 3), by = y + 12;
-        tige(cr, x, y, x + cote * 10, y - 6, bx, by - 12, bx, by, 1.4, 0xa09040);
-        coque(cr, bx, by + 10, 13, 8, PI / 2, 0xe8c040, 2);
+        const double bx = x + cote * (28 + i * 4), by = y + 10;
+        tige(cr, x, y, x + cote * 12, y - 8, bx, by - 12, bx, by, 1.8, 0x8a7a30);
+        coque(cr, bx, by + 12, 15, 10, PI / 2, 0xe0b030, 2);
     }
 }
 
