@@ -279,6 +279,36 @@ TEST(CleBleue, LaFenetreDuTitreLaisseVoirLaPremiereImage)
     EXPECT_FALSE(est_cle(pixel(debut2.get(), 450, 90)));  // the title
 }
 
+TEST(CleBleue, RienNEstCoupeAuBordDUneImage)
+{
+    // A drawing that runs off its canvas shows a straight cut in the game (the lid of
+    // the full bin once did): the top row and the sides down to the labels are all key.
+    for (const std::string& nom : images_a_cle()) {
+        if (nom == image::DEBUT2)
+            continue;  // a full page with a hole, not a shape
+        SCOPED_TRACE(nom);
+        Image im = charger(nom);
+        ASSERT_TRUE(im);
+        int encre = 0;
+        for (int x = 0; x < im->w; ++x)
+            encre += !est_cle(pixel(im.get(), x, 0));
+        for (int y = 0; y < im->h * 2 / 3; ++y)
+            encre += !est_cle(pixel(im.get(), 0, y)) + !est_cle(pixel(im.get(), im->w - 1, y));
+        EXPECT_EQ(encre, 0);
+    }
+}
+
+TEST(Icone, SansCoinsBlancs)
+{
+    // The window icon is given to SDL without a mask: every pixel shows, corners too.
+    Image icone = charger(image::ICONE);
+    ASSERT_TRUE(icone);
+    for (auto [x, y] : {std::pair{0, 0}, {31, 0}, {0, 31}, {31, 31}}) {
+        const Rvb c = pixel(icone.get(), x, y);
+        EXPECT_FALSE(c.r > 240 && c.g > 240 && c.b > 240) << x << ", " << y;
+    }
+}
+
 // --- Board layout --------------------------------------------------------------------
 
 TEST(Fond, LaBandeDuMessageEstClaireEtUnie)
@@ -428,6 +458,74 @@ TEST(Aliments, LesCinqDUnNiveauSeDistinguent)
                                    << catalogue_aliments[niveau + j].image;
             }
     }
+}
+
+// No two foods may share a drawing, whatever their colours: a child learns the answer
+// from the shape, and a recoloured copy carries the other food's shape. Each tile's
+// picture area (the rows above the tallest label) becomes an outline map: the edges of
+// its lightness, the colour key counted as black so that the silhouette is an edge too,
+// the strongest fifth of them kept whatever the picture's own contrast (a pale copy
+// keeps the dark one's outline), blurred by a pixel so that a one-pixel shift still
+// matches.
+std::vector<double> contours(SDL_Surface* im)
+{
+    constexpr int L = 70, H = 50;
+    std::vector<double> lum(L * H);
+    for (int y = 0; y < H; ++y)
+        for (int x = 0; x < L; ++x) {
+            const Rvb c = pixel(im, x, y);
+            lum[y * L + x] = est_cle(c) ? 0.0 : 0.2126 * c.r + 0.7152 * c.g + 0.0722 * c.b;
+        }
+    std::vector<double> bord(L * H, 0.0);
+    for (int y = 1; y + 1 < H; ++y)
+        for (int x = 1; x + 1 < L; ++x) {
+            auto v = [&](int dx, int dy) { return lum[(y + dy) * L + x + dx]; };
+            const double gx = v(1, -1) + 2 * v(1, 0) + v(1, 1) - v(-1, -1) - 2 * v(-1, 0) - v(-1, 1);
+            const double gy = v(-1, 1) + 2 * v(0, 1) + v(1, 1) - v(-1, -1) - 2 * v(0, -1) - v(1, -1);
+            bord[y * L + x] = std::hypot(gx, gy);
+        }
+    std::vector<double> tri(bord);
+    const auto quintile = tri.begin() + static_cast<std::ptrdiff_t>(tri.size() * 4 / 5);
+    std::nth_element(tri.begin(), quintile, tri.end());
+    const double seuil = std::max(1.0, *quintile);
+    std::vector<double> flou(L * H, 0.0);
+    for (int y = 1; y + 1 < H; ++y)
+        for (int x = 1; x + 1 < L; ++x)
+            for (int dy = -1; dy <= 1; ++dy)
+                for (int dx = -1; dx <= 1; ++dx)
+                    flou[y * L + x] += bord[(y + dy) * L + x + dx] >= seuil;
+    return flou;
+}
+
+double correlation(const std::vector<double>& a, const std::vector<double>& b)
+{
+    const double n = static_cast<double>(a.size());
+    double sa = 0, sb = 0, saa = 0, sbb = 0, sab = 0;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        sa += a[i], sb += b[i];
+        saa += a[i] * a[i], sbb += b[i] * b[i], sab += a[i] * b[i];
+    }
+    const double va = saa - sa * sa / n, vb = sbb - sb * sb / n;
+    return (va <= 0 || vb <= 0) ? 1.0 : (sab - sa * sb / n) / std::sqrt(va * vb);
+}
+
+TEST(Aliments, DeuxAlimentsNePartagentJamaisUnDessin)
+{
+    std::vector<std::vector<double>> c;
+    for (const Aliment& a : catalogue_aliments) {
+        Image im = charger(std::string(a.image));
+        ASSERT_TRUE(im);
+        c.push_back(contours(im.get()));
+    }
+    // Calibrated on the set where many foods were recoloured emoji: every recoloured
+    // pair scored 0.81 to 0.997 (all the herbs from one sprig, the buttercup and the
+    // dandelion, the cherry and the deadly nightshade, the trees), while the closest
+    // two different drawings (a biscuit and a white rosette) scored 0.77.
+    constexpr double TROP_PROCHES = 0.80;
+    for (std::size_t i = 0; i < c.size(); ++i)
+        for (std::size_t j = i + 1; j < c.size(); ++j)
+            EXPECT_LT(correlation(c[i], c[j]), TROP_PROCHES)
+                << catalogue_aliments[i].image << " and " << catalogue_aliments[j].image << " share a drawing";
 }
 
 // --- The font, measured the way the game measures it --------------------------------

@@ -19,12 +19,6 @@ Surface ajuster(cairo_surface_t* image, double l, double h)
     return s;
 }
 
-Surface vignette(Atelier& a, std::string_view emoji, double l, double h)
-{
-    Surface petite = ajuster(a.emojis.image(emoji), l - 6, h - 6);
-    return autocollant(petite.get(), 2, 0xffffff, 0x8a8070);
-}
-
 Surface rogner(cairo_surface_t* image, int marge)
 {
     cairo_surface_flush(image);
@@ -46,4 +40,34 @@ Surface rogner(cairo_surface_t* image, int marge)
     cairo_set_source_surface(cr.get(), image, marge - x0, marge - y0);
     cairo_paint(cr.get());
     return s;
+}
+
+double clarte_du_bord(cairo_surface_t* image)
+{
+    cairo_surface_flush(image);
+    const unsigned char* octets = cairo_image_surface_get_data(image);
+    const int pas = cairo_image_surface_get_stride(image);
+    const int l = largeur(image), h = hauteur(image);
+    auto px = [&](int x, int y) -> std::uint32_t {
+        if (x < 0 || y < 0 || x >= l || y >= h)
+            return 0;
+        return reinterpret_cast<const std::uint32_t*>(octets + y * pas)[x];
+    };
+    double somme = 0;
+    int n = 0;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < l; ++x) {
+            const std::uint32_t p = px(x, y);
+            const unsigned a = p >> 24;
+            if (a < 128)
+                continue;
+            const bool bord = (px(x - 1, y) >> 24) < 128 || (px(x + 1, y) >> 24) < 128 ||
+                              (px(x, y - 1) >> 24) < 128 || (px(x, y + 1) >> 24) < 128;
+            if (!bord)
+                continue;
+            // Premultiplied: divide the cover back out.
+            somme += (0.2126 * ((p >> 16) & 0xff) + 0.7152 * ((p >> 8) & 0xff) + 0.0722 * (p & 0xff)) / a;
+            ++n;
+        }
+    return n > 0 ? somme / n : 0;
 }

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "cairo_outils.hpp"
@@ -30,5 +29,6 @@ Surface ajuster(cairo_surface_t* image, double l, double h);
 // A copy of `image` cut down to its ink plus `marge` transparent pixels around it.
 Surface rogner(cairo_surface_t* image, int marge);
 
-// An emoji scaled to fit the box with its sticker rim drawn around it.
-Surface vignette(Atelier& a, std::string_view emoji, double l, double h);
+// The mean lightness (0 black to 1 white) of the ink along the edge of `image`: what
+// tells a picture that would melt into a white sticker rim.
+double clarte_du_bord(cairo_surface_t* image);

@@ -317,10 +317,11 @@ Surface debut1(Atelier& a)
     emoji(a, cr, "🥕", 250, 480, 70, -0.5);
     emoji(a, cr, "🥬", 650, 470, 80, 0.2);
     fleurs(a, cr, {{90, 520, 50}, {170, 570, 40}, {780, 560, 46}, {850, 480, 36}, {40, 430, 30}});
-    // Speech bubble.
+    // Speech bubble. Its tail stops short of the circle that the title's window
+    // (debut2) keeps showing, so no stray white point shows in the window's wood.
     rectangle_arrondi(cr, 30, 180, 330, 70, 30);
     cairo_move_to(cr, 280, 240);
-    cairo_line_to(cr, 340, 300);
+    cairo_line_to(cr, 318, 272);
     cairo_line_to(cr, 240, 248);
     couleur(cr, 0xffffff);
     cairo_fill_preserve(cr);
@@ -524,7 +525,8 @@ Surface felicitations(Atelier& a, bool tout)
         centre(a, cr, "Tu as terminé tout le jeu !", 450, 175, 40, 0x5a2a12, true);
         centre(a, cr, "Bidou est en pleine forme grâce à toi.", 450, 220, 28, 0x5a2a12);
         bidou_a(cr, 300, 250, 2.2, 1);
-        emoji(a, cr, "👑", 522, 268, 64, 0.25);
+        // Worn on the head, just above the ear, not floating over it.
+        emoji(a, cr, "👑", 500, 298, 60, 0.2);
         const double l = a.texte.largeur("pour quitter", 26);
         const double x = 450 - (l + 100) / 2;
         const double lt = touche(a, cr, "Échap", x, 538, 38);

@@ -3,20 +3,10 @@
 #include <cmath>
 
 #include "draw/noms_images.hpp"
+#include "trousse.hpp"
 
 namespace {
 constexpr std::uint32_t TRAIT = 0x5a3a22;  // one warm outline colour for all of Bidou
-
-void ellipse(cairo_t* cr, double cx, double cy, double rx, double ry, double angle = 0)
-{
-    cairo_save(cr);
-    cairo_translate(cr, cx, cy);
-    cairo_rotate(cr, angle);
-    cairo_scale(cr, rx, ry);
-    cairo_new_sub_path(cr);
-    cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
-    cairo_restore(cr);
-}
 
 void remplir_trait(cairo_t* cr, std::uint32_t fond, double epaisseur = 2.5)
 {
@@ -152,7 +142,7 @@ Surface gamelle(Atelier& a, bool pleine)
             const char* emoji;
             double x, y, taille;
         };
-        for (const Tas& t : {Tas{"🥬", 34, 28, 44}, Tas{"🥕", 98, 30, 42}, Tas{"🍎", 66, 22, 40},
+        for (const Tas& t : {Tas{"🥬", 34, 28, 44}, Tas{"🥕", 98, 30, 42}, Tas{"🍎", 66, 24, 40},
                              Tas{"🌿", 45, 40, 30}, Tas{"🍓", 90, 42, 26}, Tas{"🌾", 70, 42, 30}}) {
             Surface v = ajuster(a.emojis.image(t.emoji), t.taille, t.taille);
             Surface r = autocollant(v.get(), 1, 0x7a2430, 0x7a2430);
@@ -195,6 +185,17 @@ Surface poubelle(Atelier& a, bool pleine)
     cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
     const double gauche = 30, droite = 100, haut = 30, bas = 85;
     if (pleine) {
+        // The lid thrown back on its hinge stands behind the can, its underside
+        // seen: within the picture, where a lid swung round the side would be cut.
+        rectangle_arrondi(cr, gauche - 4, 3, droite - gauche + 8, 26, 10);
+        Motif dessous{cairo_pattern_create_linear(0, 2, 0, 29)};
+        arret(dessous.get(), 0, 0x4c8a5c);
+        arret(dessous.get(), 1, 0x2e5a3c);
+        cairo_set_source(cr, dessous.get());
+        cairo_fill_preserve(cr);
+        couleur(cr, 0x24402e);
+        cairo_set_line_width(cr, 3);
+        cairo_stroke(cr);
         struct Tas {
             const char* emoji;
             double x, y, taille, angle;
@@ -235,13 +236,10 @@ Surface poubelle(Atelier& a, bool pleine)
         cairo_line_to(cr, x + (x - 65) * 0.06, bas - 8);
     }
     cairo_stroke(cr);
-    // The lid: on the can when empty, open and tipped back when full.
+    // The lid on the can when empty (drawn behind the rubbish above when full).
+    if (pleine)
+        return s;
     cairo_save(cr);
-    if (pleine) {
-        cairo_translate(cr, droite + 4, haut - 2);
-        cairo_rotate(cr, 1.15);
-        cairo_translate(cr, -(droite + 4), -(haut - 2));
-    }
     rectangle_arrondi(cr, gauche - 4, haut - 10, droite - gauche + 8, 11, 4);
     couleur(cr, 0x4c8a5c);
     cairo_fill_preserve(cr);
@@ -254,7 +252,6 @@ Surface poubelle(Atelier& a, bool pleine)
     couleur(cr, 0x24402e);
     cairo_stroke(cr);
     cairo_restore(cr);
-    (void)a;
     return s;
 }
 
@@ -274,13 +271,16 @@ Surface cercueil(Atelier& a)
 }
 }  // namespace
 
-Surface icone(int cote)
+Surface icone(int cote, bool coins_arrondis)
 {
     Surface s = nouvelle_surface(cote, cote);
     Contexte c = nouveau_contexte(s.get());
     cairo_t* cr = c.get();
     cairo_scale(cr, cote / 100.0, cote / 100.0);
-    rectangle_arrondi(cr, 1, 1, 98, 98, 22);
+    if (coins_arrondis)
+        rectangle_arrondi(cr, 1, 1, 98, 98, 22);
+    else
+        cairo_rectangle(cr, 0, 0, 100, 100);
     Motif m{cairo_pattern_create_linear(0, 0, 0, 100)};
     arret(m.get(), 0, 0xcdeeb0);
     arret(m.get(), 1, 0x8fcf7a);
@@ -303,7 +303,8 @@ std::vector<Image> images_personnages(Atelier& a)
     v.push_back({image::GAMELLE_PLEINE, gamelle(a, true), true});
     v.push_back({image::POUBELLE_VIDE, poubelle(a, false), true});
     v.push_back({image::POUBELLE_PLEINE, poubelle(a, true), true});
-    // The window icon has no key (SDL is given no mask): Bidou on its tile, opaque.
-    v.push_back({image::ICONE, icone(32), false});
+    // The window icon has no key (SDL is given no mask), so rounded corners would come
+    // out white: Bidou on a tile that fills the square.
+    v.push_back({image::ICONE, icone(32, false), false});
     return v;
 }

@@ -14,5 +14,6 @@ void dessiner_bidou(cairo_t* cr, double embonpoint);
 // bidou, bidou_gauche, bidou_gros, cercueil, gamelle_*, poubelle_*, icone_bidou.
 std::vector<Image> images_personnages(Atelier& a);
 
-// Bidou on a rounded tile, `cote` pixels square, with transparent corners (PNG icons).
-Surface icone(int cote);
+// Bidou on a tile `cote` pixels square: rounded with transparent corners for the
+// desktop's PNG icons, filling the square for the window icon, which has no mask.
+Surface icone(int cote, bool coins_arrondis = true);

@@ -121,7 +121,10 @@ void ecrire_planche(const std::filesystem::path& png, const std::vector<Image>& 
         x += l + 10;
         ligne = std::max(ligne, h);
     }
-    const double y_maquettes = y + ligne + 20;
+    // Then the foods at the size a child sees them, level by level, on the board's own
+    // shelf: the 2x copies above are for the eye, these for the verdict.
+    const double y_etageres = y + ligne + 20, h_etagere = 496 + 24;
+    const double y_maquettes = y_etageres + h_etagere + 10;
     const int nb_maquettes = 4;
     Surface s = nouvelle_surface(static_cast<int>(largeur_planche),
                                  static_cast<int>(y_maquettes + (nb_maquettes + 1) / 2 * 660));
@@ -151,6 +154,23 @@ void ecrire_planche(const std::filesystem::path& png, const std::vector<Image>& 
     for (std::size_t i = 0; i < images.size(); ++i) {
         std::string nom = images[i].nom;
         par_nom.emplace(nom, depuis_pixels(pixels[i], images[i].cle));
+    }
+    const Surface& fond = par_nom.at("photo/fond.bmp");
+    for (std::size_t niveau = 0; niveau * 5 < catalogue_aliments.size(); ++niveau) {
+        const double xe = 10 + static_cast<double>(niveau) * 98;
+        cairo_save(cr);
+        cairo_rectangle(cr, xe, y_etageres, 84, 496);
+        cairo_clip(cr);
+        cairo_set_source_surface(cr, fond.get(), xe - 543, y_etageres - 68);
+        cairo_paint(cr);
+        for (std::size_t k = 0; k < 5; ++k) {
+            const std::string f(catalogue_aliments[niveau * 5 + k].image);
+            cairo_set_source_surface(cr, par_nom.at(f).get(), xe + 7, y_etageres + 8 + 100 * static_cast<double>(k));
+            cairo_paint(cr);
+        }
+        cairo_restore(cr);
+        couleur(cr, 0x333333);
+        texte.ecrire(cr, "niveau " + std::to_string(niveau + 1), 12, xe + 14, y_etageres + 496 + 16);
     }
     const std::pair<int, Etat> scenes[nb_maquettes] = {
         {0, Etat::Debut}, {30, Etat::Gagne}, {90, Etat::Perdu}, {60, Etat::Pause}};
