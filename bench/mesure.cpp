@@ -32,6 +32,7 @@ public:
 
     std::uint32_t ticks() override { return script_.ticks(); }
     void attendre(std::uint32_t ms) override { script_.attendre(ms); }
+    void attendre_jusqua(std::uint32_t echeance) override { script_.attendre_jusqua(echeance); }
     void attendre_evenement(SDL_Event& e) override { script_.attendre_evenement(e); }
     bool sonder_evenement(SDL_Event& e) override
     {
