@@ -2,7 +2,13 @@
 
 #include <SDL_image.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <set>
 #include <string>
 #include <utility>
@@ -15,16 +21,85 @@ std::set<std::string>& images_signalees()
     static std::set<std::string> deja;
     return deja;
 }
+
+struct FermerFlux {
+    void operator()(SDL_RWops* flux) const noexcept { SDL_RWclose(flux); }
+};
+using Flux = std::unique_ptr<SDL_RWops, FermerFlux>;
+
+// The whole of the file at `chemin` in `octets`, in one read where the system allows.
+// Reading through stdio, as SDL_image and SDL_ttf do from a file name, costs a seek and
+// a small read for every header field, row or table: most of a level-loop pass went
+// there. False, with SDL's error set, when the file cannot be read (missing, a
+// directory, unreadable).
+bool lire_fichier(const char* chemin, std::vector<unsigned char>& octets)
+{
+    const int fd = ::open(chemin, O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        SDL_SetError("%s", std::strerror(errno));
+        return false;
+    }
+    struct stat etat {};
+    bool lu = ::fstat(fd, &etat) == 0;
+    if (lu && !S_ISREG(etat.st_mode)) {
+        errno = S_ISDIR(etat.st_mode) ? EISDIR : EINVAL;
+        lu = false;
+    }
+    if (lu) {
+        octets.resize(static_cast<std::size_t>(etat.st_size));
+        std::size_t total = 0;
+        while (total < octets.size()) {
+            const ssize_t n = ::read(fd, octets.data() + total, octets.size() - total);
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n <= 0) {
+                lu = n == 0;  // shorter than it said: keep what was there
+                break;
+            }
+            total += static_cast<std::size_t>(n);
+        }
+        octets.resize(total);
+    }
+    if (!lu)
+        SDL_SetError("%s", std::strerror(errno));
+    ::close(fd);
+    return lu;
+}
+
+// A read-only stream over `octets`; null for an empty file, which SDL refuses.
+Flux flux_memoire(const std::vector<unsigned char>& octets)
+{
+    if (octets.empty()) {
+        SDL_SetError("empty file");
+        return Flux{};
+    }
+    return Flux{SDL_RWFromConstMem(octets.data(), static_cast<int>(octets.size()))};
+}
 }  // namespace
 
 void oublier_images_signalees() { images_signalees().clear(); }
 
 Surface charger_image(const char* chemin)
 {
-    Surface image{IMG_Load(chemin)};
+    // The game's pictures are BMP files, read from their file at every draw as the game
+    // was written to do; one read and a decode from memory keep that cheap.
+    std::vector<unsigned char> octets;
+    Surface image;
+    if (lire_fichier(chemin, octets))
+        if (const Flux flux = flux_memoire(octets))
+            image.reset(IMG_LoadBMP_RW(flux.get()));
     if (!image && images_signalees().insert(chemin).second)
         std::fprintf(stderr, "grignotin: IMG_Load: %s: %s (picture skipped)\n", chemin, IMG_GetError());
     return image;
+}
+
+PoliceLue::PoliceLue(const char* chemin, int points)
+{
+    if (!lire_fichier(chemin, octets_))
+        return;
+    // SDL_ttf closes the stream with the font; the bytes stay ours.
+    if (Flux flux = flux_memoire(octets_))
+        police_.reset(TTF_OpenFontRW(flux.release(), 1, points));
 }
 
 void poser_cle_bleue(SDL_Surface* image)

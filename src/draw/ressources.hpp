@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 struct LibererSurface {
     void operator()(SDL_Surface* s) const noexcept { SDL_FreeSurface(s); }
@@ -17,13 +18,36 @@ struct FermerPolice {
 };
 using Police = std::unique_ptr<TTF_Font, FermerPolice>;
 
-// IMG_Load. A picture that cannot be loaded gives a null surface, which every drawing
-// call below skips, and one line on standard error the first time that file fails.
+// The picture's file read whole in one go and decoded from memory as the BMP it is
+// (IMG_LoadBMP_RW). A picture that cannot be loaded gives a null surface, which every
+// drawing call below skips, and one line on standard error the first time that file fails.
 Surface charger_image(const char* chemin);
 // The same, with pure blue (0, 0, 255) made transparent.
 Surface charger_image_cle(const char* chemin);
 // Makes pure blue transparent on `image` (nothing for a null surface).
 void poser_cle_bleue(SDL_Surface* image);
+
+// A font read whole from its file and opened from memory at `points` (TTF_OpenFontRW),
+// for the panel that opens its font on every call: FreeType then reads the tables and
+// glyphs it needs from memory, not with a seek and a read on the file for each. Holds
+// the bytes as long as the font; a null font when the file cannot be read or opened,
+// with SDL's error (TTF_GetError) saying why.
+class PoliceLue {
+public:
+    PoliceLue(const char* chemin, int points);
+    TTF_Font* get() const { return police_.get(); }
+    explicit operator bool() const { return police_ != nullptr; }
+    // Closes the font, then lets its bytes go.
+    void reset()
+    {
+        police_.reset();
+        octets_.clear();
+    }
+
+private:
+    std::vector<unsigned char> octets_;  // declared first, so released after the font
+    Police police_;
+};
 
 // `image` converted to the screen's pixel format, for pictures blitted many times (the
 // background, on every frame): the blit becomes a copy instead of a conversion. Keeps
