@@ -116,6 +116,7 @@ void PlateformeScriptee::attendre_evenement(SDL_Event& evenement)
 
 bool PlateformeScriptee::sonder_evenement(SDL_Event& evenement)
 {
+    sondages_.push_back(maintenant_);
     if (!file_.empty() && echeance() <= maintenant_) {
         evenement = prendre();
         return true;

@@ -54,6 +54,8 @@ public:
     const std::vector<Echeance>& echeances() const { return echeances_; }
     // The clock at which the game took each event, in script order.
     const std::vector<std::uint32_t>& prises() const { return prises_; }
+    // The clock at each poll (sonder_evenement), whether it found an event or not.
+    const std::vector<std::uint32_t>& sondages() const { return sondages_; }
 
     std::uint32_t ticks() override;
     void attendre(std::uint32_t ms) override;
@@ -79,4 +81,5 @@ private:
     std::vector<std::uint32_t> attentes_;
     std::vector<Echeance> echeances_;
     std::vector<std::uint32_t> prises_;
+    std::vector<std::uint32_t> sondages_;
 };
