@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -123,9 +124,61 @@ Surface au_format_ecran(Surface image)
     return converti ? std::move(converti) : std::move(image);
 }
 
+namespace {
+bool masques_rvb(const SDL_PixelFormat* f, Uint8 octets)
+{
+    return f->BytesPerPixel == octets && f->Rmask == 0xFF0000 && f->Gmask == 0xFF00 && f->Bmask == 0xFF &&
+           f->Amask == 0;
+}
+
+// The two blits that every frame makes over and over, done without SDL's
+// general-purpose blitter, which goes pixel by pixel through the format's masks and
+// shifts: a 24-bit picture as SDL_image reads a BMP, keyed or not, onto the 32-bit
+// screen; and a copy in the screen's own format (the background, converted once).
+// Both write exactly what SDL_BlitSurface writes. Anything else (alpha, other
+// formats) goes to SDL. False when this is not one of those two blits.
+bool coller_direct(SDL_Surface* ecran, SDL_Surface* image, int x, int y)
+{
+    const SDL_PixelFormat* de = image->format;
+    if (!masques_rvb(ecran->format, 4) || (image->flags & (SDL_SRCALPHA | SDL_RLEACCEL)))
+        return false;
+    const bool copie = masques_rvb(de, 4) && !(image->flags & SDL_SRCCOLORKEY);
+    if (!copie && !masques_rvb(de, 3))
+        return false;
+
+    // Clipped to the screen's clip rectangle, as SDL_BlitSurface does.
+    const SDL_Rect& clip = ecran->clip_rect;
+    const int x0 = std::max(x, int(clip.x)), y0 = std::max(y, int(clip.y));
+    const int x1 = std::min(x + image->w, clip.x + int(clip.w)), y1 = std::min(y + image->h, clip.y + int(clip.h));
+    if (x0 >= x1 || y0 >= y1)
+        return true;
+    if (SDL_MUSTLOCK(ecran) && SDL_LockSurface(ecran) != 0)
+        return true;  // SDL would not draw either
+    const bool cle = image->flags & SDL_SRCCOLORKEY;
+    const Uint32 couleur_cle = de->colorkey & 0xFFFFFF;
+    for (int ligne = y0; ligne < y1; ++ligne) {
+        const auto* source = static_cast<const Uint8*>(image->pixels) + (ligne - y) * image->pitch +
+                             (x0 - x) * de->BytesPerPixel;
+        auto* cible = reinterpret_cast<Uint32*>(static_cast<Uint8*>(ecran->pixels) + ligne * ecran->pitch) + x0;
+        if (copie) {
+            std::memcpy(cible, source, static_cast<std::size_t>(x1 - x0) * 4);
+            continue;
+        }
+        for (int i = 0; i < x1 - x0; ++i, source += 3) {
+            const Uint32 pixel = Uint32(source[0]) | Uint32(source[1]) << 8 | Uint32(source[2]) << 16;
+            if (!cle || pixel != couleur_cle)
+                cible[i] = pixel;
+        }
+    }
+    if (SDL_MUSTLOCK(ecran))
+        SDL_UnlockSurface(ecran);
+    return true;
+}
+}  // namespace
+
 void coller(SDL_Surface* ecran, SDL_Surface* image, std::int16_t x, std::int16_t y)
 {
-    if (!image || !ecran)
+    if (!image || !ecran || coller_direct(ecran, image, x, y))
         return;
     SDL_Rect position{};
     position.x = x;

@@ -55,6 +55,8 @@ private:
 Surface au_format_ecran(Surface image);
 
 // Blits the whole of `image` with its top-left corner at x, y; a null image draws nothing.
+// The blits that every frame repeats (a 24-bit picture, keyed or not, and a copy in the
+// screen's format) skip SDL's general-purpose blitter and write the same pixels.
 void coller(SDL_Surface* ecran, SDL_Surface* image, std::int16_t x, std::int16_t y);
 
 // The game forgets which missing pictures it has reported, so that a new run reports
