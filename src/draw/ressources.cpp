@@ -3,6 +3,7 @@
 #include <SDL_image.h>
 
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -13,6 +14,7 @@
 #include <set>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace {
 // Pictures are reloaded on every frame; a missing one would otherwise flood the
@@ -29,8 +31,8 @@ struct FermerFlux {
 using Flux = std::unique_ptr<SDL_RWops, FermerFlux>;
 
 // The whole of the file at `chemin` in `octets`, in one read where the system allows.
-// Reading through stdio, as SDL_image and SDL_ttf do from a file name, costs a seek and
-// a small read for every header field, row or table: most of a level-loop pass went
+// Reading through stdio, as SDL_image does from a file name, costs a seek and a small
+// read for every header field and row: with the font's, most of a level-loop pass went
 // there. False, with SDL's error set, when the file cannot be read (missing, a
 // directory, unreadable).
 bool lire_fichier(const char* chemin, std::vector<unsigned char>& octets)
@@ -94,13 +96,47 @@ Surface charger_image(const char* chemin)
     return image;
 }
 
-PoliceLue::PoliceLue(const char* chemin, int points)
+FichierProjete::FichierProjete(const char* chemin)
 {
-    if (!lire_fichier(chemin, octets_))
+    const int fd = ::open(chemin, O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        SDL_SetError("%s", std::strerror(errno));
         return;
-    // SDL_ttf closes the stream with the font; the bytes stay ours.
-    if (Flux flux = flux_memoire(octets_))
-        police_.reset(TTF_OpenFontRW(flux.release(), 1, points));
+    }
+    struct stat etat {};
+    if (::fstat(fd, &etat) != 0)
+        SDL_SetError("%s", std::strerror(errno));
+    else if (!S_ISREG(etat.st_mode))
+        SDL_SetError("%s", std::strerror(S_ISDIR(etat.st_mode) ? EISDIR : EINVAL));
+    else if (etat.st_size == 0)
+        SDL_SetError("empty file");
+    else {
+        void* adresse = ::mmap(nullptr, static_cast<std::size_t>(etat.st_size), PROT_READ, MAP_PRIVATE, fd, 0);
+        if (adresse == MAP_FAILED)
+            SDL_SetError("%s", std::strerror(errno));
+        else {
+            adresse_ = adresse;
+            taille_ = static_cast<std::size_t>(etat.st_size);
+        }
+    }
+    ::close(fd);  // the mapping stays
+}
+
+void FichierProjete::liberer()
+{
+    if (adresse_)
+        ::munmap(adresse_, taille_);
+    adresse_ = nullptr;
+    taille_ = 0;
+}
+
+PoliceLue::PoliceLue(const char* chemin, int points) : fichier_(chemin)
+{
+    if (!fichier_.donnees())
+        return;
+    // SDL_ttf closes the stream with the font; the mapping stays ours.
+    if (SDL_RWops* flux = SDL_RWFromConstMem(fichier_.donnees(), static_cast<int>(fichier_.taille())))
+        police_.reset(TTF_OpenFontRW(flux, 1, points));
 }
 
 void poser_cle_bleue(SDL_Surface* image)
