@@ -29,9 +29,9 @@ constexpr std::int32_t SECONDES_PAR_NIVEAU = 30;
 constexpr std::uint32_t DUREE_FIN_DE_PISTE = 12000;  // ms
 constexpr std::uint32_t PAUSE_INTRO = 50;            // ms per frame of the intro fade
 constexpr int ALPHA_FIN_INTRO = 240;
-// The difficulty fade: 256 frames 8 ms apart, about two seconds. It was written to run
-// as fast as the screen could be presented, which on the machines of its day took about
-// that long; today's draw it in a blink, so it is paced by the clock on purpose.
+// The difficulty fade: 256 frames 8 ms apart, about two seconds. Paced by the clock on
+// purpose: it was written to run as fast as the screen could be presented, which today
+// takes a second or less, and less again on a faster machine.
 constexpr std::uint32_t PERIODE_FONDU_DIFFICULTE = 8;  // ms
 // A pass of the level loop that found no event rests until 40 ms after it began, so a
 // level at rest draws 25 frames a second instead of keeping a core busy. The board
