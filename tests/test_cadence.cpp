@@ -14,13 +14,16 @@
 namespace {
 
 // The seconds box of the score panel: from x 400 up to where the centred score box may
-// begin, along the bottom 40 rows.
+// begin, along the bottom 40 rows, as raw bytes.
 std::uint64_t empreinte_secondes(SDL_Surface* ecran)
 {
     std::uint64_t h = 1469598103934665603u;
-    for (int y = 600; y < 640; ++y)
-        for (int x = 400; x < 690; ++x)
-            h = (h ^ Photo::pixel(ecran, x, y)) * 1099511628211u;
+    const int octets = ecran->format->BytesPerPixel;
+    for (int y = 600; y < 640; ++y) {
+        const auto* ligne = static_cast<const Uint8*>(ecran->pixels) + y * ecran->pitch;
+        for (int i = 400 * octets; i < 690 * octets; ++i)
+            h = (h ^ ligne[i]) * 1099511628211u;
+    }
     return h;
 }
 

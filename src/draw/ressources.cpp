@@ -179,7 +179,8 @@ bool coller_direct(SDL_Surface* ecran, SDL_Surface* image, int x, int y)
     if (!masques_rvb(ecran->format, 4) || (image->flags & (SDL_SRCALPHA | SDL_RLEACCEL)))
         return false;
     const bool copie = masques_rvb(de, 4) && !(image->flags & SDL_SRCCOLORKEY);
-    if (!copie && !masques_rvb(de, 3))
+    // The 24-bit pixel is put together below from its bytes in little-endian order.
+    if (!copie && (!masques_rvb(de, 3) || SDL_BYTEORDER != SDL_LIL_ENDIAN))
         return false;
 
     // Clipped to the screen's clip rectangle, as SDL_BlitSurface does.
