@@ -8,6 +8,8 @@
 #include "platform/plateforme_scriptee.hpp"
 
 namespace {
+// The slanted legs of the walk go one step every 9 ms of the clock.
+constexpr std::uint32_t PERIODE = 9;
 constexpr Rvb FOND = 0x305030, GAMELLE = 0x20F020;
 // The pet pictures are 4 x 3: a marker column, two body columns, a keyed blue column.
 constexpr Rvb MARQUE = 0xFFFF00, DROITE = 0xFF00FF, GAUCHE = 0x00FFFF;
@@ -117,20 +119,23 @@ TEST_F(Promenade, DepuisLaPlaceDuNiveauLeLongDesGamelles)
     marcher(0, 300);
     ASSERT_EQ(pas.size(), 378u);
     EXPECT_EQ(plateforme.images(), 756u);
-    EXPECT_EQ(plateforme.maintenant(), 3600u);
+    // 185 steps each way on the slant, and 3.6 s of climbing and descending.
+    EXPECT_EQ(plateforme.maintenant(), 370 * PERIODE + 3600);
 
-    // Outward on the slant, no wait.
+    // Outward on the slant, a step every period.
     for (std::size_t i = 0; i < 185; ++i)
-        attendre_pas(pas[i], 2 * int(i + 1), 300 + int(i + 1), 'D', 0);
+        attendre_pas(pas[i], 2 * int(i + 1), 300 + int(i + 1), 'D', PERIODE * std::uint32_t(i + 1));
     // Up along the bowls, 700 ms before each step; down again, 200 ms before each.
+    const std::uint32_t arrivee = 185 * PERIODE;
     const int montee[] = {385, 285, 185, 85}, descente[] = {185, 285, 385, 485};
     for (std::size_t i = 0; i < 4; ++i) {
-        attendre_pas(pas[185 + i], 370, montee[i], 'D', 700 * std::uint32_t(i + 1));
-        attendre_pas(pas[189 + i], 370, descente[i], 'D', 2800 + 200 * std::uint32_t(i + 1));
+        attendre_pas(pas[185 + i], 370, montee[i], 'D', arrivee + 700 * std::uint32_t(i + 1));
+        attendre_pas(pas[189 + i], 370, descente[i], 'D', arrivee + 2800 + 200 * std::uint32_t(i + 1));
     }
-    // Turns at the bottom and leaves at once, facing left.
+    // Turns at the bottom and goes back facing left, at the outward pace.
     for (std::size_t i = 0; i < 185; ++i)
-        attendre_pas(pas[193 + i], 370 - 2 * int(i + 1), 485 - int(i + 1), 'G', 3600);
+        attendre_pas(pas[193 + i], 370 - 2 * int(i + 1), 485 - int(i + 1), 'G',
+                     arrivee + 3600 + PERIODE * std::uint32_t(i + 1));
 
     // The caller's picture is neither freed nor changed.
     EXPECT_TRUE(bidou->flags & SDL_SRCCOLORKEY);
@@ -143,13 +148,14 @@ TEST_F(Promenade, FinSelonLeDepart)
         int x, y;
         std::size_t images;
         int fin_x, fin_y;
-        std::uint32_t attente;
+        std::uint32_t pauses;  // climbing and descending, ms
+        std::uint32_t biais;   // slanted steps, out and back
     } cas[] = {
-        {0, 300, 378, 0, 300, 3600},
-        {100, 300, 328, 0, 250, 3600},  // an even start always comes back to x 0
-        {0, 50, 376, 0, 250, 2200},     // climbs twice, descends four times
-        {101, 300, 329, -1, 249, 3600}, // odd: one return step more, first column cut off
-        {400, 300, 205, 0, 200, 2000},  // already past 369: no outward step
+        {0, 300, 378, 0, 300, 3600, 370},
+        {100, 300, 328, 0, 250, 3600, 320},  // an even start always comes back to x 0
+        {0, 50, 376, 0, 250, 2200, 370},     // climbs twice, descends four times
+        {101, 300, 329, -1, 249, 3600, 321}, // odd: one return step more, first column cut off
+        {400, 300, 205, 0, 200, 2000, 200},  // already past 369: no outward step
     };
     for (const auto& c : cas) {
         SCOPED_TRACE(testing::Message() << c.x << ", " << c.y);
@@ -158,7 +164,7 @@ TEST_F(Promenade, FinSelonLeDepart)
         ASSERT_EQ(pas.size(), c.images);
         EXPECT_EQ(pas.back().x, c.fin_x);
         EXPECT_EQ(pas.back().y, c.fin_y);
-        EXPECT_EQ(plateforme.maintenant(), c.attente);
+        EXPECT_EQ(plateforme.maintenant(), c.pauses + c.biais * PERIODE);
     }
     // From 400 the first frame is already the first climb.
     attendre_pas(pas.front(), 400, 200, 'D', 700);

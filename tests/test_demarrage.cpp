@@ -38,7 +38,8 @@ TEST(Demarrage, IntroPuisChoixPuisFond)
     EXPECT_EQ(partie.p.images(), IMAGES_INTRO + IMAGES_DIFFICULTE + 1);
     EXPECT_EQ(image_fond, IMAGES_INTRO + IMAGES_DIFFICULTE + 1) << "background shown even after Escape";
     EXPECT_EQ(partie.p.attentes(), std::vector<std::uint32_t>(IMAGES_INTRO, 50));
-    EXPECT_EQ(partie.p.maintenant(), 12050u);
+    // 241 intro frames 50 ms apart, then 256 fade frames 8 ms apart.
+    EXPECT_EQ(partie.p.maintenant(), 12050u + 2048u);
     EXPECT_EQ(partie.dossier.fichier_niveau(), "(none)") << "nothing is written before a level";
 }
 

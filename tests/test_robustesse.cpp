@@ -339,6 +339,11 @@ public:
 
     std::uint32_t ticks() override { return maintenant; }
     void attendre(std::uint32_t ms) override { maintenant += ms; }
+    void attendre_jusqua(std::uint32_t echeance) override
+    {
+        if (static_cast<std::int32_t>(echeance - maintenant) > 0)
+            maintenant = echeance;
+    }
     void attendre_evenement(SDL_Event& e) override
     {
         if (!inonde_)

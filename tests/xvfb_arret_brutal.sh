@@ -36,9 +36,10 @@ for tour in $(seq "$tours"); do
   for k in 0 1 2 3 4; do
     xdotool mousemove 580 $((110 + 100 * k)) click "${boutons[$k]}"
   done
-  # The intro (12 s), the fade, the choice, the walk (4 s): the file changes after ~17 s.
-  # Polled with shell builtins only, as fast as they go.
-  limite=$((SECONDS + 40))
+  # The intro (12 s), the difficulty fade (2 s), the choice, the walk (7 s): the file
+  # changes after ~21 s, later on a busy machine. Polled with shell builtins only, as
+  # fast as they go.
+  limite=$((SECONDS + 60))
   contenu=0
   while [ "$contenu" = 0 ] && ! compgen -G "niveau.lvl.tmp.*" >/dev/null; do
     [ $SECONDS -lt $limite ] || { echo "xvfb_arret_brutal: round $tour: niveau.lvl never changed" >&2; exit 1; }

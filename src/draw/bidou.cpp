@@ -17,6 +17,11 @@ constexpr std::int16_t Y_MAX_DESCENTE = 399;
 constexpr std::int16_t PAS_RANGEE = 100;
 constexpr std::uint32_t ATTENTE_MONTEE_MS = 700;
 constexpr std::uint32_t ATTENTE_DESCENTE_MS = 200;
+// The slanted legs go one step every 9 ms, so 185 steps take 1.7 s each way. Paced by
+// the clock on purpose: left to the speed of drawing they once lasted seconds, and on
+// a machine that draws a frame in well under a millisecond the pet would jump from
+// the hutch to the bowls. The climb and the descent keep their own waits.
+constexpr std::uint32_t PERIODE_PAS_MS = 9;
 }  // namespace
 
 void deplacer_bidou(SDL_Surface* ecran, SDL_Surface* sprite_bidou, const Tableau& tableau, SDL_Surface* fond,
@@ -36,7 +41,9 @@ void deplacer_bidou(SDL_Surface* ecran, SDL_Surface* sprite_bidou, const Tableau
         plateforme.presenter(ecran);
     };
 
+    Cadence aller(plateforme, PERIODE_PAS_MS);
     while (pos.x <= X_MAX_ALLER) {
+        aller.attendre_image();
         pos.x += PAS_X;
         pos.y += PAS_Y;
         dessiner(sprite_bidou);
@@ -59,7 +66,9 @@ void deplacer_bidou(SDL_Surface* ecran, SDL_Surface* sprite_bidou, const Tableau
 
     // From an odd start x this overshoots to x -1, the pet's first column cut off by the
     // window's edge. Intended: the return mirrors the outward walk step for step.
+    Cadence retour_au_clapier(plateforme, PERIODE_PAS_MS);
     while (pos.x > 0) {
+        retour_au_clapier.attendre_image();
         pos.x -= PAS_X;
         pos.y -= PAS_Y;
         dessiner(retour);

@@ -2,10 +2,19 @@
 
 #include <SDL_image.h>
 
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <set>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace {
 // Pictures are reloaded on every frame; a missing one would otherwise flood the
@@ -15,16 +24,119 @@ std::set<std::string>& images_signalees()
     static std::set<std::string> deja;
     return deja;
 }
+
+struct FermerFlux {
+    void operator()(SDL_RWops* flux) const noexcept { SDL_RWclose(flux); }
+};
+using Flux = std::unique_ptr<SDL_RWops, FermerFlux>;
+
+// The whole of the file at `chemin` in `octets`, in one read where the system allows.
+// Reading through stdio, as SDL_image does from a file name, costs a seek and a small
+// read for every header field and row: with the font's, most of a level-loop pass went
+// there. False, with SDL's error set, when the file cannot be read (missing, a
+// directory, unreadable).
+bool lire_fichier(const char* chemin, std::vector<unsigned char>& octets)
+{
+    const int fd = ::open(chemin, O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        SDL_SetError("%s", std::strerror(errno));
+        return false;
+    }
+    struct stat etat {};
+    bool lu = ::fstat(fd, &etat) == 0;
+    if (lu && !S_ISREG(etat.st_mode)) {
+        errno = S_ISDIR(etat.st_mode) ? EISDIR : EINVAL;
+        lu = false;
+    }
+    if (lu) {
+        octets.resize(static_cast<std::size_t>(etat.st_size));
+        std::size_t total = 0;
+        while (total < octets.size()) {
+            const ssize_t n = ::read(fd, octets.data() + total, octets.size() - total);
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n <= 0) {
+                lu = n == 0;  // shorter than it said: keep what was there
+                break;
+            }
+            total += static_cast<std::size_t>(n);
+        }
+        octets.resize(total);
+    }
+    if (!lu)
+        SDL_SetError("%s", std::strerror(errno));
+    ::close(fd);
+    return lu;
+}
+
+// A read-only stream over `octets`; null for an empty file, which SDL refuses.
+Flux flux_memoire(const std::vector<unsigned char>& octets)
+{
+    if (octets.empty()) {
+        SDL_SetError("empty file");
+        return Flux{};
+    }
+    return Flux{SDL_RWFromConstMem(octets.data(), static_cast<int>(octets.size()))};
+}
 }  // namespace
 
 void oublier_images_signalees() { images_signalees().clear(); }
 
 Surface charger_image(const char* chemin)
 {
-    Surface image{IMG_Load(chemin)};
+    // The game's pictures are BMP files, read from their file at every draw as the game
+    // was written to do; one read and a decode from memory keep that cheap.
+    std::vector<unsigned char> octets;
+    Surface image;
+    if (lire_fichier(chemin, octets))
+        if (const Flux flux = flux_memoire(octets))
+            image.reset(IMG_LoadBMP_RW(flux.get()));
     if (!image && images_signalees().insert(chemin).second)
         std::fprintf(stderr, "grignotin: IMG_Load: %s: %s (picture skipped)\n", chemin, IMG_GetError());
     return image;
+}
+
+FichierProjete::FichierProjete(const char* chemin)
+{
+    const int fd = ::open(chemin, O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        SDL_SetError("%s", std::strerror(errno));
+        return;
+    }
+    struct stat etat {};
+    if (::fstat(fd, &etat) != 0)
+        SDL_SetError("%s", std::strerror(errno));
+    else if (!S_ISREG(etat.st_mode))
+        SDL_SetError("%s", std::strerror(S_ISDIR(etat.st_mode) ? EISDIR : EINVAL));
+    else if (etat.st_size == 0)
+        SDL_SetError("empty file");
+    else {
+        void* adresse = ::mmap(nullptr, static_cast<std::size_t>(etat.st_size), PROT_READ, MAP_PRIVATE, fd, 0);
+        if (adresse == MAP_FAILED)
+            SDL_SetError("%s", std::strerror(errno));
+        else {
+            adresse_ = adresse;
+            taille_ = static_cast<std::size_t>(etat.st_size);
+        }
+    }
+    ::close(fd);  // the mapping stays
+}
+
+void FichierProjete::liberer()
+{
+    if (adresse_)
+        ::munmap(adresse_, taille_);
+    adresse_ = nullptr;
+    taille_ = 0;
+}
+
+PoliceLue::PoliceLue(const char* chemin, int points) : fichier_(chemin)
+{
+    if (!fichier_.donnees())
+        return;
+    // SDL_ttf closes the stream with the font; the mapping stays ours.
+    if (SDL_RWops* flux = SDL_RWFromConstMem(fichier_.donnees(), static_cast<int>(fichier_.taille())))
+        police_.reset(TTF_OpenFontRW(flux, 1, points));
 }
 
 void poser_cle_bleue(SDL_Surface* image)
@@ -48,9 +160,62 @@ Surface au_format_ecran(Surface image)
     return converti ? std::move(converti) : std::move(image);
 }
 
+namespace {
+bool masques_rvb(const SDL_PixelFormat* f, Uint8 octets)
+{
+    return f->BytesPerPixel == octets && f->Rmask == 0xFF0000 && f->Gmask == 0xFF00 && f->Bmask == 0xFF &&
+           f->Amask == 0;
+}
+
+// The two blits that every frame makes over and over, done without SDL's
+// general-purpose blitter, which goes pixel by pixel through the format's masks and
+// shifts: a 24-bit picture as SDL_image reads a BMP, keyed or not, onto the 32-bit
+// screen; and a copy in the screen's own format (the background, converted once).
+// Both write exactly what SDL_BlitSurface writes. Anything else (alpha, other
+// formats) goes to SDL. False when this is not one of those two blits.
+bool coller_direct(SDL_Surface* ecran, SDL_Surface* image, int x, int y)
+{
+    const SDL_PixelFormat* de = image->format;
+    if (!masques_rvb(ecran->format, 4) || (image->flags & (SDL_SRCALPHA | SDL_RLEACCEL)))
+        return false;
+    const bool copie = masques_rvb(de, 4) && !(image->flags & SDL_SRCCOLORKEY);
+    // The 24-bit pixel is put together below from its bytes in little-endian order.
+    if (!copie && (!masques_rvb(de, 3) || SDL_BYTEORDER != SDL_LIL_ENDIAN))
+        return false;
+
+    // Clipped to the screen's clip rectangle, as SDL_BlitSurface does.
+    const SDL_Rect& clip = ecran->clip_rect;
+    const int x0 = std::max(x, int(clip.x)), y0 = std::max(y, int(clip.y));
+    const int x1 = std::min(x + image->w, clip.x + int(clip.w)), y1 = std::min(y + image->h, clip.y + int(clip.h));
+    if (x0 >= x1 || y0 >= y1)
+        return true;
+    if (SDL_MUSTLOCK(ecran) && SDL_LockSurface(ecran) != 0)
+        return true;  // SDL would not draw either
+    const bool cle = image->flags & SDL_SRCCOLORKEY;
+    const Uint32 couleur_cle = de->colorkey & 0xFFFFFF;
+    for (int ligne = y0; ligne < y1; ++ligne) {
+        const auto* source = static_cast<const Uint8*>(image->pixels) + (ligne - y) * image->pitch +
+                             (x0 - x) * de->BytesPerPixel;
+        auto* cible = reinterpret_cast<Uint32*>(static_cast<Uint8*>(ecran->pixels) + ligne * ecran->pitch) + x0;
+        if (copie) {
+            std::memcpy(cible, source, static_cast<std::size_t>(x1 - x0) * 4);
+            continue;
+        }
+        for (int i = 0; i < x1 - x0; ++i, source += 3) {
+            const Uint32 pixel = Uint32(source[0]) | Uint32(source[1]) << 8 | Uint32(source[2]) << 16;
+            if (!cle || pixel != couleur_cle)
+                cible[i] = pixel;
+        }
+    }
+    if (SDL_MUSTLOCK(ecran))
+        SDL_UnlockSurface(ecran);
+    return true;
+}
+}  // namespace
+
 void coller(SDL_Surface* ecran, SDL_Surface* image, std::int16_t x, std::int16_t y)
 {
-    if (!image || !ecran)
+    if (!image || !ecran || coller_direct(ecran, image, x, y))
         return;
     SDL_Rect position{};
     position.x = x;

@@ -4,6 +4,7 @@
 #include <SDL.h>
 #include <SDL_ttf.h>
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 
@@ -17,13 +18,53 @@ struct FermerPolice {
 };
 using Police = std::unique_ptr<TTF_Font, FermerPolice>;
 
-// IMG_Load. A picture that cannot be loaded gives a null surface, which every drawing
-// call below skips, and one line on standard error the first time that file fails.
+// The picture's file read whole in one go and decoded from memory as the BMP it is
+// (IMG_LoadBMP_RW). A picture that cannot be loaded gives a null surface, which every
+// drawing call below skips, and one line on standard error the first time that file fails.
 Surface charger_image(const char* chemin);
 // The same, with pure blue (0, 0, 255) made transparent.
 Surface charger_image_cle(const char* chemin);
 // Makes pure blue transparent on `image` (nothing for a null surface).
 void poser_cle_bleue(SDL_Surface* image);
+
+// A file mapped read-only into memory (mmap), unmapped when it goes. Empty, with SDL's
+// error saying why, when the file cannot be mapped (missing, empty, not a file).
+class FichierProjete {
+public:
+    explicit FichierProjete(const char* chemin);
+    ~FichierProjete() { liberer(); }
+    FichierProjete(const FichierProjete&) = delete;
+    FichierProjete& operator=(const FichierProjete&) = delete;
+    const void* donnees() const { return adresse_; }
+    std::size_t taille() const { return taille_; }
+    void liberer();
+
+private:
+    void* adresse_ = nullptr;
+    std::size_t taille_ = 0;
+};
+
+// A font opened at `points` from its file mapped into memory (TTF_OpenFontRW), for the
+// panel that opens its font on every call: FreeType then reads the few tables and
+// glyphs it needs straight from memory, where through a file it made a seek and a read
+// for each, and nothing copies the whole file. A null font when the file cannot be
+// mapped or opened, with SDL's error (TTF_GetError) saying why.
+class PoliceLue {
+public:
+    PoliceLue(const char* chemin, int points);
+    TTF_Font* get() const { return police_.get(); }
+    explicit operator bool() const { return police_ != nullptr; }
+    // Closes the font, then unmaps its file.
+    void reset()
+    {
+        police_.reset();
+        fichier_.liberer();
+    }
+
+private:
+    FichierProjete fichier_;  // declared first, so released after the font
+    Police police_;
+};
 
 // `image` converted to the screen's pixel format, for pictures blitted many times (the
 // background, on every frame): the blit becomes a copy instead of a conversion. Keeps
@@ -31,6 +72,8 @@ void poser_cle_bleue(SDL_Surface* image);
 Surface au_format_ecran(Surface image);
 
 // Blits the whole of `image` with its top-left corner at x, y; a null image draws nothing.
+// The blits that every frame repeats (a 24-bit picture, keyed or not, and a copy in the
+// screen's format) skip SDL's general-purpose blitter and write the same pixels.
 void coller(SDL_Surface* ecran, SDL_Surface* image, std::int16_t x, std::int16_t y);
 
 // The game forgets which missing pictures it has reported, so that a new run reports

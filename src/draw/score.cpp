@@ -75,7 +75,7 @@ void afficher_score(SDL_Surface* ecran, const Tableau& tableau, std::int32_t niv
     // The game flow keeps the engine up for its message font; SDL_ttf counts starts,
     // so this start and the stop below nest inside it and leave that font usable.
     TTF_Init();
-    Police police{TTF_OpenFont(FICHIER_POLICE, TAILLE_POLICE_PANNEAU)};
+    PoliceLue police(FICHIER_POLICE, TAILLE_POLICE_PANNEAU);
     // Outlives the flip: released after the font and the engine, as the seconds box always was.
     Surface secondes;
 

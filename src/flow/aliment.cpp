@@ -29,6 +29,19 @@ constexpr std::int32_t SECONDES_PAR_NIVEAU = 30;
 constexpr std::uint32_t DUREE_FIN_DE_PISTE = 12000;  // ms
 constexpr std::uint32_t PAUSE_INTRO = 50;            // ms per frame of the intro fade
 constexpr int ALPHA_FIN_INTRO = 240;
+// The difficulty fade: 256 frames 8 ms apart, about two seconds. Paced by the clock on
+// purpose: it was written to run as fast as the screen could be presented, which today
+// takes a second or less, and less again on a faster machine.
+constexpr std::uint32_t PERIODE_FONDU_DIFFICULTE = 8;  // ms
+// A pass of the level loop that found no event rests until 40 ms after it began, so a
+// level at rest draws 25 frames a second instead of keeping a core busy. The board
+// changes only on a click or a countdown step, a click waits at most 40 ms to be seen
+// (under the tenth of a second at which an answer stops feeling immediate), and the
+// rest never runs past a countdown step. A pass that handled an event goes straight on,
+// so a burst of events drains at full speed.
+constexpr std::uint32_t PERIODE_PASSE = 40;  // ms
+// The countdown steps once more than 999 ms have passed since the last step.
+constexpr std::uint32_t DUREE_SECONDE = 1000;  // ms
 
 // Started before anything that needs them and stopped after everything that does:
 // declared in that order, they give the shutdown order by construction.
@@ -138,6 +151,7 @@ private:
     void choisir_piste();
     void jouer_niveau();
     void passe();
+    void reposer(std::uint32_t debut_passe);
     void decompter();
     void temps_ecoule();
     void traiter(const SDL_Event& e);
@@ -256,8 +270,9 @@ void Partie::fondu_intro()
 void Partie::fondu_difficulte()
 {
     const Surface difficulte = charger_image(image::DIFFICULTE);
-    // No delay: this fade goes as fast as the screen can be presented.
+    Cadence cadence(plateforme_, PERIODE_FONDU_DIFFICULTE);
     for (int alpha = 0; alpha <= 255; ++alpha) {
+        cadence.attendre_image();
         if (difficulte)
             SDL_SetAlpha(difficulte.get(), SDL_SRCALPHA, static_cast<Uint8>(alpha));
         coller(ecran_, difficulte.get(), 0, 0);
@@ -326,17 +341,33 @@ void Partie::jouer_niveau()
 
 void Partie::passe()
 {
+    const std::uint32_t debut = plateforme_.ticks();
     decompter();
     // Each event is handled once. Handling the last event again while the queue is
     // empty would replay a stale click into the next level, or a held s level after level.
     SDL_Event e;
-    if (plateforme_.sonder_evenement(e)) {
+    const bool evenement = plateforme_.sonder_evenement(e);
+    if (evenement) {
         traiter(e);
     }
     if (tous_choisi(tableau_, niveau_) && verdict_en_attente_)
         juger();
     fin_de_piste_eventuelle();
     redessiner();
+    if (!evenement && continuer_niveau_)
+        reposer(debut);
+}
+
+void Partie::reposer(std::uint32_t debut_passe)
+{
+    // A deliberate rest the loop was not written with (see PERIODE_PASSE): one pass
+    // period from the pass's start, but never past the moment the countdown's next step
+    // is due, so that each second still ends on time.
+    std::uint32_t echeance = debut_passe + PERIODE_PASSE;
+    const std::uint32_t prochain_tic = dernier_tic_ + DUREE_SECONDE;
+    if (!tous_choisi(tableau_, niveau_) && static_cast<std::int32_t>(echeance - prochain_tic) > 0)
+        echeance = prochain_tic;
+    plateforme_.attendre_jusqua(echeance);
 }
 
 void Partie::decompter()
@@ -345,7 +376,8 @@ void Partie::decompter()
     // dernier_tic is not reset per level, so a level's first pass usually takes a step
     // at once: the first level shows 29 seconds from the start. Intended; a long wait
     // (pause, rules, walk) costs at most this one step.
-    if (static_cast<std::int32_t>(maintenant - dernier_tic_) <= 999 || tous_choisi(tableau_, niveau_))
+    if (static_cast<std::int32_t>(maintenant - dernier_tic_) < static_cast<std::int32_t>(DUREE_SECONDE) ||
+        tous_choisi(tableau_, niveau_))
         return;
     dernier_tic_ = maintenant;
     --reste_;

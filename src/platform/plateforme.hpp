@@ -18,6 +18,11 @@ public:
     virtual std::uint32_t ticks() = 0;
     // Blocks for `ms` milliseconds (intro fade, walk pauses, track-end picture).
     virtual void attendre(std::uint32_t ms) = 0;
+    // Blocks until ticks() reaches `echeance`; returns at once when it has passed (the
+    // difference is read as signed, so the clock may wrap). For paced frames and the
+    // level loop's rest, where what counts is when the next frame comes, however long
+    // drawing this one took.
+    virtual void attendre_jusqua(std::uint32_t echeance) = 0;
     // Blocks until an event comes and stores it in `evenement` (every modal wait).
     virtual void attendre_evenement(SDL_Event& evenement) = 0;
     // Takes the next event into `evenement` if one is queued; false, and `evenement`
@@ -33,11 +38,39 @@ inline bool touche_enfoncee(const SDL_Event& evenement, SDLKey touche)
     return evenement.type == SDL_KEYDOWN && evenement.key.keysym.sym == touche;
 }
 
+// Paces frames `periode` ms apart on the platform's clock (the walk, the difficulty
+// fade). The first frame comes one period after the Cadence is made.
+class Cadence {
+public:
+    Cadence(Plateforme& plateforme, std::uint32_t periode)
+        : plateforme_(plateforme), periode_(periode), echeance_(plateforme.ticks())
+    {
+    }
+
+    // Waits for the next frame's moment.
+    void attendre_image()
+    {
+        echeance_ += periode_;
+        // A machine that fell behind (a frame slower than the period, another program
+        // busy) goes on from now: the frames it missed are not rushed through to catch up.
+        const std::uint32_t maintenant = plateforme_.ticks();
+        if (static_cast<std::int32_t>(maintenant - echeance_) > 0)
+            echeance_ = maintenant;
+        plateforme_.attendre_jusqua(echeance_);
+    }
+
+private:
+    Plateforme& plateforme_;
+    std::uint32_t periode_;
+    std::uint32_t echeance_;
+};
+
 // The real thing: SDL's clock, queue and flip.
 class PlateformeSdl final : public Plateforme {
 public:
     std::uint32_t ticks() override;
     void attendre(std::uint32_t ms) override;
+    void attendre_jusqua(std::uint32_t echeance) override;
     void attendre_evenement(SDL_Event& evenement) override;
     bool sonder_evenement(SDL_Event& evenement) override;
     void presenter(SDL_Surface* ecran) override;

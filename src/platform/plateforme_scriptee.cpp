@@ -84,6 +84,7 @@ SDL_Event PlateformeScriptee::prendre()
     SDL_Event e = file_.front().evenement;
     file_.pop_front();
     dernier_pris_ = maintenant_;
+    prises_.push_back(maintenant_);
     return e;
 }
 
@@ -93,6 +94,14 @@ void PlateformeScriptee::attendre(std::uint32_t ms)
 {
     attentes_.push_back(ms);
     avancer(ms);
+}
+
+void PlateformeScriptee::attendre_jusqua(std::uint32_t echeance)
+{
+    echeances_.push_back({maintenant_, echeance});
+    const auto reste = static_cast<std::int32_t>(echeance - maintenant_);
+    if (reste > 0)
+        avancer(static_cast<std::uint32_t>(reste));
 }
 
 void PlateformeScriptee::attendre_evenement(SDL_Event& evenement)
@@ -107,6 +116,7 @@ void PlateformeScriptee::attendre_evenement(SDL_Event& evenement)
 
 bool PlateformeScriptee::sonder_evenement(SDL_Event& evenement)
 {
+    sondages_.push_back(maintenant_);
     if (!file_.empty() && echeance() <= maintenant_) {
         evenement = prendre();
         return true;

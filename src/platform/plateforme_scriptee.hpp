@@ -2,10 +2,12 @@
 //
 // Each scripted event comes a given number of virtual milliseconds after the previous
 // one was taken, the way a player acts some time after the last thing they did. The
-// clock moves only when the game waits (attendre), when it polls and nothing is due
-// yet (by at most `pas_inactif`), and by `cout_image` per presented frame. A wait on an
-// empty script, or a clock past `limite`, throws ScriptEpuise: a game that would hang
-// for ever under SDL's dummy driver fails the test instead.
+// clock moves only when the game waits (attendre, attendre_jusqua, which goes exactly
+// to its deadline), when it polls and nothing is due yet (by at most `pas_inactif`, a
+// stand-in for the time a pass takes; 0 keeps the clock to the game's own waits), and
+// by `cout_image` per presented frame. A wait on an empty script, or a clock past
+// `limite`, throws ScriptEpuise: a game that would hang for ever under SDL's dummy
+// driver fails the test instead.
 #pragma once
 
 #include "plateforme.hpp"
@@ -44,9 +46,20 @@ public:
     std::size_t restants() const { return file_.size(); }
     // Every attendre() the game made, in order (ms).
     const std::vector<std::uint32_t>& attentes() const { return attentes_; }
+    // Every attendre_jusqua() the game made, in order: the clock when it was called and
+    // the deadline asked for (at or before `depuis` when it had passed already).
+    struct Echeance {
+        std::uint32_t depuis, jusqua;
+    };
+    const std::vector<Echeance>& echeances() const { return echeances_; }
+    // The clock at which the game took each event, in script order.
+    const std::vector<std::uint32_t>& prises() const { return prises_; }
+    // The clock at each poll (sonder_evenement), whether it found an event or not.
+    const std::vector<std::uint32_t>& sondages() const { return sondages_; }
 
     std::uint32_t ticks() override;
     void attendre(std::uint32_t ms) override;
+    void attendre_jusqua(std::uint32_t echeance) override;
     void attendre_evenement(SDL_Event& evenement) override;
     bool sonder_evenement(SDL_Event& evenement) override;
     void presenter(SDL_Surface* ecran) override;
@@ -66,4 +79,7 @@ private:
     std::uint32_t dernier_pris_ = 0;
     std::size_t images_ = 0;
     std::vector<std::uint32_t> attentes_;
+    std::vector<Echeance> echeances_;
+    std::vector<std::uint32_t> prises_;
+    std::vector<std::uint32_t> sondages_;
 };

@@ -4,6 +4,13 @@ std::uint32_t PlateformeSdl::ticks() { return SDL_GetTicks(); }
 
 void PlateformeSdl::attendre(std::uint32_t ms) { SDL_Delay(ms); }
 
+void PlateformeSdl::attendre_jusqua(std::uint32_t echeance)
+{
+    const auto reste = static_cast<std::int32_t>(echeance - SDL_GetTicks());
+    if (reste > 0)
+        SDL_Delay(static_cast<Uint32>(reste));
+}
+
 void PlateformeSdl::attendre_evenement(SDL_Event& evenement)
 {
     // SDL_WaitEvent only fails when the event system is down, which cannot happen

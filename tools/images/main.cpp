@@ -71,11 +71,13 @@ void ecrire_police(const Options& o, const fs::path& sortie)
     for (const auto& [id, texte] : noms_police(original))
         if (id == 5)
             version = texte;
-    // A hair above and below the Latin-1 ink, so that hinting that rounds a glyph up by
-    // a pixel does not have its top row cut by SDL_ttf's box.
+    // About a pixel above and below the Latin-1 ink (60 units are 0.9 px at 48 points).
+    // The font has no hinting, so outlines stand at fractional heights, and SDL_ttf
+    // places each glyph's picture by its rounded-down top: a glyph may reach a pixel
+    // higher, or sit a pixel lower, than its ink, and must not be cut by the box.
     Etendue ligne = etendue_latin1(andika);
-    ligne.haut += 20;
-    ligne.bas -= 20;
+    ligne.haut += 60;
+    ligne.bas -= 60;
     const auto reduite = reduire_police(
         original, {ECHELLE_POLICE, ligne, "Angelina",
                    "Andika (" + version + ") made smaller within its em for the fixed text sizes of Grignotin"});
@@ -86,8 +88,9 @@ void ecrire_police(const Options& o, const fs::path& sortie)
         std::string(FICHIER_POLICE) + " is a Modified Version of the font Andika " + version +
         " by SIL International\n(Debian package fonts-sil-andika), made by the Grignotin build: every glyph drawn\nat " +
         std::to_string(static_cast<int>(ECHELLE_POLICE * 100)) +
-        " % of its size inside the em, the line cut to what Latin-1 needs, and the\nfamily renamed "
-        "Angelina, since \"Andika\" and \"SIL\" are Reserved Font Names.\nIt is under the same "
+        " % of its size inside the em, the line cut to what Latin-1 needs, its hinting\ninstructions "
+        "removed, and the family renamed Angelina, since \"Andika\" and \"SIL\"\nare Reserved Font "
+        "Names. It is under the same "
         "licence as the original, which follows.\n\n";
     std::vector<std::uint8_t> texte(preface.begin(), preface.end());
     texte.insert(texte.end(), ofl.begin(), ofl.end());

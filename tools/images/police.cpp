@@ -134,6 +134,95 @@ std::vector<Nom> lire_noms(const Octets& name)
     return noms;
 }
 
+// One glyph of `glyf` without its hinting instructions: a simple glyph keeps its
+// outline with an instruction length of 0; a composite keeps its components and loses
+// the instructions that follow them, and the flag that announced them.
+Octets glyphe_sans_instructions(const Octets& g)
+{
+    if (g.empty())
+        return g;
+    const auto contours = static_cast<std::int16_t>(lire16(g, 0));
+    if (contours >= 0) {
+        const std::size_t longueur = 10 + 2 * static_cast<std::size_t>(contours);
+        const std::size_t instructions = lire16(g, longueur);
+        if (longueur + 2 + instructions > g.size())
+            throw std::runtime_error("glyph instructions out of their glyph");
+        Octets sortie(g.begin(), g.begin() + static_cast<long>(longueur));
+        ajouter16(sortie, 0);
+        sortie.insert(sortie.end(), g.begin() + static_cast<long>(longueur + 2 + instructions), g.end());
+        return sortie;
+    }
+    constexpr std::uint32_t MOTS = 0x1, ECHELLE = 0x8, SUITE = 0x20, ECHELLE_XY = 0x40, MATRICE = 0x80,
+                            INSTRUCTIONS = 0x100;
+    Octets sortie(g);
+    std::size_t i = 10;
+    for (std::uint32_t drapeaux = SUITE; drapeaux & SUITE;) {
+        drapeaux = lire16(g, i);
+        ecrire16(sortie, i, drapeaux & ~INSTRUCTIONS);
+        i += 4 + ((drapeaux & MOTS) ? 4 : 2);
+        i += (drapeaux & ECHELLE) ? 2 : (drapeaux & ECHELLE_XY) ? 4 : (drapeaux & MATRICE) ? 8 : 0;
+    }
+    if (i > g.size())
+        throw std::runtime_error("composite glyph out of its glyph");
+    sortie.resize(i);
+    return sortie;
+}
+
+// Every hinting program goes: the font program, the control value program and table,
+// and each glyph's instructions, and `maxp` stops asking room for them. FreeType ran
+// the font's programs on every opening of the font and every glyph, and the score
+// panel opens its font on every call: that was most of a level-loop pass.
+// One instruction stays as the control value program (SVTCA, which only picks an
+// axis): FreeType takes a TrueType font with no programs at all for an unhinted one
+// and sends it to its auto-hinter, which analyses the whole font at each opening and
+// costs about as much. With it, glyphs are drawn from their outlines as they are.
+void retirer_instructions(std::map<std::string, Octets>& t)
+{
+    if (!t.count("loca") || !t.count("maxp") || t["maxp"].size() < 32)
+        throw std::runtime_error("font without loca or a version 1 maxp");
+    Octets& head = t["head"];
+    const bool longue = lire16(head, 50) != 0;
+    const Octets& glyf = t["glyf"];
+    const Octets& loca = t["loca"];
+    const std::size_t glyphes = lire16(t["maxp"], 4);
+    const auto position = [&](std::size_t i) -> std::size_t {
+        return longue ? lire32(loca, 4 * i) : 2 * static_cast<std::size_t>(lire16(loca, 2 * i));
+    };
+    Octets nouveau_glyf;
+    std::vector<std::size_t> positions;
+    for (std::size_t i = 0; i < glyphes; ++i) {
+        const std::size_t debut = position(i), fin = position(i + 1);
+        if (debut > fin || fin > glyf.size())
+            throw std::runtime_error("glyph out of glyf");
+        positions.push_back(nouveau_glyf.size());
+        const Octets g = glyphe_sans_instructions(Octets(glyf.begin() + static_cast<long>(debut),
+                                                         glyf.begin() + static_cast<long>(fin)));
+        nouveau_glyf.insert(nouveau_glyf.end(), g.begin(), g.end());
+        nouveau_glyf.resize((nouveau_glyf.size() + 3) & ~std::size_t{3}, 0);
+    }
+    positions.push_back(nouveau_glyf.size());
+    Octets nouvelle_loca;
+    const bool courte = positions.back() / 2 <= 0xFFFF;
+    for (std::size_t p : positions) {
+        if (courte)
+            ajouter16(nouvelle_loca, static_cast<std::uint32_t>(p / 2));
+        else
+            ajouter32(nouvelle_loca, static_cast<std::uint32_t>(p));
+    }
+    ecrire16(head, 50, courte ? 0 : 1);
+    t["glyf"] = std::move(nouveau_glyf);
+    t["loca"] = std::move(nouvelle_loca);
+    for (const char* programme : {"fpgm", "cvt "})
+        t.erase(programme);
+    t["prep"] = Octets{0x00};  // SVTCA[y]
+    // maxZones 1 (no twilight zone); twilight points, storage, function and
+    // instruction definitions, stack and instruction size 0.
+    Octets& maxp = t["maxp"];
+    ecrire16(maxp, 14, 1);
+    for (std::size_t champ = 16; champ <= 26; champ += 2)
+        ecrire16(maxp, champ, 0);
+}
+
 Octets ecrire_noms(std::vector<Nom> noms)
 {
     std::sort(noms.begin(), noms.end());
@@ -190,6 +279,7 @@ std::vector<std::uint8_t> reduire_police(const std::vector<std::uint8_t>& ttf, c
 
     for (const char* perime : {"hdmx", "VDMX", "LTSH", "DSIG"})
         t.erase(perime);
+    retirer_instructions(t);
 
     // Every name that carries the family goes; credits, version and licence stay.
     const std::set<std::uint32_t> de_famille = {1, 2, 3, 4, 6, 10, 16, 17, 18, 20, 21, 22, 25};
@@ -244,11 +334,6 @@ std::vector<std::pair<int, std::string>> noms_police(const std::vector<std::uint
             sortie.emplace_back(static_cast<int>(n.id), std::string(n.texte.begin(), n.texte.end()));
     }
     return sortie;
-}
-
-int unites_par_em(const std::vector<std::uint8_t>& ttf)
-{
-    return static_cast<int>(lire16(tables(ttf).at("head"), 18));
 }
 
 Etendue etendue_latin1(const std::string& fichier)

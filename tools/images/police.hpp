@@ -15,6 +15,8 @@
 // spare and which the game, writing Latin-1 only, never shows.
 // Tables that cache pixel metrics per size (hdmx, VDMX, LTSH) would now be wrong and
 // are dropped, with the signature that the edit breaks (DSIG).
+// The hinting programs and every glyph's instructions are dropped too: the game opens
+// its panel font on every pass, and FreeType ran them all again each time.
 struct Etendue {
     int haut = 0, bas = 0;  // font units above and below the baseline (bas < 0)
 };
@@ -30,6 +32,3 @@ Etendue etendue_latin1(const std::string& fichier);
 
 // The strings of the `name` table as (nameID, UTF-8 text), for checks and tests.
 std::vector<std::pair<int, std::string>> noms_police(const std::vector<std::uint8_t>& ttf);
-
-// unitsPerEm read from `head`.
-int unites_par_em(const std::vector<std::uint8_t>& ttf);
