@@ -14,7 +14,7 @@ if [ "${1:-}" = test ] || [ "${1:-}" = extras ]; then
   paquets+=(
     libgtest-dev fonts-dejavu-extra
     # playing the real program in a real window, as a person would
-    xvfb xdotool imagemagick
+    xvfb xdotool x11-utils imagemagick
     # the desktop entry and AppStream validators; dpkg-shlibdeps for the .deb's Depends; CPack asks file about binaries
     desktop-file-utils appstream dpkg-dev file
   )
