@@ -4,8 +4,10 @@
 # in its own build directory, runs the suite until the first failing test, and puts the
 # source back after each mutant, interruptions included.
 #
-# Usage: tools/mutants.sh [-n 3,7,12] [-l] [source tree]
+# Usage: tools/mutants.sh [-n 3,7,12] [-x REGEX] [-B] [-l] [source tree]
 #   -n   only these mutants (numbers as -l shows them)
+#   -x   leave the tests matching REGEX out of every run (say which, and why, when reporting)
+#   -B   skip the run of the unmutated suite (when it is known to pass, to save its time)
 #   -l   list the mutants and stop
 #   source tree: defaults to the one this script lives in; give an exported copy
 #   (git archive HEAD | tar -x -C DIR) to keep working in yours meanwhile.
@@ -19,11 +21,15 @@ set -uo pipefail
 
 seuls=""
 lister=0
-while getopts "n:l" option; do
+sans_reference=0
+exclus=()
+while getopts "n:x:Bl" option; do
   case $option in
     n) seuls=",$OPTARG," ;;
+    x) exclus=(-E "$OPTARG") ;;
+    B) sans_reference=1 ;;
     l) lister=1 ;;
-    *) echo "usage: $0 [-n 1,2] [-l] [source tree]" >&2; exit 2 ;;
+    *) echo "usage: $0 [-n 1,2] [-x regex] [-B] [-l] [source tree]" >&2; exit 2 ;;
   esac
 done
 shift $((OPTIND - 1))
@@ -127,8 +133,16 @@ remettre() {
   fi
 }
 remettre
+# ctest runs in the background and is waited for, so that an interruption reaches the
+# trap at once and ends the run it started.
+enfant=""
+ctest_attendu() {
+  nice ctest "$@" &
+  enfant=$!
+  wait "$enfant"
+}
 trap remettre EXIT
-trap 'remettre; exit 130' INT TERM
+trap '[ -z "$enfant" ] || kill "$enfant" 2>/dev/null; remettre; exit 130' INT TERM
 
 # Replaces the one occurrence of $2 by $3 in file $1; fails if $2 is not there exactly once.
 muter() {
@@ -147,12 +161,11 @@ groupes=(
   "-L ressources -LE installation"
   "-L xvfb -LE installation"
 )
-exclus=()
 essayer() {
   local groupe
   for groupe in "${groupes[@]}"; do
     # shellcheck disable=SC2086  # the group is a list of options
-    if ! nice ctest --test-dir "$construction" $groupe "${exclus[@]}" -j"$coeurs" --timeout 120 \
+    if ! ctest_attendu --test-dir "$construction" $groupe "${exclus[@]}" -j"$coeurs" --timeout 120 \
       --stop-on-failure --no-tests=ignore >"$construction/ctest.log" 2>&1; then
       head -n1 "$construction/Testing/Temporary/LastTestsFailed.log" 2>/dev/null | cut -d: -f2-
       return 1
@@ -168,18 +181,21 @@ construire || { echo "mutants: the unmutated tree does not build (see $construct
 # test on a busy machine), is left out of every mutant's run and named.
 debut=$SECONDS
 instables=()
-for groupe in "${groupes[@]}"; do
+[ "$sans_reference" = 1 ] && groupes_reference=() || groupes_reference=("${groupes[@]}")
+for groupe in "${groupes_reference[@]}"; do
   # shellcheck disable=SC2086
-  if ! nice ctest --test-dir "$construction" $groupe -j"$coeurs" --timeout 120 --no-tests=ignore \
-    >"$construction/ctest.log" 2>&1; then
+  if ! ctest_attendu --test-dir "$construction" $groupe "${exclus[@]}" -j"$coeurs" --timeout 120 \
+    --no-tests=ignore >"$construction/ctest.log" 2>&1; then
     mapfile -t echoues < <(cut -d: -f2- "$construction/Testing/Temporary/LastTestsFailed.log")
     instables+=("${echoues[@]}")
   fi
 done
-echo "mutants: the unmutated suite ran in $((SECONDS - debut)) s"
+[ "$sans_reference" = 1 ] || echo "mutants: the unmutated suite ran in $((SECONDS - debut)) s"
+[ ${#exclus[@]} = 0 ] || echo "mutants: left out as asked: ${exclus[1]}"
 if [ ${#instables[@]} -gt 0 ]; then
   echo "mutants: left out, failing on the unmutated tree: ${instables[*]}"
   motif=$(printf '%s\n' "${instables[@]}" | sed 's/[][\\.^$*+?(){}|/]/\\&/g' | paste -sd'|')
+  [ ${#exclus[@]} = 0 ] || motif="$motif|${exclus[1]}"
   exclus=(-E "^($motif)\$")
 fi
 
