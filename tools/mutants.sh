@@ -164,6 +164,9 @@ groupes=(
 essayer() {
   local groupe
   for groupe in "${groupes[@]}"; do
+    # Without the costs of earlier runs CTest starts the tests in the order they are
+    # declared, unit tests first, instead of the longest first.
+    rm -f "$construction/Testing/Temporary/CTestCostData.txt"
     # shellcheck disable=SC2086  # the group is a list of options
     if ! ctest_attendu --test-dir "$construction" $groupe "${exclus[@]}" -j"$coeurs" --timeout 120 \
       --stop-on-failure --no-tests=ignore >"$construction/ctest.log" 2>&1; then
