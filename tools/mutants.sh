@@ -133,16 +133,21 @@ remettre() {
   fi
 }
 remettre
-# ctest runs in the background and is waited for, so that an interruption reaches the
-# trap at once and ends the run it started.
-enfant=""
+# ctest runs in a process group of its own, in the background, and is waited for: an
+# interruption reaches the trap at once, which ends that group, the tests included: the
+# shell waits with the wait builtin, which a signal interrupts (not inside $(...)).
+groupe_ctest=""
 ctest_attendu() {
-  nice ctest "$@" &
-  enfant=$!
-  wait "$enfant"
+  setsid nice ctest "$@" &
+  groupe_ctest=$!
+  wait "$groupe_ctest"
+  local statut=$?
+  groupe_ctest=""
+  return $statut
 }
+arreter_ctest() { [ -z "$groupe_ctest" ] || kill -- -"$groupe_ctest" 2>/dev/null; }
 trap remettre EXIT
-trap '[ -z "$enfant" ] || kill "$enfant" 2>/dev/null; remettre; exit 130' INT TERM
+trap 'arreter_ctest; remettre; exit 130' INT TERM
 
 # Replaces the one occurrence of $2 by $3 in file $1; fails if $2 is not there exactly once.
 muter() {
@@ -154,7 +159,7 @@ muter() {
 
 construire() { nice cmake --build "$construction" -j"$coeurs" >"$construction/build.log" 2>&1; }
 
-# Runs the groups in turn; prints the first failing test, returns 1 at the first failure.
+# Runs the groups in turn; returns 1 at the first failure, its test named in $premier_echec.
 # Tests that fail on the unmutated tree are left out (see below): they would "kill" any mutant.
 groupes=(
   "-LE xvfb|installation|ressources"
@@ -170,7 +175,7 @@ essayer() {
     # shellcheck disable=SC2086  # the group is a list of options
     if ! ctest_attendu --test-dir "$construction" $groupe "${exclus[@]}" -j"$coeurs" --timeout 120 \
       --stop-on-failure --no-tests=ignore >"$construction/ctest.log" 2>&1; then
-      head -n1 "$construction/Testing/Temporary/LastTestsFailed.log" 2>/dev/null | cut -d: -f2-
+      premier_echec=$(head -n1 "$construction/Testing/Temporary/LastTestsFailed.log" 2>/dev/null | cut -d: -f2-)
       return 1
     fi
   done
@@ -222,12 +227,12 @@ for i in "${!liste[@]}"; do
   if ! construire; then
     mort_nes=$((mort_nes + 1))
     printf '%2d  NO BUILD     %s: %s\n' "$numero" "$fichier" "$quoi"
-  elif echecs=$(essayer); then
+  elif essayer; then
     survivants=$((survivants + 1))
     printf '%2d  SURVIVED     %s: %s (%d s)\n' "$numero" "$fichier" "$quoi" $((SECONDS - depart))
   else
     tues=$((tues + 1))
-    printf '%2d  killed       %s: %s (%d s, by %s)\n' "$numero" "$fichier" "$quoi" $((SECONDS - depart)) "$echecs"
+    printf '%2d  killed       %s: %s (%d s, by %s)\n' "$numero" "$fichier" "$quoi" $((SECONDS - depart)) "$premier_echec"
   fi
   remettre
 done
