@@ -136,3 +136,33 @@ TEST(Fondus, ChaqueImageEstCelleQueDonneLeBlitDeSdl)
     EXPECT_EQ(partie.jouer(), 0);
     EXPECT_EQ(differences, 0) << "first at frame " << premiere_fausse;
 }
+
+TEST(Ecran, JamaisLeBleuDeLaCle)
+{
+    // Pure blue is the colour key: on screen it only ever means a picture drawn without
+    // its key (a box around the pet, a bin or a food). Level 6 through every screen but
+    // the end: pause, rules, time-up, a lost and a won walk, the track-end picture.
+    Partie partie;
+    partie.dossier.ecrire_fichier_niveau("25");
+    tous_les_ecrans(partie.p);
+    std::size_t images_bleues = 0, premiere = 0;
+    int x_bleu = -1, y_bleu = -1;
+    partie.p.sur_image = [&](SDL_Surface* ecran, std::size_t n) {
+        ASSERT_EQ(ecran->format->BytesPerPixel, 4);
+        const Uint32 bleu = couleur_sdl(ecran->format, BLEU_CLE);
+        const Uint32 rvb = ecran->format->Rmask | ecran->format->Gmask | ecran->format->Bmask;
+        for (int y = 0; y < ecran->h; y += 3)
+            for (int x = 0; x < ecran->w; x += 3)
+                if ((Photo::pixel(ecran, x, y) & rvb) == bleu) {
+                    if (images_bleues++ == 0) {
+                        premiere = n;
+                        x_bleu = x;
+                        y_bleu = y;
+                    }
+                    return;
+                }
+    };
+    EXPECT_EQ(partie.jouer(), 0);
+    EXPECT_EQ(partie.dossier.fichier_niveau(), "30");
+    EXPECT_EQ(images_bleues, 0u) << "first on frame " << premiere << " at " << x_bleu << ", " << y_bleu;
+}
