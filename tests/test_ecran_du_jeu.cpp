@@ -166,3 +166,43 @@ TEST(Ecran, JamaisLeBleuDeLaCle)
     EXPECT_EQ(partie.dossier.fichier_niveau(), "30");
     EXPECT_EQ(images_bleues, 0u) << "first on frame " << premiere << " at " << x_bleu << ", " << y_bleu;
 }
+
+namespace {
+
+// Dark pixels in the light band at the top of the board where the verdict is written.
+int texte_dans_la_bande(SDL_Surface* ecran)
+{
+    int sombres = 0;
+    for (int y = 35; y < 75; y += 2)
+        for (int x = 250; x < 890; x += 2) {
+            const Rvb c = lire_pixel(ecran, x, y);
+            sombres += (c >> 16) + (c >> 8 & 0xFF) + (c & 0xFF) < 3 * 100;
+        }
+    return sombres;
+}
+
+class Verdict : public testing::TestWithParam<bool> {};
+
+}  // namespace
+
+TEST_P(Verdict, LeMessageResteJusquAuNiveauSuivant)
+{
+    // Level 1 sorted right (won) or all wrong (lost), s, then the next level and Escape.
+    Partie partie;
+    partie.p.touche(SDLK_KP1);
+    trier(partie.p, 0, GetParam()).touche(SDLK_s).touche(SDLK_ESCAPE);
+    int avant_s = -1, niveau_suivant = -1;  // on the last frame of each
+    partie.p.sur_image = [&](SDL_Surface* ecran, std::size_t) {
+        if (partie.p.restants() == 4)
+            avant_s = texte_dans_la_bande(ecran);
+        if (partie.p.restants() == 2)
+            niveau_suivant = texte_dans_la_bande(ecran);
+    };
+    EXPECT_EQ(partie.jouer(), 0);
+    EXPECT_GT(avant_s, 50) << "the verdict's message is written";
+    EXPECT_EQ(niveau_suivant, 0) << "the next level starts without it";
+    EXPECT_EQ(partie.dossier.fichier_niveau(), GetParam() ? "5" : "0");
+}
+
+INSTANTIATE_TEST_SUITE_P(Partie, Verdict, testing::Values(true, false),
+                         [](const testing::TestParamInfo<bool>& i) { return i.param ? "gagne" : "perdu"; });
