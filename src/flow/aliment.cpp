@@ -11,6 +11,7 @@
 #include <cstring>
 #include <exception>
 #include <string>
+#include <utility>
 
 #include "draw/bidou.hpp"
 #include "draw/ecrans.hpp"
@@ -93,6 +94,14 @@ int echec(const char* quoi, const char* erreur)
     return 1;
 }
 
+// sdl12-compat (1.2.50 and later) blends through SDL 2, which rounds its own way and
+// differently for each source format: there SDL itself draws the fades, from the
+// pictures as loaded, so that the colours stay those of the library in use.
+bool sdl_classique() { return SDL_Linked_Version()->patch < 50; }
+
+// A fade's picture, converted once to the screen's format where fondre blends it itself.
+Surface pour_fondu(Surface image) { return sdl_classique() ? au_format_ecran(std::move(image)) : std::move(image); }
+
 // Lays `image` over the screen at 0, 0 with surface alpha `alpha`, pixel for pixel as
 // SDL_BlitSurface does with SDL_SRCALPHA for a picture loaded from a 24-bit file: on each
 // channel c + ((s - c) * alpha + 255) / 256, rounded down; a plain copy at 255; key pixels
@@ -110,7 +119,7 @@ void fondre(SDL_Surface* ecran, SDL_Surface* image, Uint8 alpha)
     const bool rgb32 = e.BytesPerPixel == 4 && i.BytesPerPixel == 4 && e.Rmask == 0xFF0000u &&
                        e.Gmask == 0xFF00u && e.Bmask == 0xFFu && i.Rmask == e.Rmask && i.Gmask == e.Gmask &&
                        i.Bmask == e.Bmask && e.Amask == 0 && i.Amask == 0;
-    if (!rgb32 || SDL_MUSTLOCK(ecran) || SDL_MUSTLOCK(image)) {
+    if (!rgb32 || !sdl_classique() || SDL_MUSTLOCK(ecran) || SDL_MUSTLOCK(image)) {
         SDL_SetAlpha(image, SDL_SRCALPHA, alpha);
         coller(ecran, image, 0, 0);
         return;
@@ -263,7 +272,7 @@ void Partie::fondu_intro()
     const Surface debut1 = charger_image(image::DEBUT1);
     coller(ecran_, debut1.get(), 0, 0);
     // Converted once, so that each of the 241 frames blends pixels of the screen's own format.
-    const Surface debut2 = au_format_ecran(charger_image_cle(image::DEBUT2));
+    const Surface debut2 = pour_fondu(charger_image_cle(image::DEBUT2));
     // The screen is not cleared between frames: each one blends over the last, so the
     // second picture settles in well before its alpha reaches 240.
     for (int alpha = 0; alpha <= ALPHA_FIN_INTRO; ++alpha) {
@@ -275,7 +284,7 @@ void Partie::fondu_intro()
 
 void Partie::fondu_difficulte()
 {
-    const Surface difficulte = au_format_ecran(charger_image(image::DIFFICULTE));
+    const Surface difficulte = pour_fondu(charger_image(image::DIFFICULTE));
     // No delay: this fade goes as fast as the screen can be presented.
     for (int alpha = 0; alpha <= 255; ++alpha) {
         fondre(ecran_, difficulte.get(), static_cast<Uint8>(alpha));
