@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <string_view>
 #include <vector>
 
 #include "rules/catalogue.hpp"
@@ -44,17 +45,33 @@ TEST(Catalogue, NomsDeFichiersUniques)
     EXPECT_EQ(std::adjacent_find(noms.begin(), noms.end()), noms.end());
 }
 
-TEST(Catalogue, ReperesDeLaGrille)
+TEST(Catalogue, ReperesDesImages)
 {
-    // A few fixed points of the answer key, from both ends and the track borders.
-    struct Cas { std::int32_t indice; std::string_view image; std::int32_t bon; };
-    for (const Cas& c : {Cas{0, "photo/laitue.bmp", ALIMENT_MAUVAIS}, Cas{3, "photo/chocolat.bmp", ALIMENT_BON},
-                         Cas{29, "photo/pate.bmp", ALIMENT_BON}, Cas{30, "photo/persil.bmp", ALIMENT_BON},
-                         Cas{48, "photo/feuilledepissenlit.bmp", ALIMENT_BON},
-                         Cas{59, "photo/calla.bmp", ALIMENT_MAUVAIS}, Cas{60, "photo/caroube.bmp", ALIMENT_BON},
-                         Cas{91, "photo/the.bmp", ALIMENT_BON}, Cas{94, "photo/jusquiame.bmp", ALIMENT_MAUVAIS}}) {
+    // A few fixed points of the picture list, from both ends and the track borders.
+    struct Cas { std::int32_t indice; std::string_view image; };
+    for (const Cas& c : {Cas{0, "photo/laitue.bmp"}, Cas{3, "photo/chocolat.bmp"}, Cas{29, "photo/pate.bmp"},
+                         Cas{30, "photo/persil.bmp"}, Cas{48, "photo/feuilledepissenlit.bmp"},
+                         Cas{59, "photo/calla.bmp"}, Cas{60, "photo/caroube.bmp"}, Cas{91, "photo/the.bmp"},
+                         Cas{94, "photo/jusquiame.bmp"}})
         EXPECT_EQ(catalogue_aliments[c.indice].image, c.image) << c.indice;
-        EXPECT_EQ(catalogue_aliments[c.indice].bon, c.bon) << c.indice;
+}
+
+// The published answer key, one digit a food in the game's order (1 good, 0 bad), five
+// to a level. Written out again here rather than read from the catalogue, so that two
+// answers swapped inside a level (which keeps every count) still show.
+constexpr std::string_view GRILLE_PUBLIEE = "01110" "01101" "00011" "11111" "11111" "10111"  // easy
+                                            "10000" "01011" "11111" "01010" "11101" "11110"  // medium
+                                            "11010" "11111" "10001" "00010" "11000" "00101" "01000";  // hard
+
+TEST(Catalogue, LaGrilleEstCellePubliee)
+{
+    ASSERT_EQ(GRILLE_PUBLIEE.size(), static_cast<std::size_t>(NB_ALIMENTS));
+    // As the catalogue holds it, and as the game table gets it for judging.
+    const Tableau t = tableau_rempli();
+    for (std::int32_t i = 0; i < NB_ALIMENTS; ++i) {
+        const std::int32_t publie = GRILLE_PUBLIEE[static_cast<std::size_t>(i)] - '0';
+        EXPECT_EQ(catalogue_aliments[i].bon, publie) << catalogue_aliments[i].image << ", level " << i / 5 + 1;
+        EXPECT_EQ(t[LIGNE_BON + i], publie) << "slot " << LIGNE_BON + i;
     }
 }
 

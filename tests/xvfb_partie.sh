@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
 # Plays level 1 as a person would: the real program in a real X server, real keys and
-# clicks through XTEST. Checks the saved level and the exit status; with SCREENSHOTS=dir
-# set, leaves PNG screenshots of the main moments there.
+# clicks through XTEST, and eyes on the window. On each screen it passes through, checks
+# a part of the screen that only that screen shows (the intro, the choice cards, the
+# panel and the first food of level 1, the rules, the fat pet of a won level), and that
+# the intro and the walk take the time they are meant to. Then the saved level and the
+# exit status. With SCREENSHOTS=dir set, leaves PNG screenshots of the main moments there.
 # Usage: xvfb_partie.sh path/to/grignotin [directory with photo/ and angelina.ttf]
 #        xvfb_partie.sh --lanceur path/to/bin/grignotin DIR
 # The second form starts an installed game through its launcher, from an unrelated working
@@ -12,12 +15,14 @@ travail=$(mktemp -d)
 trap 'kill "${jeu:-}" "${serveur:-}" 2>/dev/null || true; rm -rf "$travail"' EXIT
 if [ "$1" = --lanceur ]; then
   commande=$(realpath "$2")
+  images=$3/photo  # linked there by the launcher
   niveau=$3/niveau.lvl
 else
   commande=$(realpath "$1")
   ressources=$(realpath "${2:-$(dirname "$commande")}")
   ln -s "$ressources/photo" "$travail/photo"
   ln -s "$ressources/angelina.ttf" "$travail/angelina.ttf"
+  images=$ressources/photo
   niveau=$travail/niveau.lvl
 fi
 
@@ -25,31 +30,80 @@ nom_script=xvfb_partie
 # shellcheck source=tests/xvfb_commun.sh
 source "$(dirname "$0")/xvfb_commun.sh"
 
-photo() { [ -n "${SCREENSHOTS:-}" ] && import -window root -crop 900x640+0+0 "$SCREENSHOTS/$1.png" || true; }
+echec() { echo "xvfb_partie: $*" >&2; exit 1; }
+photo() { if [ -n "${SCREENSHOTS:-}" ]; then import -window root -crop 900x640+0+0 "$SCREENSHOTS/$1.png"; fi; }
+ms() { local t=${EPOCHREALTIME/./}; echo $((t / 1000)); }
+
+# montre PICTURE WxH+I+J X Y: the window, whose corner is at the screen's, shows the part
+# WxH+I+J of photo/PICTURE with the picture's corner at X, Y: at most one pixel in twenty
+# off by more than 8 %. Every part named below is opaque and unlike the other screens.
+montre() {
+  local zone=$2 l h i j
+  IFS='x+' read -r l h i j <<<"$zone"
+  import -window root -crop "${l}x${h}+$(($3 + i))+$(($4 + j))" +repage "$travail/vu.png" 2>/dev/null || return 1
+  local faux
+  faux=$(compare -metric AE -fuzz 8% "$images/$1[$zone]" "$travail/vu.png" null: 2>&1) || true
+  [[ $faux =~ ^[0-9]+$ ]] && [ "$faux" -le $((l * h / 20)) ]
+}
+# The score panel along the bottom: its light-yellow boxes fill most of the left part.
+panneau() {
+  import -window root -crop 300x40+0+600 +repage "$travail/vu.png" 2>/dev/null || return 1
+  local faux
+  faux=$(compare -metric AE -fuzz 2% "$travail/vu.png" -size 300x40 xc:'#ffff80' null: 2>&1) || true
+  [[ $faux =~ ^[0-9]+$ ]] && [ "$faux" -le $((300 * 40 * 6 / 10)) ]
+}
+voir() {  # seconds, what, then a check that must become true
+  local limite=$1 quoi=$2; shift 2
+  attendre_que "$limite" "$@" 2>/dev/null || echec "never saw $quoi"
+}
 
 cd "$travail"
 "$commande" &
 jeu=$!
 fenetre_du_jeu
-# The intro lasts a little over 12 seconds, its second picture settling in as it goes;
-# keys pressed meanwhile wait their turn.
-sleep 9; photo intro
-sleep 5; photo choix
+debut=$(ms)
+# What the desktop shows of the window: its title, exactly, and an icon of its own
+# (classic SDL gives the icon as a pixmap in WM_HINTS, SDL 2 under sdl12-compat as _NET_WM_ICON).
+fenetre=$(xdotool search --name '^Grignotin$' | head -n1)
+titre=$(xprop -id "$fenetre" WM_NAME)
+[[ $titre =~ ^WM_NAME\([A-Z0-9_]+\)\ =\ \"Grignotin\"$ ]] || echec "the window's title: $titre"
+xprop -id "$fenetre" WM_HINTS | grep -q "bitmap id # to use for icon" ||
+  xprop -id "$fenetre" _NET_WM_ICON | grep -q "^_NET_WM_ICON(CARDINAL) = " || echec "the window has no icon"
+# The intro: the title picture settles in over the first one, whose pet shows through
+# the round window, 241 frames 50 ms apart; keys pressed meanwhile would wait their turn.
+voir 20 "the intro's title" montre debut2.bmp 400x90+200+35 0 0
+montre debut1.bmp 150x100+375+330 0 0 || echec "the intro's first picture does not show through the title picture"
+photo intro
+voir 40 "the choice of track" montre difficulte.bmp 800x120+50+130 0 0
+intro=$(($(ms) - debut))
+[ "$intro" -ge 10000 ] || echec "the intro lasted ${intro} ms; 241 frames 50 ms apart take 12 s"
+photo choix
+
 xdotool mousemove 450 320
 xdotool key KP_End   # keypad 1 with NumLock off: the easy track
-sleep 1.5; photo niveau
+voir 10 "level 1's first food" montre laitue.bmp 36x12+17+66 550 76
+voir 5 "the score panel" panneau
+photo niveau
 
 # Level 1 by the answer key: bin, bowl, bowl, bowl, bin (right click = bin).
 boutons=(3 1 1 1 3)
 for k in 0 1 2 3 4; do
   xdotool mousemove 580 $((110 + 100 * k)) click "${boutons[$k]}"
-  sleep 0.3
-  if [ "$k" = 2 ]; then photo tri; fi
+  if [ "$k" = 2 ]; then sleep 0.3; photo tri; fi
+  [ "$k" = 4 ] || sleep 0.3
 done
+cinquieme=$(ms)
+# The walk to the bowls and back (rests of 0.7 s at each row going up, 0.2 s going
+# down); the verdict saves as soon as the pet is back.
 sleep 1; photo marche
 attendre_que 30 grep -sqx 5 "$niveau"
-sleep 1; photo verdict
-xdotool key r; sleep 1; photo regles
+marche=$(($(ms) - cinquieme))
+[ "$marche" -ge 3000 ] || echec "the walk, from the fifth click to the verdict, took ${marche} ms (at least 3 s)"
+voir 5 "the fat pet of a won level" montre bidou_gros.bmp 60x40+40+25 0 300
+photo verdict
+xdotool key r
+voir 5 "the rules" montre regle.bmp 600x300+150+150 0 0
+photo regles
 xdotool key j; sleep 0.5
 xdotool key s; sleep 1
 xdotool key Escape
@@ -57,7 +111,6 @@ statut=0; wait "$jeu" || statut=$?
 jeu=
 contenu=$(cat "$niveau")
 if [ "$statut" != 0 ] || [ "$contenu" != 5 ]; then
-  echo "xvfb_partie: exit status $statut, niveau.lvl holds '$contenu' (expected 0 and 5)" >&2
-  exit 1
+  echec "exit status $statut, niveau.lvl holds '$contenu' (expected 0 and 5)"
 fi
-echo "xvfb_partie: level 1 played in a real window; niveau.lvl holds 5; exit status 0"
+echo "xvfb_partie: level 1 played in a real window (intro ${intro} ms, walk ${marche} ms); niveau.lvl holds 5; exit status 0"

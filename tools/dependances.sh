@@ -16,7 +16,7 @@ if [ "${1:-}" = test ] || [ "${1:-}" = extras ]; then
   paquets+=(
     libgtest-dev fonts-dejavu-extra
     # playing the real program in a real window, as a person would
-    xvfb xdotool imagemagick x11-xkb-utils
+    xvfb xdotool x11-utils x11-xkb-utils imagemagick
     # the desktop entry and AppStream validators; dpkg-shlibdeps for the .deb's Depends; CPack asks file about binaries
     desktop-file-utils appstream dpkg-dev file
   )

@@ -1,0 +1,240 @@
+#!/usr/bin/env bash
+# How many realistic faults does the suite catch? Plants one fault at a time in src/
+# (each mutant below: one exact piece of text replaced by another), builds incrementally
+# in its own build directory, runs the suite until the first failing test, and puts the
+# source back after each mutant, interruptions included.
+#
+# Usage: tools/mutants.sh [-n 3,7,12] [-x REGEX] [-B] [-l] [source tree]
+#   -n   only these mutants (numbers as -l shows them)
+#   -x   leave the tests matching REGEX out of every run (say which, and why, when reporting)
+#   -B   skip the run of the unmutated suite (when it is known to pass, to save its time)
+#   -l   list the mutants and stop
+#   source tree: defaults to the one this script lives in; give an exported copy
+#   (git archive HEAD | tar -x -C DIR) to keep working in yours meanwhile.
+# The build goes to TREE/build-mutants. A summary line ends the run:
+#   mutants: K killed, S survived, B did not build, of N (T s)
+#
+# The tests run in groups, fastest first, each stopping at its first failure, so that a
+# mutant that a unit test catches costs seconds. The installation tests are left out:
+# they play the same build through its launcher and its package, and look at what ships.
+set -uo pipefail
+
+seuls=""
+lister=0
+sans_reference=0
+exclus=()
+while getopts "n:x:Bl" option; do
+  case $option in
+    n) seuls=",$OPTARG," ;;
+    x) exclus=(-E "$OPTARG") ;;
+    B) sans_reference=1 ;;
+    l) lister=1 ;;
+    *) echo "usage: $0 [-n 1,2] [-x regex] [-B] [-l] [source tree]" >&2; exit 2 ;;
+  esac
+done
+shift $((OPTIND - 1))
+arbre=$(realpath "${1:-$(dirname "$0")/..}")
+construction=$arbre/build-mutants
+coeurs=$(nproc)
+
+# file @@ text as it is (exactly once in the file) @@ text of the fault @@ what it does
+mutants=$(cat <<'FIN'
+src/rules/catalogue.cpp @@ {"photo/angelique.bmp", ALIMENT_MAUVAIS},
+    {"photo/treflevert.bmp", ALIMENT_BON}, @@ {"photo/angelique.bmp", ALIMENT_BON},
+    {"photo/treflevert.bmp", ALIMENT_MAUVAIS}, @@ two neighbouring answers of level 16 swapped
+src/rules/catalogue.cpp @@ {"photo/mache.bmp", ALIMENT_BON},
+    {"photo/brocolis.bmp", ALIMENT_BON},
+    {"photo/kiwi.bmp", ALIMENT_BON},
+    {"photo/graine.bmp", ALIMENT_BON},
+    {"photo/calla.bmp", ALIMENT_MAUVAIS}, @@ {"photo/mache.bmp", ALIMENT_BON},
+    {"photo/brocolis.bmp", ALIMENT_BON},
+    {"photo/kiwi.bmp", ALIMENT_BON},
+    {"photo/graine.bmp", ALIMENT_MAUVAIS},
+    {"photo/calla.bmp", ALIMENT_BON}, @@ the last two answers of level 12 swapped
+src/rules/tableau.cpp @@ == CHOIX_AUCUN) @@ != CHOIX_AUCUN) @@ tous_choisi tests the wrong way
+src/rules/tableau.cpp @@ ++justes; @@ justes += 1 + (k == 4); @@ resultat counts the last food twice
+src/rules/tableau.cpp @@ CHOIX_AUCUN;
+    bon_non(tableau); @@ CHOIX_AUCUN; @@ remplir_tableau forgets the answer key
+src/rules/tableau.cpp @@ tableau[LIGNE_CHOIX + i] = CHOIX_AUCUN; @@ tableau[LIGNE_CHOIX + i + (i == 94 ? 0 : 1)] = CHOIX_AUCUN; @@ the choice row reset one slot off
+src/rules/niveau.cpp @@ return v - v % 5; @@ return v; @@ a level file's number not brought to a level's start
+src/rules/niveau.cpp @@ if (valeur > NIVEAU_FINI) @@ if (valeur > NIVEAU_FINI + 5) @@ a level file past the end not brought back
+src/rules/niveau.cpp @@ negatif = c == '-'; @@ negatif = c == '+'; @@ the sign read the wrong way
+src/flow/aliment.cpp @@ || tous_choisi(tableau_, niveau_)) @@ ) @@ the countdown runs on once all five are sorted
+src/flow/aliment.cpp @@ if (niveau_ < NIVEAU_DEBUT_MOYEN || @@ if (niveau_ <= NIVEAU_DEBUT_MOYEN || @@ track 2 with a stored level at its first level
+src/flow/aliment.cpp @@ if (niveau_ < NIVEAU_DEBUT_DIFFICILE) @@ if (niveau_ <= NIVEAU_DEBUT_DIFFICILE) @@ track 3 with a stored level at its first level
+src/flow/aliment.cpp @@ SDL_WM_SetCaption("Grignotin", nullptr); @@ SDL_WM_SetCaption("grignotin", nullptr); @@ the window's title in lower case
+src/flow/aliment.cpp @@ SDL_WM_SetIcon(icone_.get(), nullptr); @@ (void)0; @@ the window's icon never set
+src/flow/aliment.cpp @@ while (niveau_ <= NIVEAU_FINI - 1 && continuer_) @@ while (niveau_ < NIVEAU_FINI - 5 && continuer_) @@ the last level never played
+src/flow/aliment.cpp @@ <= 999 || @@ <= 1999 || @@ the countdown at half speed
+src/flow/aliment.cpp @@ if (reste_ == 0) @@ if (reste_ == 1) @@ time up a second early
+src/flow/aliment.cpp @@ if (b.x < X_ALIMENT || b.x > X_ALIMENT + 69) @@ if (b.x < X_ALIMENT || b.x > X_ALIMENT + 79) @@ the click band too wide
+src/flow/aliment.cpp @@ if (b.y > Y_ALIMENT_0 - 1 + HAUTEUR_RANGEE * r @@ if (b.y > Y_ALIMENT_0 + 9 + HAUTEUR_RANGEE * r @@ the top of each row deaf to clicks
+src/flow/aliment.cpp @@ tableau_[LIGNE_CHOIX + niveau_ + r] = CHOIX_POUBELLE; @@ tableau_[LIGNE_CHOIX + niveau_ + r] = CHOIX_GAMELLE; @@ a right click fills the bowl
+src/flow/aliment.cpp @@ sauver(niveau_ + ALIMENTS_PAR_NIVEAU); @@ sauver(niveau_ + 1); @@ a won level saves the wrong next level
+src/flow/aliment.cpp @@ if (!tous_choisi(tableau_, niveau_))
+                sauver(niveau_); @@ sauver(niveau_); @@ s after the verdict overwrites the saved level
+src/flow/aliment.cpp @@ (niveau_ == NIVEAU_DEBUT_MOYEN && difficulte_ != 1) @@ (niveau_ == NIVEAU_DEBUT_MOYEN && difficulte_ != 0) @@ the track-end picture shown to the wrong player
+src/flow/aliment.cpp @@ DUREE_FIN_DE_PISTE = 12000; @@ DUREE_FIN_DE_PISTE = 1200; @@ the track-end picture flashes by
+src/flow/aliment.cpp @@ PAUSE_INTRO = 50; @@ PAUSE_INTRO = 5; @@ the intro ten times too fast
+src/flow/aliment.cpp @@ if (touche_enfoncee(e, SDLK_r)) {
+            continuer_niveau_ = false; @@ if (touche_enfoncee(e, SDLK_s)) {
+            continuer_niveau_ = false; @@ the time-up screen left with the wrong key
+src/flow/aliment.cpp @@ poser_cle_bleue(sprite_bidou_.get()); @@ (void)0; @@ the verdict's pet drawn with its blue box
+src/flow/aliment.cpp @@ sauvegarde_signalee_ = true; @@ (void)0; @@ a failed save reported on every save
+src/flow/aliment.cpp @@ message_ = rendre_message(" "); @@ (void)0; @@ the verdict message stays into the next level
+src/draw/score.cpp @@ police.reset();
+    TTF_Quit(); @@ TTF_Quit();
+    police.reset(); @@ the panel closes its font after TTF_Quit
+src/draw/score.cpp @@ RESTE_ALERTE = 4; @@ RESTE_ALERTE = 5; @@ the countdown turns red a second early
+src/draw/score.cpp @@ X_CENTRE_SCORE - score->w / 2 @@ X_CENTRE_SCORE - score->w @@ the score not centred
+src/draw/score.cpp @@ if (numero > 6) @@ if (numero >= 6) @@ level 6 labelled medium
+src/draw/plateau.cpp @@ if (choix_de(tableau, i) != CHOIX_AUCUN) @@ if (choix_de(tableau, i) == CHOIX_GAMELLE) @@ a food sorted into the bin stays on the board
+src/draw/plateau.cpp @@ poser_cle_bleue(poubelle.get()); @@ (void)0; @@ the bins drawn with their blue box
+src/draw/bidou.cpp @@ ATTENTE_MONTEE_MS = 700; @@ ATTENTE_MONTEE_MS = 70; @@ the walk's rests going up too short
+src/draw/bidou.cpp @@ while (pos.y <= Y_MAX_DESCENTE) { @@ while (pos.y < Y_MAX_DESCENTE) { @@ the walk stops a row short
+src/draw/ecrans.cpp @@ ALPHA_PAUSE = 168; @@ ALPHA_PAUSE = 255; @@ the pause screen hides the board
+src/draw/ressources.cpp @@ if (!image && images_signalees().insert(chemin).second) @@ if (!image) @@ a missing picture reported on every load
+src/draw/ressources.cpp @@ SDL_MapRGB(image->format, 0, 0, 255) @@ SDL_MapRGB(image->format, 0, 0, 254) @@ the colour key on the wrong blue
+src/platform/plateforme_sdl.cpp @@ SDL_Flip(ecran); @@ (void)ecran; @@ the real window never presented
+src/platform/plateforme_sdl.cpp @@ SDL_Delay(ms); @@ (void)ms; @@ the real waits return at once
+FIN
+)
+
+# One mutant per record: records are separated by a line that starts with "src/".
+lire_mutants() {
+  perl -0777 -ne '
+    for my $m (split /\n(?=src\/)/) {
+      my ($fichier, $avant, $apres, $quoi) = split / \@\@ /, $m;
+      $quoi =~ s/\n\z//;
+      print join("\x1e", $fichier, $avant, $apres, $quoi), "\x1d";
+    }' <<<"$mutants"
+}
+
+mapfile -d $'\x1d' -t liste < <(lire_mutants)
+
+if [ "$lister" = 1 ]; then
+  for i in "${!liste[@]}"; do
+    IFS=$'\x1e' read -r -d '' fichier _ _ quoi <<<"${liste[$i]}" || true
+    printf '%2d  %-32s %s\n' $((i + 1)) "$fichier" "${quoi%$'\n'}"
+  done
+  exit 0
+fi
+
+# The file under mutation and its original, kept in the build directory; put back on
+# any exit, and at the start in case a previous run was killed outright.
+mkdir -p "$construction"
+sauvegarde=$construction/original
+remettre() {
+  if [ -f "$sauvegarde" ] && [ -f "$sauvegarde.chemin" ]; then
+    # A plain copy: the restored file is newer than the mutant's objects, so the next
+    # build compiles it again.
+    cp "$sauvegarde" "$(cat "$sauvegarde.chemin")"
+    rm -f "$sauvegarde" "$sauvegarde.chemin"
+  fi
+}
+remettre
+# ctest runs in a process group of its own, in the background, and is waited for: an
+# interruption reaches the trap at once, which ends that group, the tests included: the
+# shell waits with the wait builtin, which a signal interrupts (not inside $(...)).
+groupe_ctest=""
+ctest_attendu() {
+  setsid nice ctest "$@" &
+  groupe_ctest=$!
+  wait "$groupe_ctest"
+  local statut=$?
+  groupe_ctest=""
+  return $statut
+}
+arreter_ctest() { [ -z "$groupe_ctest" ] || kill -- -"$groupe_ctest" 2>/dev/null; }
+trap remettre EXIT
+trap 'arreter_ctest; remettre; exit 130' INT TERM
+
+# Replaces the one occurrence of $2 by $3 in file $1; fails if $2 is not there exactly once.
+muter() {
+  AVANT=$2 APRES=$3 perl -0777 -i -pe '
+    my $n = () = /\Q$ENV{AVANT}\E/g;
+    die "found $n times\n" unless $n == 1;
+    s/\Q$ENV{AVANT}\E/$ENV{APRES}/;' "$1"
+}
+
+construire() { nice cmake --build "$construction" -j"$coeurs" >"$construction/build.log" 2>&1; }
+
+# Runs the groups in turn; returns 1 at the first failure, its test named in $premier_echec.
+# Tests that fail on the unmutated tree are left out (see below): they would "kill" any mutant.
+groupes=(
+  "-LE xvfb|installation|ressources"
+  "-L ressources -LE installation"
+  "-L xvfb -LE installation"
+)
+essayer() {
+  local groupe
+  for groupe in "${groupes[@]}"; do
+    # Without the costs of earlier runs CTest starts the tests in the order they are
+    # declared, unit tests first, instead of the longest first.
+    rm -f "$construction/Testing/Temporary/CTestCostData.txt"
+    # shellcheck disable=SC2086  # the group is a list of options
+    if ! ctest_attendu --test-dir "$construction" $groupe "${exclus[@]}" -j"$coeurs" --timeout 120 \
+      --stop-on-failure --no-tests=ignore >"$construction/ctest.log" 2>&1; then
+      premier_echec=$(head -n1 "$construction/Testing/Temporary/LastTestsFailed.log" 2>/dev/null | cut -d: -f2-)
+      return 1
+    fi
+  done
+  return 0
+}
+
+cmake -S "$arbre" -B "$construction" -DBUILD_TESTING=ON >/dev/null || exit 1
+echo "mutants: building $arbre unmutated"
+construire || { echo "mutants: the unmutated tree does not build (see $construction/build.log)" >&2; exit 1; }
+# The unmutated suite, every group to its end: a test that fails here, even once (a timing
+# test on a busy machine), is left out of every mutant's run and named.
+debut=$SECONDS
+instables=()
+[ "$sans_reference" = 1 ] && groupes_reference=() || groupes_reference=("${groupes[@]}")
+for groupe in "${groupes_reference[@]}"; do
+  # shellcheck disable=SC2086
+  if ! ctest_attendu --test-dir "$construction" $groupe "${exclus[@]}" -j"$coeurs" --timeout 120 \
+    --no-tests=ignore >"$construction/ctest.log" 2>&1; then
+    mapfile -t echoues < <(cut -d: -f2- "$construction/Testing/Temporary/LastTestsFailed.log")
+    instables+=("${echoues[@]}")
+  fi
+done
+[ "$sans_reference" = 1 ] || echo "mutants: the unmutated suite ran in $((SECONDS - debut)) s"
+[ ${#exclus[@]} = 0 ] || echo "mutants: left out as asked: ${exclus[1]}"
+if [ ${#instables[@]} -gt 0 ]; then
+  echo "mutants: left out, failing on the unmutated tree: ${instables[*]}"
+  motif=$(printf '%s\n' "${instables[@]}" | sed 's/[][\\.^$*+?(){}|/]/\\&/g' | paste -sd'|')
+  [ ${#exclus[@]} = 0 ] || motif="$motif|${exclus[1]}"
+  exclus=(-E "^($motif)\$")
+fi
+
+tues=0 survivants=0 mort_nes=0 total=0
+debut=$SECONDS
+for i in "${!liste[@]}"; do
+  numero=$((i + 1))
+  [ -n "$seuls" ] && [[ $seuls != *",$numero,"* ]] && continue
+  IFS=$'\x1e' read -r -d '' fichier avant apres quoi <<<"${liste[$i]}" || true
+  quoi=${quoi%$'\n'}
+  chemin=$arbre/$fichier
+  depart=$SECONDS
+  cp "$chemin" "$sauvegarde"
+  echo "$chemin" >"$sauvegarde.chemin"
+  if ! erreur=$(muter "$chemin" "$avant" "$apres" 2>&1); then
+    remettre
+    printf '%2d  NOT APPLIED  %s: %s (%s)\n' "$numero" "$fichier" "$quoi" "$erreur"
+    continue
+  fi
+  total=$((total + 1))
+  if ! construire; then
+    mort_nes=$((mort_nes + 1))
+    printf '%2d  NO BUILD     %s: %s\n' "$numero" "$fichier" "$quoi"
+  elif essayer; then
+    survivants=$((survivants + 1))
+    printf '%2d  SURVIVED     %s: %s (%d s)\n' "$numero" "$fichier" "$quoi" $((SECONDS - depart))
+  else
+    tues=$((tues + 1))
+    printf '%2d  killed       %s: %s (%d s, by %s)\n' "$numero" "$fichier" "$quoi" $((SECONDS - depart)) "$premier_echec"
+  fi
+  remettre
+done
+construire || true
+echo "mutants: $tues killed, $survivants survived, $mort_nes did not build, of $total ($((SECONDS - debut)) s)"
