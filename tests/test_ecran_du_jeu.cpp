@@ -153,7 +153,7 @@ TEST(Ecran, JamaisLeBleuDeLaCle)
         const Uint32 rvb = ecran->format->Rmask | ecran->format->Gmask | ecran->format->Bmask;
         for (int y = 0; y < ecran->h; y += 3)
             for (int x = 0; x < ecran->w; x += 3)
-                if ((Photo::pixel(ecran, x, y) & rvb) == bleu) {
+                if ((pixel_brut(ecran, x, y) & rvb) == bleu) {
                     if (images_bleues++ == 0) {
                         premiere = n;
                         x_bleu = x;
