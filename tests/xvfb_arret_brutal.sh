@@ -40,9 +40,10 @@ tour() {
     xdotool mousemove 580 $((110 + 100 * k)) click "${boutons[$k]}"
   done
   # The intro (12 s), the difficulty fade (2 s), the choice, the walk (7 s): the file
-  # changes after ~21 s, later on a busy machine. Looked at calmly for the first 12 s,
-  # then with shell builtins only, as fast as they go.
-  local calme=$((SECONDS + 12)) limite=$((SECONDS + 60)) contenu=0
+  # changes after ~21 s, much later with three rounds side by side over sdl12-compat on
+  # a busy machine. Looked at calmly for the first 12 s, then with shell builtins only,
+  # as fast as they go.
+  local calme=$((SECONDS + 12)) limite=$((SECONDS + 150)) contenu=0
   while [ "$contenu" = 0 ] && ! compgen -G "niveau.lvl.tmp.*" >/dev/null; do
     [ $SECONDS -lt $limite ] || { echo "$nom_script: round $tour: niveau.lvl never changed" >&2; exit 1; }
     [ $SECONDS -ge $calme ] || sleep 0.5
