@@ -19,6 +19,22 @@ void point(cairo_t* cr, double x, double y, double r, std::uint32_t c, double tr
     ombrer(cr, c, trait);
 }
 
+// A flower's heart: `n` lines raying out from (x, y) to `rayon` (stamens, or veins
+// across the petals), then a dark centre of radius `r` over them.
+void coeur_raye(cairo_t* cr, double x, double y, int n, double rayon, double epaisseur, std::uint32_t trait,
+                double r, std::uint32_t centre)
+{
+    couleur(cr, trait);
+    cairo_set_line_width(cr, epaisseur);
+    for (int i = 0; i < n; ++i) {
+        const double a = 2 * PI * i / n;
+        cairo_move_to(cr, x, y);
+        cairo_line_to(cr, x + rayon * std::cos(a), y + rayon * std::sin(a));
+    }
+    cairo_stroke(cr);
+    point(cr, x, y, r, centre);
+}
+
 void reflet(cairo_t* cr, double x, double y, double rx, double ry, double angle = -0.6)
 {
     ellipse(cr, x, y, rx, ry, angle);
@@ -455,15 +471,7 @@ void jusquiame(cairo_t* cr)
         feuille(cr, 64, 124, {.longueur = 58, .largeur = 30, .angle = -PI / 2 + cote * 0.95, .couleur = 0x6a8a4a, .dents = 5, .rondeur = 0.5});
     tige(cr, 64, 126, 64, 110, 64, 96, 64, 84, 4, 0x6a8a4a);
     fleur(cr, 64, 50, 5, {.longueur = 46, .largeur = 38, .couleur = 0xf4dc50, .rondeur = 0.9, .nervure = false}, -PI / 2, 0, 0);
-    couleur(cr, 0x7a3a7a);
-    cairo_set_line_width(cr, 1.4);
-    for (int i = 0; i < 15; ++i) {
-        const double a = 2 * PI * i / 15;
-        cairo_move_to(cr, 64, 50);
-        cairo_line_to(cr, 64 + 40 * std::cos(a), 50 + 40 * std::sin(a));
-    }
-    cairo_stroke(cr);
-    point(cr, 64, 50, 15, 0x4a1a4a);
+    coeur_raye(cr, 64, 50, 15, 40, 1.4, 0x7a3a7a, 15, 0x4a1a4a);
 }
 
 void chardon(cairo_t* cr)
@@ -504,15 +512,7 @@ void anemone(cairo_t* cr)
     for (int cote : {-1, 1})
         feuille(cr, 64, 92, {.longueur = 34, .largeur = 14, .angle = -PI / 2 + cote * 1.4, .couleur = VERT, .dents = 4, .rondeur = 0.3});
     fleur(cr, 64, 50, 6, {.longueur = 42, .largeur = 34, .couleur = 0x7a3ac8, .rondeur = 0.85, .nervure = false}, -PI / 2, 0, 0);
-    couleur(cr, 0x1a1020);
-    cairo_set_line_width(cr, 2);
-    for (int i = 0; i < 18; ++i) {
-        const double a = 2 * PI * i / 18;
-        cairo_move_to(cr, 64, 50);
-        cairo_line_to(cr, 64 + 19 * std::cos(a), 50 + 19 * std::sin(a));
-    }
-    cairo_stroke(cr);
-    point(cr, 64, 50, 11, 0x201828);
+    coeur_raye(cr, 64, 50, 18, 19, 2, 0x1a1020, 11, 0x201828);
 }
 
 void clematite(cairo_t* cr)
