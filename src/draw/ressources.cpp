@@ -3,7 +3,6 @@
 #include <SDL_image.h>
 
 #include <fcntl.h>
-#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -30,8 +29,10 @@ struct FermerFlux {
 };
 using Flux = std::unique_ptr<SDL_RWops, FermerFlux>;
 
-// The whole of the file at `chemin` in `octets`, in one read where the system allows.
-// Reading through stdio, as SDL_image does from a file name, costs a seek and a small
+// The whole of the file at `chemin` in `octets`, in one read where the system allows:
+// how the game reads every file it loads, the pictures and the panel's font. (Mapping
+// each file instead, measured on a virtual machine: a level-loop pass ten times slower,
+// most of it in the kernel's page-table work.) Reading through stdio, as SDL_image does from a file name, costs a seek and a small
 // read for every header field and row: with the font's, most of a level-loop pass went
 // there. False, with SDL's error set, when the file cannot be read (missing, a
 // directory, unreadable).
@@ -96,47 +97,13 @@ Surface charger_image(const char* chemin)
     return image;
 }
 
-FichierProjete::FichierProjete(const char* chemin)
+PoliceLue::PoliceLue(const char* chemin, int points)
 {
-    const int fd = ::open(chemin, O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        SDL_SetError("%s", std::strerror(errno));
+    if (!lire_fichier(chemin, octets_))
         return;
-    }
-    struct stat etat {};
-    if (::fstat(fd, &etat) != 0)
-        SDL_SetError("%s", std::strerror(errno));
-    else if (!S_ISREG(etat.st_mode))
-        SDL_SetError("%s", std::strerror(S_ISDIR(etat.st_mode) ? EISDIR : EINVAL));
-    else if (etat.st_size == 0)
-        SDL_SetError("empty file");
-    else {
-        void* adresse = ::mmap(nullptr, static_cast<std::size_t>(etat.st_size), PROT_READ, MAP_PRIVATE, fd, 0);
-        if (adresse == MAP_FAILED)
-            SDL_SetError("%s", std::strerror(errno));
-        else {
-            adresse_ = adresse;
-            taille_ = static_cast<std::size_t>(etat.st_size);
-        }
-    }
-    ::close(fd);  // the mapping stays
-}
-
-void FichierProjete::liberer()
-{
-    if (adresse_)
-        ::munmap(adresse_, taille_);
-    adresse_ = nullptr;
-    taille_ = 0;
-}
-
-PoliceLue::PoliceLue(const char* chemin, int points) : fichier_(chemin)
-{
-    if (!fichier_.donnees())
-        return;
-    // SDL_ttf closes the stream with the font; the mapping stays ours.
-    if (SDL_RWops* flux = SDL_RWFromConstMem(fichier_.donnees(), static_cast<int>(fichier_.taille())))
-        police_.reset(TTF_OpenFontRW(flux, 1, points));
+    // SDL_ttf closes the stream with the font; the bytes stay ours.
+    if (Flux flux = flux_memoire(octets_))
+        police_.reset(TTF_OpenFontRW(flux.release(), 1, points));
 }
 
 void poser_cle_bleue(SDL_Surface* image)

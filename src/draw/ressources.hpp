@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 struct LibererSurface {
     void operator()(SDL_Surface* s) const noexcept { SDL_FreeSurface(s); }
@@ -27,42 +28,26 @@ Surface charger_image_cle(const char* chemin);
 // Makes pure blue transparent on `image` (nothing for a null surface).
 void poser_cle_bleue(SDL_Surface* image);
 
-// A file mapped read-only into memory (mmap), unmapped when it goes. Empty, with SDL's
-// error saying why, when the file cannot be mapped (missing, empty, not a file).
-class FichierProjete {
-public:
-    explicit FichierProjete(const char* chemin);
-    ~FichierProjete() { liberer(); }
-    FichierProjete(const FichierProjete&) = delete;
-    FichierProjete& operator=(const FichierProjete&) = delete;
-    const void* donnees() const { return adresse_; }
-    std::size_t taille() const { return taille_; }
-    void liberer();
-
-private:
-    void* adresse_ = nullptr;
-    std::size_t taille_ = 0;
-};
-
-// A font opened at `points` from its file mapped into memory (TTF_OpenFontRW), for the
-// panel that opens its font on every call: FreeType then reads the few tables and
-// glyphs it needs straight from memory, where through a file it made a seek and a read
-// for each, and nothing copies the whole file. A null font when the file cannot be
-// mapped or opened, with SDL's error (TTF_GetError) saying why.
+// A font opened at `points` from its file read whole into memory (TTF_OpenFontRW), for
+// the panel that opens its font on every call: FreeType then reads the tables and glyphs
+// it needs straight from memory, where through a file it made a seek and a read for
+// each. A null font when the file cannot be read or opened, with SDL's error
+// (TTF_GetError) saying why.
 class PoliceLue {
 public:
     PoliceLue(const char* chemin, int points);
     TTF_Font* get() const { return police_.get(); }
     explicit operator bool() const { return police_ != nullptr; }
-    // Closes the font, then unmaps its file.
+    // Closes the font, then lets its file's bytes go.
     void reset()
     {
         police_.reset();
-        fichier_.liberer();
+        octets_.clear();
+        octets_.shrink_to_fit();
     }
 
 private:
-    FichierProjete fichier_;  // declared first, so released after the font
+    std::vector<unsigned char> octets_;  // declared first, so released after the font
     Police police_;
 };
 
