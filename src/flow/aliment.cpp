@@ -1,4 +1,5 @@
-// The game flow: start-up and intro, choice of track, the levels, the end and the shutdown.
+// The game flow: start-up, the opening, the levels, the end and the shutdown, in order.
+// The start-up checks live in demarrage, the intro and the track choice in accueil.
 // All lasting state lives in one Partie for the whole run; the rules and drawing
 // functions get what they need as arguments and keep nothing.
 #include "aliment.hpp"
