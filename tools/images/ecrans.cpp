@@ -6,6 +6,7 @@
 #include "draw/noms_images.hpp"
 #include "personnages.hpp"
 
+namespace images {
 namespace {
 // The score panel's texts come in boxes over rows 600 to 639, and between them the
 // screen keeps whatever full-screen picture was drawn last. Every full-screen picture
@@ -556,3 +557,4 @@ std::vector<Image> images_ecrans(Atelier& a)
     v.push_back({image::FINI, felicitations(a, true), false});
     return v;
 }
+}  // namespace images

@@ -12,6 +12,13 @@
 
 #include "cairo_outils.hpp"
 
+namespace images {
+// Every food drawing is made on a 128 x 128 canvas, y down; angles in radians.
+inline constexpr double PI = M_PI;
+
+// Greens shared by the plants, so that the herbs differ by shape, not by tint alone.
+inline constexpr std::uint32_t VERT = 0x4f9a3a, VERT_FONCE = 0x2f6e2a;
+
 // `c` moved towards black (f < 1) or towards white (f > 1, as 2 - f of the way).
 std::uint32_t nuance(std::uint32_t c, double f);
 
@@ -53,3 +60,18 @@ void fronde(cairo_t* cr, double x, double y, double longueur, double angle, std:
 // `stries` lengthwise grooves.
 void coque(cairo_t* cr, double cx, double cy, double rx, double ry, double angle, std::uint32_t c,
            int stries = 0);
+
+// A shaded round dot of radius `r`: a berry, a bud, a grain.
+void point(cairo_t* cr, double x, double y, double r, std::uint32_t c, double trait = 1);
+
+// A white gloss mark, the light on a shiny berry, nut or leaf.
+void reflet(cairo_t* cr, double x, double y, double rx, double ry, double angle = -0.6);
+
+// A flower's heart: `n` lines raying out from (x, y) to `rayon` (stamens, or veins
+// across the petals), then a dark centre of radius `r` over them.
+void coeur_raye(cairo_t* cr, double x, double y, int n, double rayon, double epaisseur, std::uint32_t trait,
+                double r, std::uint32_t centre);
+
+// A food drawn by `dessin` on the 128 x 128 canvas, cut to its ink.
+Surface dessiner(void (*dessin)(cairo_t*));
+}  // namespace images
