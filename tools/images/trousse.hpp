@@ -1,6 +1,6 @@
 // The drawing kit the food pictures are made of: a few parts (leaf, petal, flower,
-// stalk, umbel, frond, shell) and one way of shading them, so that thirty drawings
-// share a hand instead of being thirty copies of one.
+// stalk, umbel, frond, shell, dot) and one way of shading them, so that the drawings
+// of dessins/ share a hand instead of each being drawn its own way.
 //
 // Every part draws in the current user space of `cr`, fills with its colour lit from
 // the upper left and outlines itself in a darker shade of that colour, so that a pale
