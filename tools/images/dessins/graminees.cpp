@@ -46,8 +46,8 @@ void avoine(cairo_t* cr)
     auto clochette = [&](double x, double y) {
         // A spikelet: a short thread, then two glumes opening downwards.
         tige(cr, x, y, x, y + 3, x, y + 5, x, y + 7, 1.2, FIL);
-        coque(cr, x - 2.5, y + 16, 10, 5, PI / 2 + 0.25, EPILLET, 1);
-        coque(cr, x + 2.5, y + 16, 10, 5, PI / 2 - 0.25, EPILLET, 1);
+        coque(cr, x - 3, y + 18, 12, 6, PI / 2 + 0.3, EPILLET, 1);
+        coque(cr, x + 3, y + 18, 12, 6, PI / 2 - 0.3, EPILLET, 1);
     };
     for (int i = 0; i < 4; ++i) {
         const double y = 14 + i * 20, x = 62 - i * 0.4, l = 16 + i * 8;
@@ -89,14 +89,14 @@ void darisroux(cairo_t* cr)
     tige(cr, 64, 126, 64, 100, 64, 80, 64, 56, 8, 0x7a9a3a);
     lame(cr, 64, 112, -1, 58, 14, 0x6a9a3a);
     lame(cr, 64, 92, 1, 56, 13, 0x5f8f34);
-    ellipse(cr, 64, 32, 24, 30);
+    ellipse(cr, 64, 32, 20, 27);
     ombrer(cr, 0x6a2814, 1.5);
     constexpr std::uint32_t GRAINS[] = {0xa8442a, 0xbc5a30, 0x94381e};
     for (int r = 0; r < 9; ++r) {
         const double y = 7 + r * 6.4, dy = (y - 32) / 30;
-        const double demi = 24 * std::sqrt(std::max(0.0, 1 - dy * dy)) - 4;
+        const double demi = 24 * std::sqrt(std::max(0.0, 1 - dy * dy)) - 2;
         for (double x = 64 - demi + (r % 2) * 3.5; x <= 64 + demi + 0.1; x += 7)
-            point(cr, x, y, 4.2, GRAINS[(r + static_cast<int>(x)) % 3], 0.8);
+            point(cr, x, y, 4.6, GRAINS[(r + static_cast<int>(x)) % 3], 0.8);
     }
 }
 }  // namespace images::dessins

@@ -1,4 +1,5 @@
 // Prepared foods and where they are kept.
+#include <algorithm>
 #include <cmath>
 #include <tuple>
 
@@ -136,28 +137,40 @@ void biscotte(cairo_t* cr)
 
 void fougasse(cairo_t* cr)
 {
-    // A flat leaf-shaped bread, golden, cut through with slits laid out like a leaf's veins.
-    cairo_move_to(cr, 64, 4);
-    cairo_curve_to(cr, 96, 24, 124, 64, 110, 104);
-    cairo_curve_to(cr, 100, 126, 28, 126, 18, 104);
-    cairo_curve_to(cr, 4, 64, 32, 24, 64, 4);
+    // A flat leaf-shaped bread, golden, cut right through with open slits laid out like a
+    // leaf's veins: a midrib and three pairs of side cuts.
+    cairo_move_to(cr, 64, 6);
+    cairo_curve_to(cr, 100, 22, 126, 64, 118, 96);
+    cairo_curve_to(cr, 110, 124, 18, 124, 10, 96);
+    cairo_curve_to(cr, 2, 64, 28, 22, 64, 6);
     cairo_close_path(cr);
-    ombrer(cr, 0xd89640, 2.5);
+    ombrer(cr, 0xe0a24a, 2.5);
     auto fente = [&](double x0, double y0, double x1, double y1, double larg) {
         const double dx = x1 - x0, dy = y1 - y0, n = std::hypot(dx, dy);
         const double nx = -dy / n * larg, ny = dx / n * larg;
         cairo_move_to(cr, x0, y0);
-        cairo_curve_to(cr, x0 + dx * 0.3 + nx, y0 + dy * 0.3 + ny, x0 + dx * 0.7 + nx, y0 + dy * 0.7 + ny, x1, y1);
-        cairo_curve_to(cr, x0 + dx * 0.7 - nx, y0 + dy * 0.7 - ny, x0 + dx * 0.3 - nx, y0 + dy * 0.3 - ny, x0, y0);
+        cairo_curve_to(cr, x0 + dx * 0.2 + nx, y0 + dy * 0.2 + ny, x0 + dx * 0.8 + nx, y0 + dy * 0.8 + ny, x1, y1);
+        cairo_curve_to(cr, x0 + dx * 0.8 - nx, y0 + dy * 0.8 - ny, x0 + dx * 0.2 - nx, y0 + dy * 0.2 - ny, x0, y0);
         cairo_close_path(cr);
-        ombrer(cr, 0x5a3010, 1.5);
+        // The baked lip around the cut, then the opening itself, through to the tile.
+        couleur(cr, 0x8a4a18);
+        cairo_set_line_width(cr, 5);
+        cairo_stroke_preserve(cr);
+        cairo_save(cr);
+        cairo_set_operator(cr, CAIRO_OPERATOR_CLEAR);
+        cairo_fill(cr);
+        cairo_restore(cr);
     };
-    fente(64, 26, 64, 108, 6);
+    fente(64, 28, 64, 104, 6);
     for (int cote : {-1, 1})
         for (int i = 0; i < 3; ++i) {
-            const double y = 50 + i * 22;
-            fente(64 + cote * 12, y, 64 + cote * (34 + (i == 1) * 6), y - 22, 5);
+            const double y = 52 + i * 22;
+            fente(64 + cote * 15, y, 64 + cote * (38 + (i == 1) * 8), y - 20, 5.5);
         }
+    // A dusting of flour.
+    couleur(cr, 0xfff4dc, 0.8);
+    for (int i = 0; i < 14; ++i)
+        ellipse(cr, 30 + (i * 37 % 68), 30 + (i * 29 % 80), 1.5, 1.2), cairo_fill(cr);
 }
 
 namespace {
@@ -196,20 +209,49 @@ void cereales(cairo_t* cr)
 
 void flocons(cairo_t* cr)
 {
-    // Pale oat flakes heaped in a wooden scoop, a few spilled before it.
-    cairo_move_to(cr, 8, 40);
-    cairo_curve_to(cr, 10, 100, 40, 112, 76, 108);
-    cairo_curve_to(cr, 100, 104, 112, 80, 110, 46);
+    // A wooden scoop tipped over, pale rolled oats spilling from its mouth into a heap:
+    // each flake flat, oval and creased, bigger than any seed.
+    constexpr std::uint32_t BOIS = 0xb07a42, FLOCON = 0xf4e4b8;
+    auto flocon = [&](double x, double y, double a) {
+        // Rolled flat, so the edge is a little uneven rather than a seed's clean oval.
+        cairo_save(cr);
+        cairo_translate(cr, x, y);
+        cairo_rotate(cr, a);
+        for (int i = 0; i < 9; ++i) {
+            const double t = 2 * PI * i / 9, k = 1 + ((i * 5) % 3 - 1) * 0.08;
+            cairo_line_to(cr, 12 * k * std::cos(t), 8 * k * std::sin(t));
+        }
+        cairo_close_path(cr);
+        ombrer(cr, FLOCON, 1.3);
+        cairo_move_to(cr, -6, 1);
+        cairo_curve_to(cr, -2, -2, 2, -2, 6, 1);
+        couleur(cr, nuance(FLOCON, 0.72));
+        cairo_set_line_width(cr, 1);
+        cairo_stroke(cr);
+        cairo_restore(cr);
+    };
+    cairo_save(cr);
+    cairo_translate(cr, 40, 40);
+    cairo_rotate(cr, 0.45);
+    rectangle_arrondi(cr, -58, -5, 30, 10, 5);
+    ombrer(cr, nuance(BOIS, 0.9), 1.5);
+    cairo_move_to(cr, 26, -20);
+    cairo_line_to(cr, -20, -20);
+    cairo_curve_to(cr, -34, -20, -34, 20, -20, 20);
+    cairo_line_to(cr, 26, 20);
     cairo_close_path(cr);
-    ombrer(cr, 0xb07a42, 2.5);
-    rectangle_arrondi(cr, 104, 56, 22, 10, 4);
-    ombrer(cr, 0xa06a32, 1.5);
-    for (int i = 0; i < 22; ++i) {
-        const double x = 16 + (i * 41 % 88), y = 46 - (i * 11 % 26) + std::abs(x - 60) * 0.3;
-        coque(cr, x, y, 10, 7, i * 1.1, 0xf0e0b8, 0);
+    ombrer(cr, BOIS, 2.5);
+    ellipse(cr, 26, 0, 8, 20);
+    ombrer(cr, nuance(BOIS, 0.6), 2);
+    cairo_restore(cr);
+    for (int i = 0; i < 18; ++i) {
+        const double u = (i * 7 % 18) / 17.0;
+        const double x = 40 + u * 78, haut = 30 * std::sin(PI * (0.2 + u * 0.8));
+        const double y = 120 - (i * 11 % 5) / 4.0 * std::max(0.0, haut - 6) - 6;
+        flocon(x, y, i * 1.3);
     }
-    for (auto [x, y, a] : {std::tuple{30.0, 118.0, 0.3}, {58.0, 121.0, -0.5}, {86.0, 117.0, 1.2}})
-        coque(cr, x, y, 9, 6, a, 0xf0e0b8, 0);
+    for (auto [x, y, a] : {std::tuple{62.0, 58.0, 0.4}, {70.0, 72.0, 1.5}, {58.0, 80.0, -0.4}})
+        flocon(x, y, a);
 }
 
 // A fridge, since no emoji shows one: white doors, a handle, a cold blue-grey rim.
