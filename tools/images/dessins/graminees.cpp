@@ -40,7 +40,7 @@ void avoine(cairo_t* cr)
 {
     // An oat stalk: a loose, open panicle whose spikelets hang on thin threads like
     // little bells, none of the tight ear that wheat has.
-    constexpr std::uint32_t EPILLET = 0xd6d27a, FIL = 0x8a9a40;
+    constexpr std::uint32_t EPILLET = 0xe0d870, FIL = 0x7a8a30;
     tige(cr, 66, 126, 64, 90, 60, 40, 62, 6, 3, 0x8aa84a);
     feuille(cr, 65, 112, {.longueur = 56, .largeur = 9, .angle = -PI / 2 + 0.75, .couleur = 0x7aa04a, .rondeur = 0.25});
     auto clochette = [&](double x, double y) {
