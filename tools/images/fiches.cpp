@@ -57,7 +57,7 @@ const std::vector<Fiche>& fiches()
         {"orange", "orange", Emoji{"🍊"}},
         {"salade", "salade", Emoji{"🥗"}},
         {"pomme", "pomme", Emoji{"🍎"}},
-        {"pate", "pâtes", Emoji{"🍝"}},
+        {"pate", "pâtes", dessins::pates},
         // level 7
         {"persil", "persil", Emoji{"🌿", {vers(VERTS, 115, 1.2, 0)}}},
         {"crocus", "crocus", Emoji{"🌷", {vers(ROSES, 272, 0.9, -0.1)}}},
@@ -107,7 +107,7 @@ const std::vector<Fiche>& fiches()
         {"luzerne", "luzerne", Emoji{"☘️", {}, "🌸"}},
         {"banane", "banane", Emoji{"🍌"}},
         // level 15
-        {"fougasse", "fougasse", Emoji{"🫓"}},
+        {"fougasse", "fougasse", dessins::fougasse},
         {"clematite", "clématite", dessins::clematite},
         {"chardon", "chardon", dessins::chardon},
         {"cigue", "ciguë", dessins::cigue},

@@ -78,7 +78,9 @@ void acacia(cairo_t*);
 void noisetier(cairo_t*);
 
 // plats.cpp
+void pates(cairo_t*);
 void biscotte(cairo_t*);
+void fougasse(cairo_t*);
 void cereales(cairo_t*);
 void flocons(cairo_t*);
 void frigo(cairo_t*);
