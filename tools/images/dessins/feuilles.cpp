@@ -154,27 +154,29 @@ void dieffenbachia(cairo_t* cr)
 
 void laitue(cairo_t* cr)
 {
-    // An iceberg lettuce cut in half: a pale, tight round head, its cut face showing
-    // the leaves packed in pale curved layers around a white core.
-    ellipse(cr, 64, 66, 58, 52);
-    ombrer(cr, 0x9ad06a, 2);
-    ellipse(cr, 64, 68, 50, 44);
-    ombrer(cr, 0xeef4c8, 1.5);
-    couleur(cr, 0xb8d488);
-    cairo_set_line_width(cr, 2.2);
-    for (int i = 1; i <= 5; ++i) {
-        const double r = i * 8.0;
-        cairo_new_sub_path(cr);
-        for (int k = 0; k <= 40; ++k) {
-            const double a = 2 * PI * k / 40, w = 1 + 0.08 * std::sin(a * 3 + i);
-            const double x = 64 + r * w * std::cos(a), y = 72 + r * 0.85 * w * std::sin(a);
+    // An iceberg lettuce cut in half: a pale, tight round head whose cut face shows
+    // the crisp leaves packed in wavy arches over a white core.
+    for (int cote : {-1, 1})
+        feuille(cr, 64 + cote * 30, 104, {.longueur = 40, .largeur = 30, .angle = PI / 2 - cote * 1.9, .couleur = 0x7ab84a, .dents = 6, .rondeur = 0.8});
+    ellipse(cr, 64, 72, 58, 46);
+    ombrer(cr, 0x8ac85a, 2);
+    ellipse(cr, 64, 74, 50, 39);
+    ombrer(cr, 0xeaf2c0, 1.5);
+    couleur(cr, 0xa8c878);
+    cairo_set_line_width(cr, 2.4);
+    for (int i = 1; i <= 6; ++i) {
+        const double r = i * 7.5;
+        for (int k = 0; k <= 30; ++k) {
+            const double a = -PI * k / 30, w = 1 + 0.07 * std::sin(k * 1.3 + i * 2);
+            const double x = 64 + r * 1.05 * w * std::cos(a), y = 106 + r * 1.05 * w * std::sin(a);
             k ? cairo_line_to(cr, x, y) : cairo_move_to(cr, x, y);
         }
+        cairo_new_sub_path(cr);
     }
     cairo_stroke(cr);
-    cairo_move_to(cr, 56, 112);
-    cairo_curve_to(cr, 58, 96, 60, 84, 64, 76);
-    cairo_curve_to(cr, 68, 84, 70, 96, 72, 112);
+    cairo_move_to(cr, 52, 110);
+    cairo_curve_to(cr, 54, 104, 58, 98, 64, 96);
+    cairo_curve_to(cr, 70, 98, 74, 104, 76, 110);
     cairo_close_path(cr);
     ombrer(cr, 0xfafae8, 1.5);
 }

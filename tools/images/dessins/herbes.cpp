@@ -54,8 +54,8 @@ void basilic(cairo_t* cr)
     // in crossed pairs around a small tuft.
     for (int i = 0; i < 4; ++i) {
         const double a = -PI / 4 + i * PI / 2;
-        feuille(cr, 64 + 6 * std::cos(a), 66 + 6 * std::sin(a), {.longueur = 58, .largeur = 40, .angle = a, .couleur = 0x3aa82a, .rondeur = 0.7, .veines = 4});
-        reflet(cr, 64 + 30 * std::cos(a - 0.12), 66 + 30 * std::sin(a - 0.12), 10, 3.5, a);
+        feuille(cr, 64 + 6 * std::cos(a), 66 + 6 * std::sin(a), {.longueur = 58, .largeur = 40, .angle = a, .couleur = 0x3ab02a, .rondeur = 0.7, .veines = 4});
+        reflet(cr, 64 + 32 * std::cos(a - 0.15), 66 + 32 * std::sin(a - 0.15), 13, 4.5, a);
     }
     for (int i = 0; i < 4; ++i) {
         const double a = i * PI / 2;
