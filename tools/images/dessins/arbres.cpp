@@ -42,20 +42,19 @@ void acacia(cairo_t* cr)
         penne(cr, x, 12, 60, a, 5, {.longueur = 16, .largeur = 10, .angle = 1.3, .couleur = 0x5a9a3a, .rondeur = 0.9, .nervure = false}, 0x5a8a3a);
     for (auto [x0, l] : {std::pair{46.0, 102.0}, {84.0, 86.0}}) {
         tige(cr, x0, 12, x0, 40, x0 + 2, 70, x0 + 2, 12 + l, 1.5, 0x7a9a4a);
-        for (int i = 0; i < 6; ++i) {
-            const double y = 26 + i * (l - 18) / 6, w = 24 - i * 2.5;
-            for (int cote : {-1, 1}) {
-                cairo_save(cr);
-                cairo_translate(cr, x0 + 1 + cote * w * 0.4, y);
-                cairo_rotate(cr, cote * 0.35);
-                // A pea flower hangs: a round standard petal on top, a keel below it.
-                ellipse(cr, 0, 0, 8.5, 7);
-                ombrer(cr, 0xfcfaf0, 1.3);
-                ellipse(cr, 0, 7, 4, 5);
-                ombrer(cr, 0xf4f0d8, 1);
-                point(cr, 0, -6, 2.2, 0x9ab86a, 0.6);
-                cairo_restore(cr);
-            }
+        for (int i = 0; i < 9; ++i) {
+            const double y = 24 + i * (l - 18) / 9, w = 24 - i * 2.2;
+            const int cote = i % 2 ? 1 : -1;
+            cairo_save(cr);
+            cairo_translate(cr, x0 + 1 + cote * w * 0.35, y);
+            cairo_rotate(cr, cote * 0.5);
+            // A pea flower hangs: a round standard petal on top, a keel below it.
+            ellipse(cr, 0, 0, 9, 7.5);
+            ombrer(cr, 0xfcfaf0, 1.3);
+            ellipse(cr, 0, 7, 4.5, 5.5);
+            ombrer(cr, 0xf4f0d8, 1);
+            point(cr, 0, -7, 2.4, 0x9ab86a, 0.6);
+            cairo_restore(cr);
         }
     }
 }

@@ -121,18 +121,22 @@ void persil(cairo_t* cr)
 
 void luzerne(cairo_t* cr)
 {
-    // Alfalfa in flower: upright stems with small leaves in threes and short round
-    // heads of violet pea flowers at the tops.
-    const double sommets[][2] = {{30, 34}, {64, 18}, {98, 30}};
-    for (const auto& s : sommets) {
+    // Alfalfa in flower: a leafy clump of stems, small leaves in threes, and short
+    // round heads of violet pea flowers at the tips.
+    const double sommets[][2] = {{20, 44}, {44, 22}, {72, 14}, {100, 28}, {114, 58}};
+    for (const auto& s : sommets)
         tige(cr, 64, 126, 64, 100, s[0], s[1] + 40, s[0], s[1] + 8, 2, 0x5a9a3a);
-        for (double t : {0.3, 0.6}) {
-            const double x = 64 + (s[0] - 64) * t, y = 126 + (s[1] + 8 - 126) * t;
+    for (const auto& s : sommets) {
+        for (double t : {0.35, 0.65}) {
+            const double x = 64 + (s[0] - 64) * t, y = 126 + (s[1] + 30 - 126) * t;
             for (int k = -1; k <= 1; ++k)
-                feuille(cr, x, y, {.longueur = 18, .largeur = 9, .angle = -PI / 2 + (s[0] < 64 ? -0.9 : 0.9) + k * 0.6, .couleur = VERT, .dents = 2, .rondeur = 0.6, .nervure = false});
+                feuille(cr, x, y, {.longueur = 16, .largeur = 9, .angle = -PI / 2 + (s[0] < 64 ? -0.9 : 0.9) + k * 0.6, .couleur = VERT, .dents = 2, .rondeur = 0.6, .nervure = false});
         }
-        for (auto [dx, dy] : {std::pair{-6.0, 6.0}, {6.0, 6.0}, {0.0, 9.0}, {-7.0, -3.0}, {7.0, -3.0}, {0.0, 0.0}, {-4.0, -11.0}, {4.0, -11.0}, {0.0, -18.0}})
-            ellipse(cr, s[0] + dx, s[1] + dy, 5, 4, dx * 0.1), ombrer(cr, 0x7a50d0, 1);
+        for (int k = 0; k < 8; ++k) {
+            const double a = k * PI / 4;
+            ellipse(cr, s[0] + 6 * std::cos(a), s[1] + 7 * std::sin(a), 4.5, 3.5, a), ombrer(cr, 0x7a4ad0, 1);
+        }
+        point(cr, s[0], s[1], 4, 0x9a70e8, 1);
     }
 }
 }  // namespace images::dessins
