@@ -60,22 +60,24 @@ void angelique(cairo_t* cr)
     cairo_curve_to(cr, 66, 92, 72, 108, 70, 122);
     cairo_close_path(cr);
     ombrer(cr, 0xb0d080, 1.5);
-    // The ball: small round umbellets on a sphere, drawn back to front so that the
-    // near ones overlap the far ones.
-    couleur(cr, 0x7a9a4a);
-    cairo_set_line_width(cr, 1.5);
-    for (int i = 0; i < 12; ++i) {
-        const double a = 2 * PI * i / 12;
-        cairo_move_to(cr, 64, 62);
-        cairo_line_to(cr, 64 + 36 * std::cos(a), 36 + 30 * std::sin(a));
-    }
-    cairo_stroke(cr);
-    for (auto [r, n] : {std::pair{38.0, 12}, {22.0, 7}, {0.0, 1}})
+    // The ball: small round umbellets on rays from the top of the stalk, with gaps
+    // between them so that the rays show it is an umbel.
+    const std::tuple<double, int, double> anneaux[] = {{38.0, 11, 0.0}, {21.0, 6, 0.5}, {0.0, 1, 0.0}};
+    couleur(cr, 0x6a8a3a);
+    cairo_set_line_width(cr, 2);
+    for (auto [r, n, decalage] : anneaux)
         for (int i = 0; i < n; ++i) {
-            const double a = 2 * PI * (i + 0.5 * (n == 7)) / n, x = 64 + r * std::cos(a), y = 34 + r * 0.85 * std::sin(a);
+            const double a = 2 * PI * (i + decalage) / n;
+            cairo_move_to(cr, 64, 64);
+            cairo_line_to(cr, 64 + r * std::cos(a), 34 + r * 0.85 * std::sin(a));
+        }
+    cairo_stroke(cr);
+    for (auto [r, n, decalage] : anneaux)
+        for (int i = 0; i < n; ++i) {
+            const double a = 2 * PI * (i + decalage) / n, x = 64 + r * std::cos(a), y = 34 + r * 0.85 * std::sin(a);
             for (int k = 0; k < 7; ++k) {
-                const double d = k ? 5.5 : 0;
-                point(cr, x + d * std::cos(k * PI / 3), y + d * std::sin(k * PI / 3), 3, 0xe6efc0, 0.8);
+                const double d = k ? 5 : 0;
+                point(cr, x + d * std::cos(k * PI / 3), y + d * std::sin(k * PI / 3), 2.6, 0xe6efc0, 0.8);
             }
         }
 }
