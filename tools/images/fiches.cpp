@@ -23,7 +23,7 @@ const std::vector<Fiche>& fiches()
 {
     static const std::vector<Fiche> f = {
         // level 1
-        {"laitue", "laitue", Emoji{"🥬"}},
+        {"laitue", "laitue", dessins::laitue},
         {"epinard", "épinards", dessins::epinard},
         {"carotte", "carotte", Emoji{"🥕"}},
         {"chocolat", "chocolat", Emoji{"🍫"}},
@@ -55,11 +55,11 @@ const std::vector<Fiche>& fiches()
         // level 6
         {"thym", "thym", dessins::thym},
         {"orange", "orange", Emoji{"🍊"}},
-        {"salade", "salade", Emoji{"🥗"}},
+        {"salade", "salade", dessins::salade},
         {"pomme", "pomme", Emoji{"🍎"}},
         {"pate", "pâtes", dessins::pates},
         // level 7
-        {"persil", "persil", Emoji{"🌿", {vers(VERTS, 115, 1.2, 0)}}},
+        {"persil", "persil", dessins::persil},
         {"crocus", "crocus", Emoji{"🌷", {vers(ROSES, 272, 0.9, -0.1)}}},
         {"renoncule", "renoncule", dessins::renoncule},
         {"coquelicot", "coquelicot", dessins::coquelicot},
@@ -68,7 +68,7 @@ const std::vector<Fiche>& fiches()
         {"concombre", "concombre", Emoji{"🥒"}},
         {"noisetier", "noisetier", dessins::noisetier},
         {"pommedeterre", "pomme de terre", Emoji{"🥔"}},
-        {"osier", "osier", Emoji{"🧺"}},
+        {"osier", "osier", dessins::osier},
         {"avoine", "avoine", dessins::avoine},
         // level 9
         {"amande", "amande", dessins::amande},
@@ -104,7 +104,7 @@ const std::vector<Fiche>& fiches()
         {"gateau", "gâteau", Emoji{"🍰"}},
         {"menthe", "menthe", dessins::menthe},
         {"basilic", "basilic", dessins::basilic},
-        {"luzerne", "luzerne", Emoji{"☘️", {}, "🌸"}},
+        {"luzerne", "luzerne", dessins::luzerne},
         {"banane", "banane", Emoji{"🍌"}},
         // level 15
         {"fougasse", "fougasse", dessins::fougasse},

@@ -14,6 +14,8 @@ void menthe(cairo_t*);
 void basilic(cairo_t*);
 void romarin(cairo_t*);
 void laurier(cairo_t*);
+void persil(cairo_t*);
+void luzerne(cairo_t*);
 
 // feuilles.cpp
 void epinard(cairo_t*);
@@ -23,6 +25,8 @@ void mache(cairo_t*);
 void chicoree(cairo_t*);
 void endive(cairo_t*);
 void dieffenbachia(cairo_t*);
+void laitue(cairo_t*);
+void salade(cairo_t*);
 
 // legumes.cpp
 void celeri(cairo_t*);
@@ -75,6 +79,7 @@ void darisroux(cairo_t*);
 // arbres.cpp
 void saule(cairo_t*);
 void acacia(cairo_t*);
+void osier(cairo_t*);
 void noisetier(cairo_t*);
 
 // plats.cpp

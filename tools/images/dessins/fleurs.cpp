@@ -121,11 +121,14 @@ void calla(cairo_t* cr)
 
 void laurierrose(cairo_t* cr)
 {
-    // A cluster of pink pinwheel flowers over long narrow leathery leaves.
-    for (int i = 0; i < 5; ++i)
-        feuille(cr, 64, 122, {.longueur = 70, .largeur = 12, .angle = -PI / 2 + (i - 2) * 0.45, .couleur = 0x3f7a4a, .rondeur = 0.4});
-    for (auto [x, y, r] : {std::tuple{38.0, 46.0, 20.0}, {88.0, 42.0, 21.0}, {62.0, 22.0, 19.0}, {64.0, 62.0, 20.0}})
-        fleur(cr, x, y, 5, {.longueur = r, .largeur = r * 0.9, .couleur = 0xf0509a, .rondeur = 0.8, .nervure = false}, x * 0.1, r * 0.22, 0xffe6f0);
+    // An oleander shoot: long, narrow, leathery leaves in whorls of three up a stem,
+    // topped by a cluster of pink five-petalled flowers.
+    tige(cr, 64, 126, 64, 110, 64, 80, 64, 56, 3.5, 0x6a8a4a);
+    for (auto [y, l] : {std::pair{118.0, 58.0}, {90.0, 52.0}})
+        for (int k = 0; k < 3; ++k)
+            feuille(cr, 64, y, {.longueur = l, .largeur = 10, .angle = -PI / 2 + (k - 1) * 1.25 + (y > 100 ? 0.2 : -0.2), .couleur = 0x2f6a3a, .rondeur = 0.35});
+    for (auto [x, y, r] : {std::tuple{40.0, 44.0, 17.0}, {88.0, 42.0, 17.0}, {64.0, 22.0, 17.0}, {64.0, 56.0, 16.0}, {46.0, 18.0, 12.0}, {84.0, 16.0, 12.0}})
+        fleur(cr, x, y, 5, {.longueur = r, .largeur = r * 0.85, .couleur = 0xf06aa8, .rondeur = 0.8, .nervure = false}, x * 0.1, r * 0.22, 0xffe6f0);
 }
 
 void jusquiame(cairo_t* cr)
