@@ -31,6 +31,7 @@ void choufleur(cairo_t*);
 void fenouil(cairo_t*);
 void artichaut(cairo_t*);
 void courgette(cairo_t*);
+void concombre(cairo_t*);
 void betterave(cairo_t*);
 
 // fleurs.cpp
@@ -46,6 +47,9 @@ void chardon(cairo_t*);
 void anemone(cairo_t*);
 void clematite(cairo_t*);
 void arum(cairo_t*);
+void pissenlit(cairo_t*);
+void digitale(cairo_t*);
+void crocus(cairo_t*);
 
 // ombelles.cpp
 void aneth(cairo_t*);
@@ -58,6 +62,7 @@ void framboise(cairo_t*);
 void morelle(cairo_t*);
 void belladone(cairo_t*);
 void caroube(cairo_t*);
+void cerise(cairo_t*);
 
 // graines.cpp
 void noisette(cairo_t*);
@@ -76,6 +81,8 @@ void darisroux(cairo_t*);
 void saule(cairo_t*);
 void acacia(cairo_t*);
 void noisetier(cairo_t*);
+void merisier(cairo_t*);
+void cerisier(cairo_t*);
 
 // plats.cpp
 void biscotte(cairo_t*);
