@@ -89,8 +89,12 @@ void merisier(cairo_t* cr)
         cairo_curve_to(cr, 61, y + 1.5, 67, y + 1.5, 71, y);
     }
     cairo_stroke(cr);
-    for (auto [x, y, r] : {std::tuple{38.0, 50.0, 28.0}, {90.0, 50.0, 28.0}, {64.0, 30.0, 30.0}, {64.0, 58.0, 26.0}})
+    // One crown: the circles outlined first, then filled again over the inner outlines.
+    const std::tuple<double, double, double> houppier[] = {{38, 50, 28}, {90, 50, 28}, {64, 30, 30}, {64, 58, 26}};
+    for (auto [x, y, r] : houppier)
         point(cr, x, y, r, 0x3f8a34, 2);
+    for (auto [x, y, r] : houppier)
+        point(cr, x, y, r - 1, 0x3f8a34, 0);
     for (int i = 0; i < 16; ++i) {
         const double a = 2 * PI * i / 16;
         const double x = 64 + 48 * std::cos(a), y = 46 + 34 * std::sin(a);

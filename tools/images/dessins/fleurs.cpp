@@ -332,33 +332,41 @@ void pissenlit(cairo_t* cr)
 
 void digitale(cairo_t* cr)
 {
-    // Foxglove: one tall stalk hung down one side with drooping tubular bells,
-    // pink-purple, their open mouths spotted dark inside; buds at the tip and broad
-    // soft leaves at the foot.
-    for (double a : {-2.6, -2.1, -1.1})
-        feuille(cr, 34, 124, {.longueur = 44, .largeur = 22, .angle = a, .couleur = 0x5a8a4a, .rondeur = 0.45});
-    tige(cr, 34, 126, 32, 90, 30, 40, 38, 2, 3, 0x5a8a3a);
-    for (int i = 0; i < 4; ++i) {
-        const double s = 30 - i * 4, x = 32 - i * 0.5, y = 100 - i * 24;
+    // Foxgloves: tall stalks hung down one side with drooping tubular bells,
+    // pink-purple, their open mouths spotted dark inside; buds at the tips and broad
+    // soft leaves at the foot. A shorter spike stands behind the first.
+    auto epi = [cr](double x0, double echelle) {
         cairo_save(cr);
-        cairo_translate(cr, x + 2, y);
-        cairo_rotate(cr, 0.75);
-        // The tube widens from the stalk to a slanted mouth, whose lower lip juts out.
-        const double L = s * 1.8, w0 = s * 0.18, w1 = s * 0.5;
-        cairo_move_to(cr, 0, -w0);
-        cairo_curve_to(cr, L * 0.5, -w0 * 1.3, L * 0.8, -w1, L, -w1);
-        cairo_line_to(cr, L * 1.12, w1 * 1.1);
-        cairo_curve_to(cr, L * 0.8, w1 * 0.9, L * 0.5, w0 * 1.3, 0, w0);
-        cairo_close_path(cr);
-        ombrer(cr, 0xc8509e, 1.5);
-        ellipse(cr, L * 1.02, w1 * 0.1, s * 0.32, w1 * 0.95, -0.2);
-        ombrer(cr, 0xfbe2f0, 1.2);
-        for (auto [u, v] : {std::pair{0.94, -0.3}, {1.04, 0.1}, {1.1, 0.55}, {0.98, 0.5}, {1.08, -0.35}})
-            point(cr, L * u, w1 * v, s * 0.09, 0x5a1040, 0);
+        cairo_translate(cr, x0, 126);
+        cairo_scale(cr, echelle, echelle);
+        tige(cr, 0, 0, -2, -36, -4, -86, 4, -124, 3, 0x5a8a3a);
+        for (int i = 0; i < 4; ++i) {
+            const double s = 30 - i * 4, y = -26 - i * 24;
+            cairo_save(cr);
+            cairo_translate(cr, 0, y);
+            cairo_rotate(cr, 0.75);
+            // The tube widens from the stalk to a slanted mouth, whose lower lip juts out.
+            const double L = s * 1.8, w0 = s * 0.18, w1 = s * 0.5;
+            cairo_move_to(cr, 0, -w0);
+            cairo_curve_to(cr, L * 0.5, -w0 * 1.3, L * 0.8, -w1, L, -w1);
+            cairo_line_to(cr, L * 1.12, w1 * 1.1);
+            cairo_curve_to(cr, L * 0.8, w1 * 0.9, L * 0.5, w0 * 1.3, 0, w0);
+            cairo_close_path(cr);
+            ombrer(cr, 0xc8509e, 1.5);
+            ellipse(cr, L * 1.02, w1 * 0.1, s * 0.32, w1 * 0.95, -0.2);
+            ombrer(cr, 0xfbe2f0, 1.2);
+            for (auto [u, v] : {std::pair{0.94, -0.3}, {1.04, 0.1}, {1.1, 0.55}, {0.98, 0.5}, {1.08, -0.35}})
+                point(cr, L * u, w1 * v, s * 0.09, 0x5a1040, 0);
+            cairo_restore(cr);
+        }
+        for (int i = 0; i < 3; ++i)
+            coque(cr, 4 + i * 2, -118 + i * 10, 6, 3.5, 0.6, 0xd070b0);
         cairo_restore(cr);
-    }
-    for (auto [x, y] : {std::pair{40.0, 6.0}, {38.0, 16.0}, {34.0, 26.0}})
-        coque(cr, x + 4, y + 2, 6, 3.5, 0.6, 0xd070b0);
+    };
+    epi(84, 0.62);
+    for (double a : {-2.6, -2.1, -1.1, -0.5})
+        feuille(cr, 34, 124, {.longueur = 44, .largeur = 22, .angle = a, .couleur = 0x5a8a4a, .rondeur = 0.45});
+    epi(30, 1);
 }
 
 void crocus(cairo_t* cr)
