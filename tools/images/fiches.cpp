@@ -4,7 +4,6 @@ namespace images {
 namespace {
 // Hue bands (degrees) that the recolourings below aim at.
 constexpr Teinte VERTS{.de = 55, .a = 170};
-constexpr Teinte ROSES{.de = 290, .a = 20};
 
 Teinte vers(Teinte bande, double teinte, double saturation = 1, double clarte = 0)
 {
@@ -13,7 +12,6 @@ Teinte vers(Teinte bande, double teinte, double saturation = 1, double clarte = 
     bande.clarte = clarte;
     return bande;
 }
-Teinte tout(double saturation, double clarte) { return {.sat_min = 0, .saturation = saturation, .clarte = clarte}; }
 }  // namespace
 
 // An emoji where one shows the food itself, a drawing (dessins/) where none does; no
@@ -38,7 +36,7 @@ const std::vector<Fiche>& fiches()
         {"alimentcuit", "aliment cuit", Emoji{"🍲"}},
         {"alimentenconserve", "conserve", Emoji{"🥫"}},
         {"alimentdufrigo", "aliment du frigo", dessins::frigo},
-        {"cerise", "cerise", Emoji{"🍒"}},
+        {"cerise", "cerise", dessins::cerise},
         {"endive", "endive", dessins::endive},
         // level 4
         {"fanedecarotte", "fanes de carotte", dessins::fanes},
@@ -60,12 +58,12 @@ const std::vector<Fiche>& fiches()
         {"pate", "pâtes", dessins::pates},
         // level 7
         {"persil", "persil", dessins::persil},
-        {"crocus", "crocus", Emoji{"🌷", {vers(ROSES, 272, 0.9, -0.1)}}},
+        {"crocus", "crocus", dessins::crocus},
         {"renoncule", "renoncule", dessins::renoncule},
         {"coquelicot", "coquelicot", dessins::coquelicot},
         {"sureau", "sureau", dessins::sureau},
         // level 8
-        {"concombre", "concombre", Emoji{"🥒"}},
+        {"concombre", "concombre", dessins::concombre},
         {"noisetier", "noisetier", dessins::noisetier},
         {"pommedeterre", "pomme de terre", Emoji{"🥔"}},
         {"osier", "osier", dessins::osier},
@@ -97,7 +95,7 @@ const std::vector<Fiche>& fiches()
         // level 13
         {"caroube", "caroube", dessins::caroube},
         {"herbe", "herbe", dessins::herbe},
-        {"cerisier", "cerisier", Emoji{"🌸"}},
+        {"cerisier", "cerisier", dessins::cerisier},
         {"darisroux", "dari roux", dessins::darisroux},
         {"arumsauvage", "arum sauvage", dessins::arum},
         // level 14
@@ -113,13 +111,13 @@ const std::vector<Fiche>& fiches()
         {"cigue", "ciguë", dessins::cigue},
         {"saule", "saule", dessins::saule},
         // level 16
-        {"merisier", "merisier", Emoji{"🌳", {tout(0.9, -0.1)}, "🍒"}},
-        {"digitale", "digitale", Emoji{"🪻", {{.de = 220, .a = 320, .teinte = 320, .saturation = 1.0}}}},
+        {"merisier", "merisier", dessins::merisier},
+        {"digitale", "digitale", dessins::digitale},
         {"angelique", "angélique", dessins::angelique},
         {"treflevert", "trèfle vert", Emoji{"☘️"}},
         {"liseron", "liseron", dessins::liseron},
         // level 17
-        {"pissenlit", "pissenlit", Emoji{"🌼", {{.de = 20, .a = 60, .teinte = 50, .saturation = 1.1}}}},
+        {"pissenlit", "pissenlit", dessins::pissenlit},
         {"avenas", "flocons d'avoine", dessins::flocons},
         {"morelle", "morelle", dessins::morelle},
         {"cossedepois", "cosse de pois", Emoji{"🫛"}},

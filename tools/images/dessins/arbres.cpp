@@ -98,4 +98,56 @@ void noisetier(cairo_t* cr)
     }
     tige(cr, 92, 38, 92, 50, 94, 60, 94, 70, 2, 0x7a5a3a);
 }
+
+void merisier(cairo_t* cr)
+{
+    // A wild cherry tree in summer: a straight trunk of shiny red-brown bark ringed
+    // with pale bands, under a round crown of pointed toothed leaves; no fruit.
+    cairo_move_to(cr, 50, 126);
+    cairo_curve_to(cr, 56, 110, 56, 90, 56, 64);
+    cairo_line_to(cr, 72, 64);
+    cairo_curve_to(cr, 72, 90, 72, 110, 78, 126);
+    cairo_close_path(cr);
+    ombrer(cr, 0x8a3428, 2);
+    couleur(cr, 0xd8a890);
+    cairo_set_line_width(cr, 1.8);
+    for (int i = 0; i < 7; ++i) {
+        const double y = 74 + i * 7.5;
+        cairo_move_to(cr, 57, y);
+        cairo_curve_to(cr, 61, y + 1.5, 67, y + 1.5, 71, y);
+    }
+    cairo_stroke(cr);
+    // One crown: the circles outlined first, then filled again over the inner outlines.
+    const std::tuple<double, double, double> houppier[] = {{38, 50, 28}, {90, 50, 28}, {64, 30, 30}, {64, 58, 26}};
+    for (auto [x, y, r] : houppier)
+        point(cr, x, y, r, 0x3f8a34, 2);
+    for (auto [x, y, r] : houppier)
+        point(cr, x, y, r - 1, 0x3f8a34, 0);
+    for (int i = 0; i < 16; ++i) {
+        const double a = 2 * PI * i / 16;
+        const double x = 64 + 48 * std::cos(a), y = 46 + 34 * std::sin(a);
+        if (y > 66 && std::abs(x - 64) < 20)
+            continue;
+        feuille(cr, 64 + 36 * std::cos(a), 46 + 24 * std::sin(a), {.longueur = 20, .largeur = 11, .angle = a, .couleur = i % 2 ? 0x5aa040u : 0x3f8a34u, .dents = 3, .rondeur = 0.4});
+    }
+    for (auto [x, y, a] : {std::tuple{50.0, 38.0, -2.0}, {76.0, 30.0, -0.9}, {64.0, 50.0, 1.8}, {86.0, 56.0, 0.3}, {40.0, 58.0, 2.6}})
+        feuille(cr, x, y, {.longueur = 18, .largeur = 10, .angle = a, .couleur = 0x6ab04a, .dents = 3, .rondeur = 0.4});
+}
+
+void cerisier(cairo_t* cr)
+{
+    // A cherry branch in blossom: a dark twig crowded with clusters of pale pink
+    // five-petalled flowers, pink-hearted, and a few buds, before any leaf.
+    tige(cr, 2, 124, 30, 96, 60, 70, 126, 40, 6, 0x5a3428);
+    tige(cr, 40, 86, 40, 60, 30, 40, 24, 20, 3.5, 0x5a3428);
+    tige(cr, 80, 58, 92, 40, 96, 24, 104, 8, 3, 0x5a3428);
+    const std::pair<double, double> fleurs[] = {{24, 104}, {40, 110}, {14, 90}, {32, 56}, {20, 36}, {44, 40}, {28, 18},
+                                                {62, 74}, {76, 82}, {70, 58}, {90, 40}, {108, 52}, {98, 20}, {116, 32}, {84, 66}};
+    for (auto [x, y] : fleurs) {
+        fleur(cr, x, y, 5, {.longueur = 12, .largeur = 12, .couleur = 0xfbe2ec, .rondeur = 0.95, .nervure = false}, x * 0.13, 0, 0);
+        coeur_raye(cr, x, y, 8, 5.5, 0.8, 0xd0507a, 2.4, 0xe86a9a);
+    }
+    for (auto [x, y] : {std::pair{8.0, 112.0}, {118.0, 18.0}, {50.0, 94.0}})
+        point(cr, x, y, 4.5, 0xf0a0c0, 1);
+}
 }  // namespace images::dessins

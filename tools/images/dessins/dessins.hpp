@@ -35,6 +35,7 @@ void choufleur(cairo_t*);
 void fenouil(cairo_t*);
 void artichaut(cairo_t*);
 void courgette(cairo_t*);
+void concombre(cairo_t*);
 void betterave(cairo_t*);
 
 // fleurs.cpp
@@ -50,6 +51,9 @@ void chardon(cairo_t*);
 void anemone(cairo_t*);
 void clematite(cairo_t*);
 void arum(cairo_t*);
+void pissenlit(cairo_t*);
+void digitale(cairo_t*);
+void crocus(cairo_t*);
 
 // ombelles.cpp
 void aneth(cairo_t*);
@@ -62,6 +66,7 @@ void framboise(cairo_t*);
 void morelle(cairo_t*);
 void belladone(cairo_t*);
 void caroube(cairo_t*);
+void cerise(cairo_t*);
 
 // graines.cpp
 void noisette(cairo_t*);
@@ -81,6 +86,8 @@ void saule(cairo_t*);
 void acacia(cairo_t*);
 void osier(cairo_t*);
 void noisetier(cairo_t*);
+void merisier(cairo_t*);
+void cerisier(cairo_t*);
 
 // plats.cpp
 void pates(cairo_t*);
