@@ -25,12 +25,14 @@ police=/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf
 # The food list and the tile's layout come from the tree the pictures were built in
 # (assets/photo sits at its root), else from this script's own tree.
 arbre=$(cd "$photo/../.." && pwd)
-if [ ! -f "$arbre/src/rules/catalogue.cpp" ] || [ ! -f "$arbre/tools/images/aliments.cpp" ]; then arbre=$racine; fi
-# The picture's box is the top of the tile, as tall as the picture tool makes it;
-# HAUT_IMAGE=N in the environment overrides it.
+if [ ! -f "$arbre/src/rules/catalogue.cpp" ] || [ ! -f "$arbre/src/draw/geometrie.hpp" ]; then arbre=$racine; fi
+# The picture's box is the top of the tile, as tall as the picture tool makes it (trees
+# older than HAUTEUR_IMAGE_ALIMENT kept it in the tool as HAUT_IMAGE, where a two-line
+# label still covered the picture's foot); HAUT_IMAGE=N in the environment overrides it.
 hauteur=${HAUT_IMAGE:-}
-[ -n "$hauteur" ] || hauteur=$(sed -n 's/^constexpr [a-z]* HAUT_IMAGE = \([0-9]*\);.*/\1/p' "$arbre/tools/images/aliments.cpp")
-[ -n "$hauteur" ] || { echo "aveugle: HAUT_IMAGE not found in tools/images/aliments.cpp" >&2; exit 1; }
+[ -n "$hauteur" ] || hauteur=$(sed -n 's/^inline constexpr int HAUTEUR_IMAGE_ALIMENT = \([0-9]*\);.*/\1/p' "$arbre/src/draw/geometrie.hpp")
+[ -n "$hauteur" ] || hauteur=$(sed -n 's/^constexpr [a-z]* HAUT_IMAGE = \([0-9]*\);.*/\1/p' "$arbre/tools/images/aliments.cpp" 2>/dev/null)
+[ -n "$hauteur" ] || { echo "aveugle: the picture box's height is not found in $arbre; set HAUT_IMAGE" >&2; exit 1; }
 largeur=$(sed -n 's/^inline constexpr int LARGEUR_ALIMENT = \([0-9]*\);/\1/p' "$arbre/src/draw/geometrie.hpp")
 
 mkdir -p "$sortie"
