@@ -25,6 +25,9 @@ inline constexpr std::int16_t HAUTEUR_RANGEE = 100;
 // from the top of its row, with 19 rows between bands where a click does nothing.
 inline constexpr int LARGEUR_ALIMENT = 70;
 inline constexpr int HAUTEUR_ALIMENT = 81;
+// Its picture stands in the rows above this one, the same box on every tile; its label
+// lies below, one clear row down at least, so that no name ever covers a picture.
+inline constexpr int HAUTEUR_IMAGE_ALIMENT = 53;
 
 // The verdict message's top-left corner, and Bidou's at the start of every level.
 inline constexpr std::int16_t X_MESSAGE = 250;

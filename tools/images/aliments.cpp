@@ -47,9 +47,18 @@ Surface composer(Atelier& a, cairo_surface_t* principale, std::string_view badge
 // Every label is set at this one size: a child compares the names as much as the
 // pictures, and a name in smaller letters looked like a lesser food.
 constexpr double TAILLE_ETIQUETTE = 12;
-constexpr double INTERLIGNE = 12;
-// The picture's box, rim included, ends where a one-line label begins.
-constexpr double HAUT_IMAGE = 64;
+// The label's frame runs along the tile's last row; the last line's baseline stands this
+// far above it, room for a descender. A one-line label starts its frame 17 rows higher,
+// a roomy box; a two-line one sets its lines 11 px apart, a pixel closer than the size
+// (an ascender of the second line clears a descender of the first) and starts its frame
+// just above the first line's ascenders: the tallest label then ends 27 rows from the
+// bottom, and every picture keeps the rows above it.
+constexpr double PIED_ETIQUETTE = 3.6;
+constexpr double INTERLIGNE = 11;
+constexpr double HAUT_UNE_LIGNE = 17;
+constexpr double HAUT_DEUX_LIGNES = 26;
+static_assert(HAUTEUR_ALIMENT - 1 - HAUT_DEUX_LIGNES > HAUTEUR_IMAGE_ALIMENT,
+              "a two-line label would touch the picture's box");
 
 // One line when it fits, else two, broken at a blank, a hyphen (kept) or a '|', the
 // break that leaves the narrower lines.
@@ -86,16 +95,17 @@ Surface tuile(Atelier& a, const Fiche& f)
     cairo_t* cr = c.get();
 
     const std::vector<std::string> lignes = couper(a.gras, f.nom, LARGEUR_ALIMENT - 6);
-    const double h_etiquette = INTERLIGNE * static_cast<double>(lignes.size()) + 5;
+    // The frame's lines run along pixel rows: from y_etiquette to the tile's last row.
+    const double h_etiquette = lignes.size() == 1 ? HAUT_UNE_LIGNE : HAUT_DEUX_LIGNES;
     double l_etiquette = 0;
     for (const auto& l : lignes)
         l_etiquette = std::max(l_etiquette, a.gras.largeur(l, TAILLE_ETIQUETTE));
     l_etiquette = std::min<double>(LARGEUR_ALIMENT, std::ceil(l_etiquette) + 8);
-    const double y_etiquette = HAUTEUR_ALIMENT - h_etiquette - 0.5;
+    const double y_etiquette = HAUTEUR_ALIMENT - 0.5 - h_etiquette;
 
-    // The picture has the same box on every tile, whatever its label. It stands on the
-    // label; a tall one over a two-line label keeps its size and lets the label cover
-    // its foot, rather than shrinking to fit (a wide one fits above it anyway).
+    // The picture has the same box on every tile, whatever its label, the rows above
+    // HAUTEUR_IMAGE_ALIMENT, and stands on its floor: no label ever covers a picture,
+    // and the pictures of a column stand on one line.
     Surface dessin, teinte, compose;
     cairo_surface_t* source = nullptr;
     if (const auto* e = std::get_if<Emoji>(&f.image)) {
@@ -112,14 +122,14 @@ Surface tuile(Atelier& a, const Fiche& f)
         dessin = dessiner(std::get<dessins::Dessin>(f.image));
         source = dessin.get();
     }
-    Surface petite = ajuster(source, LARGEUR_ALIMENT - 8, HAUT_IMAGE - 8);
+    Surface petite = ajuster(source, LARGEUR_ALIMENT - 8, HAUTEUR_IMAGE_ALIMENT - 8);
     // A picture whose own edge is pale (milk, a white blossom) would melt into the
     // white sticker rim: it gets a tan rim and a dark line instead. The drawn pale
     // foods (cauliflower, hemlock, endive, calla, oat flakes) carry their own outline.
     const bool pale = clarte_du_bord(petite.get()) > 0.76;
     Surface collee = autocollant(petite.get(), 2, pale ? 0xd8c4a0 : 0xffffff, pale ? 0x4a3a28 : 0x8a8070);
     cairo_set_source_surface(cr, collee.get(), (LARGEUR_ALIMENT - largeur(collee.get())) / 2.0,
-                             std::max(0.0, std::min(HAUT_IMAGE, y_etiquette + 1) - hauteur(collee.get())));
+                             std::max(0, HAUTEUR_IMAGE_ALIMENT - hauteur(collee.get())));
     cairo_paint(cr);
 
     rectangle_arrondi(cr, (LARGEUR_ALIMENT - l_etiquette) / 2 + 0.5, y_etiquette, l_etiquette - 1,
@@ -130,7 +140,7 @@ Surface tuile(Atelier& a, const Fiche& f)
     cairo_set_line_width(cr, 1);
     cairo_stroke(cr);
     couleur(cr, 0x3b2a1a);
-    double y = y_etiquette + 2 + TAILLE_ETIQUETTE * 0.95;
+    double y = HAUTEUR_ALIMENT - 0.5 - PIED_ETIQUETTE - INTERLIGNE * static_cast<double>(lignes.size() - 1);
     for (const auto& l : lignes) {
         a.gras.centrer(cr, l, TAILLE_ETIQUETTE, LARGEUR_ALIMENT / 2.0, y);
         y += INTERLIGNE;

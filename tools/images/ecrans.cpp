@@ -118,7 +118,10 @@ Surface fond(Atelier& a)
     ligne(a, cr, "clic droit : poubelle", 706, 22, 15, 0x7a2a20, true);
 
     // Where the verdict is written in black: light and plain, a frame only outside it.
-    rectangle_arrondi(cr, 242, 31, 652, 48, 12);
+    // The message's 28 rows from Y_MESSAGE (its ink from row 40 to row 62) sit in the
+    // middle of the light rows 33 to 69; the frame's 3 px end at row 72, clear of the
+    // top food's tile at Y_ALIMENT_0.
+    rectangle_arrondi(cr, 242, 31, 652, 40, 12);
     couleur(cr, 0xb08a5a);
     cairo_set_line_width(cr, 3);
     cairo_stroke_preserve(cr);
