@@ -292,6 +292,7 @@ int Partie::jouer()
 
     fondu_intro();
     remplir(255, 255, 128);
+    nettoyer_provisoires();  // what a game killed in the middle of a save left behind
     lire_niveau(niveau_);
     fondu_difficulte();
     choisir_piste();
