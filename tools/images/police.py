@@ -19,6 +19,7 @@ from fontTools.ttLib.tables import ttProgram
 # 395 pixels, the score box 184 of its 200, and a line fits the panel's 40 rows.
 ECHELLE = 0.62
 FAMILLE = "Angelina"
+FICHIER = "angelina.ttf"  # the name the game opens
 # About a pixel above and below the Latin-1 ink (60 units are 0.9 px at 48 points). The
 # font has no hinting, so outlines stand at fractional heights, and SDL_ttf places each
 # glyph's picture by its rounded-down top: a glyph may reach a pixel higher, or sit a
@@ -85,9 +86,9 @@ def reduire(police, version):
     name = police["name"]
     name.names = [n for n in name.names if n.nameID not in NOMS_DE_FAMILLE]
     postscript = FAMILLE + "-Regular"
+    description = f"Andika ({version}) made smaller within its em for the fixed text sizes of Grignotin"
     for identifiant, texte in ((1, FAMILLE), (2, "Regular"), (3, postscript + " (Grignotin)"), (4, FAMILLE),
-                               (6, postscript),
-                               (10, f"Andika ({version}) made smaller within its em for the fixed text sizes of Grignotin")):
+                               (6, postscript), (10, description)):
         name.setName(texte, identifiant, 3, 1, 0x409)
 
 
@@ -108,14 +109,14 @@ def main(andika, ofl, dossier):
     os.makedirs(dossier, exist_ok=True)
     octets = io.BytesIO()
     police.save(octets)
-    ecrire(os.path.join(dossier, "angelina.ttf"), octets.getvalue())
+    ecrire(os.path.join(dossier, FICHIER), octets.getvalue())
 
     # The original's licence reserves its name for unmodified copies.
     preface = (
-        f"angelina.ttf is a Modified Version of the font Andika {version} by SIL International\n"
+        f"{FICHIER} is a Modified Version of the font Andika {version} by SIL International\n"
         "(Debian package fonts-sil-andika), made by the Grignotin build: every glyph drawn\n"
         f"at {round(ECHELLE * 100)} % of its size inside the em, the line cut to what Latin-1 needs, its hinting\n"
-        "instructions removed, and the family renamed Angelina, since \"Andika\" and \"SIL\"\n"
+        f"instructions removed, and the family renamed {FAMILLE}, since \"Andika\" and \"SIL\"\n"
         "are Reserved Font Names. It is under the same licence as the original, which follows.\n\n")
     with open(ofl, "rb") as f:
         ecrire(os.path.join(dossier, "angelina-OFL.txt"), preface.encode("ascii") + f.read())
