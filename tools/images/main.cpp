@@ -22,6 +22,7 @@
 
 namespace fs = std::filesystem;
 
+namespace images {
 namespace {
 // Writes through a temporary name, so that an interrupted build never leaves a half
 // picture that the next build would take as up to date.
@@ -62,9 +63,11 @@ Options lire_options(int argc, char** argv)
     return o;
 }
 }  // namespace
+}  // namespace images
 
 int main(int argc, char** argv)
 try {
+    using namespace images;
     const auto debut = std::chrono::steady_clock::now();
     const Options o = lire_options(argc, argv);
     Emojis emojis(o.exiger("emoji"));
