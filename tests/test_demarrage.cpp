@@ -191,6 +191,28 @@ TEST(Demarrage, LeChoixLaisseLeReste)
     EXPECT_EQ(partie.dossier.fichier_niveau(), "35");
 }
 
+TEST(Demarrage, LesRestesDUnJeuTueSontEnleves)
+{
+    // A game killed in the middle of a save left its temporary file; another game, still
+    // running in the same directory, is writing one of its own.
+    PartieSansIntro partie;
+    partie.dossier.ecrire_fichier_niveau("35");
+    const pid_t mort = ::fork();
+    ASSERT_GE(mort, 0);
+    if (mort == 0)
+        ::_exit(0);
+    ASSERT_EQ(::waitpid(mort, nullptr, 0), mort);
+    const std::string reste = "niveau.lvl.tmp." + std::to_string(mort) + ".aB3xYz";
+    const std::string en_cours = "niveau.lvl.tmp." + std::to_string(::getppid()) + ".aB3xYz";
+    for (const std::string& nom : {reste, en_cours})
+        std::ofstream(partie.dossier.chemin() / nom) << "40";
+    partie.p.touche(SDLK_ESCAPE);
+    EXPECT_EQ(partie.jouer(), 0);
+    EXPECT_FALSE(std::filesystem::exists(partie.dossier.chemin() / reste));
+    EXPECT_TRUE(std::filesystem::exists(partie.dossier.chemin() / en_cours));
+    EXPECT_EQ(partie.dossier.fichier_niveau(), "35");
+}
+
 TEST(Demarrage, PartieFinieRepriseAuTroisVaALaFin)
 {
     Partie partie;

@@ -3,7 +3,13 @@
 #include <SDL.h>
 #include <SDL_image.h>
 #include <SDL_ttf.h>
+#include <ft2build.h>
 #include <gtest/gtest.h>
+#include FT_FREETYPE_H
+#include FT_SFNT_NAMES_H
+#include FT_TRUETYPE_IDS_H
+#include FT_TRUETYPE_TABLES_H
+#include FT_TRUETYPE_TAGS_H
 
 #include <algorithm>
 #include <cmath>
@@ -13,6 +19,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <memory>
 #include <set>
 #include <string>
@@ -698,6 +705,61 @@ TEST(Police, RenommeeAvecSaLicence)
     EXPECT_NE(texte.find("Reserved Font Names"), std::string::npos);
 }
 
+TEST(Police, SesDroitsGardesSousSonNomASoiSansProgrammes)
+{
+    FT_Library ft = nullptr;
+    ASSERT_EQ(FT_Init_FreeType(&ft), 0);
+    const std::unique_ptr<FT_LibraryRec_, FT_Error (*)(FT_Library)> garde_ft(ft, FT_Done_FreeType);
+    FT_Face face = nullptr;
+    ASSERT_EQ(FT_New_Face(ft, (DOSSIER / FICHIER_POLICE).c_str(), 0, &face), 0);
+
+    // The Windows English records (the only ones the font keeps), UTF-16 read as ASCII.
+    std::map<int, std::string> noms;
+    for (FT_UInt i = 0; i < FT_Get_Sfnt_Name_Count(face); ++i) {
+        FT_SfntName n{};
+        ASSERT_EQ(FT_Get_Sfnt_Name(face, i, &n), 0);
+        if (n.platform_id != TT_PLATFORM_MICROSOFT || n.language_id != TT_MS_LANGID_ENGLISH_UNITED_STATES)
+            continue;
+        std::string texte;
+        for (FT_UInt k = 1; k < n.string_len; k += 2)
+            texte += n.string[k - 1] ? '?' : static_cast<char>(n.string[k]);
+        noms[n.name_id] = texte;
+    }
+    // The original's licence reserves its name: no record that names the font may carry it.
+    EXPECT_EQ(noms[1], "Angelina");
+    EXPECT_EQ(noms[2], "Regular");
+    EXPECT_EQ(noms[4], "Angelina");
+    EXPECT_EQ(noms[6], "Angelina-Regular");
+    for (int id : {1, 2, 3, 4, 6, 16, 17, 18, 20, 21, 22, 25})
+        EXPECT_EQ(noms[id].find("Andika"), std::string::npos) << "name " << id << ": " << noms[id];
+    // Credits, trademark and licence travel with it unchanged.
+    EXPECT_TRUE(noms[0].starts_with("Copyright (c) ")) << noms[0];
+    EXPECT_NE(noms[0].find("SIL International"), std::string::npos) << noms[0];
+    EXPECT_NE(noms[7].find("Andika is a trademark of SIL International"), std::string::npos) << noms[7];
+    EXPECT_NE(noms[13].find("Reserved Font Names \"Andika\" and \"SIL\""), std::string::npos);
+    EXPECT_NE(noms[13].find("SIL Open Font License, Version 1.1"), std::string::npos);
+    EXPECT_EQ(noms[14], "http://scripts.sil.org/OFL");
+    EXPECT_NE(noms[10].find("Andika (" + noms[5] + ")"), std::string::npos) << "whence it comes: " << noms[10];
+
+    // The hinting programs are gone; only the one-instruction control value program
+    // stays, which keeps FreeType's auto-hinter away.
+    FT_ULong longueur = 0;
+    EXPECT_NE(FT_Load_Sfnt_Table(face, TTAG_fpgm, 0, nullptr, &longueur), 0) << "font program";
+    EXPECT_NE(FT_Load_Sfnt_Table(face, TTAG_cvt, 0, nullptr, &longueur), 0) << "control value table";
+    ASSERT_EQ(FT_Load_Sfnt_Table(face, TTAG_prep, 0, nullptr, &longueur), 0);
+    EXPECT_EQ(longueur, 1u);
+    const auto* maxp = static_cast<const TT_MaxProfile*>(FT_Get_Sfnt_Table(face, FT_SFNT_MAXP));
+    ASSERT_NE(maxp, nullptr);
+    EXPECT_EQ(maxp->maxSizeOfInstructions, 0);
+    // And no glyph keeps instructions of its own (FreeType hands a glyph's to its slot).
+    ASSERT_EQ(FT_Set_Char_Size(face, 0, 48 * 64, 72, 72), 0);
+    for (FT_Long g = 0; g < face->num_glyphs; ++g) {
+        ASSERT_EQ(FT_Load_Glyph(face, static_cast<FT_UInt>(g), FT_LOAD_DEFAULT), 0) << "glyph " << g;
+        ASSERT_EQ(face->glyph->control_len, 0) << "glyph " << g;
+    }
+    FT_Done_Face(face);
+}
+
 // --- Generation ------------------------------------------------------------------------
 
 TEST(Generation, DeuxPassagesDonnentLesMemesOctets)
@@ -706,9 +768,11 @@ TEST(Generation, DeuxPassagesDonnentLesMemesOctets)
     fs::remove_all(base);
     const fs::path a = base / "a", b = base / "b";
     for (const fs::path& d : {a, b}) {
-        const std::string commande = std::string("'") + GRIGNOTIN_OUTIL_IMAGES + "' " +
-                                     GRIGNOTIN_ARGUMENTS_POLICES + " --sortie '" + d.string() + "' > /dev/null";
-        ASSERT_EQ(std::system(commande.c_str()), 0) << commande;
+        const std::string images = std::string("'") + GRIGNOTIN_OUTIL_IMAGES + "' " +
+                                   GRIGNOTIN_ARGUMENTS_POLICES + " --sortie '" + d.string() + "' > /dev/null";
+        const std::string police = std::string(GRIGNOTIN_COMMANDE_POLICE) + " '" + d.string() + "'";
+        for (const std::string& commande : {images, police})
+            ASSERT_EQ(std::system(commande.c_str()), 0) << commande;
     }
     std::vector<std::string> fichiers = toutes_les_images();
     fichiers.emplace_back(FICHIER_POLICE);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
@@ -9,11 +10,62 @@
 #include <string>
 #include <vector>
 
+#include <dlfcn.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include "dossier_de_jeu.hpp"
 #include "rules/niveau.hpp"
+
+namespace {
+
+// Every sync and rename of this test program passes here on its way to the C library,
+// which lets a test see what a save asks of the disk, and in which order.
+struct {
+    bool active = false;
+    std::vector<std::string> appels;
+} trace;
+
+std::string nom_seul(const std::string& chemin) { return std::filesystem::path(chemin).filename().string(); }
+
+std::string nom_du_descripteur(int fd)
+{
+    std::error_code e;
+    return nom_seul(std::filesystem::read_symlink("/proc/self/fd/" + std::to_string(fd), e).string());
+}
+
+template <class Fonction>
+Fonction suivante(const char* nom)
+{
+    return reinterpret_cast<Fonction>(::dlsym(RTLD_NEXT, nom));
+}
+
+}  // namespace
+
+extern "C" int fsync(int fd)
+{
+    static const auto vraie = suivante<int (*)(int)>("fsync");
+    if (trace.active)
+        trace.appels.push_back("sync " + nom_du_descripteur(fd));
+    return vraie(fd);
+}
+
+extern "C" int fdatasync(int fd)
+{
+    static const auto vraie = suivante<int (*)(int)>("fdatasync");
+    if (trace.active)
+        trace.appels.push_back("sync " + nom_du_descripteur(fd));
+    return vraie(fd);
+}
+
+extern "C" int rename(const char* de, const char* vers) noexcept
+{
+    static const auto vraie = suivante<int (*)(const char*, const char*)>("rename");
+    if (trace.active)
+        trace.appels.push_back("rename " + nom_seul(de) + " " + nom_seul(vers));
+    return vraie(de, vers);
+}
 
 namespace {
 
@@ -93,6 +145,53 @@ TEST(FichierNiveau, EcritLesChiffresSansRienDAutre)
     ASSERT_FALSE(ecrire_niveau(5));
     EXPECT_EQ(dossier.fichier_niveau(), "5");
     EXPECT_EQ(voisins_du_niveau(dossier.chemin()), std::set<std::string>{}) << "no temporary file left behind";
+}
+
+TEST(FichierNiveau, LeProvisoireEstSurLeDisqueAvantDeRemplacerLeNiveau)
+{
+    // Renamed before its content is on the disk, the new file can come back empty
+    // after a power cut on some file systems: the very loss it is there to prevent.
+    DossierDeJeu dossier(false);
+    dossier.ecrire_fichier_niveau("35");
+    trace.appels.clear();
+    trace.active = true;
+    const std::error_code erreur = ecrire_niveau(40);
+    trace.active = false;
+    ASSERT_FALSE(erreur);
+    EXPECT_EQ(dossier.fichier_niveau(), "40");
+    const auto renommage = std::find_if(trace.appels.begin(), trace.appels.end(),
+                                        [](const std::string& a) { return a.starts_with("rename "); });
+    ASSERT_NE(renommage, trace.appels.end()) << "no rename seen";
+    const std::string provisoire = renommage->substr(7, renommage->find(' ', 7) - 7);
+    EXPECT_EQ(*renommage, "rename " + provisoire + " niveau.lvl");
+    EXPECT_TRUE(provisoire.starts_with("niveau.lvl.tmp." + std::to_string(::getpid()) + ".")) << provisoire;
+    EXPECT_NE(std::find(trace.appels.begin(), renommage, "sync " + provisoire), renommage)
+        << "the temporary file was not synced before its rename; seen: " << testing::PrintToString(trace.appels);
+}
+
+TEST(FichierNiveau, LeNiveauGardeLeModeDUnFichierOrdinaire)
+{
+    // Saving must not change who may read the level file: an existing file keeps its
+    // mode, a new one gets what any file its player creates gets.
+    DossierDeJeu dossier(false);
+    struct Cas { mode_t masque, avant, attendu; };  // avant 0: no file yet
+    for (const Cas& c : {Cas{022, 0, 0644}, Cas{002, 0, 0664}, Cas{077, 0, 0600}, Cas{022, 0600, 0600},
+                         Cas{022, 0640, 0640}, Cas{077, 0664, 0664}}) {
+        std::filesystem::remove("niveau.lvl");
+        if (c.avant) {
+            dossier.ecrire_fichier_niveau("5");
+            ASSERT_EQ(::chmod("niveau.lvl", c.avant), 0);
+        }
+        const mode_t masque_avant = ::umask(c.masque);
+        const std::error_code erreur = ecrire_niveau(10);
+        ::umask(masque_avant);
+        ASSERT_FALSE(erreur);
+        struct stat etat{};
+        ASSERT_EQ(::stat("niveau.lvl", &etat), 0);
+        EXPECT_EQ(etat.st_mode & 0777, c.attendu)
+            << std::oct << "umask " << c.masque << ", file before " << c.avant << ": mode " << (etat.st_mode & 0777);
+        EXPECT_EQ(dossier.fichier_niveau(), "10");
+    }
 }
 
 TEST(FichierNiveau, EchecDEcritureGardeLAncienneValeur)
@@ -194,11 +293,54 @@ TEST(FichierNiveau, ArretBrutalAvantLeRenommageNePerdRien)
     std::int32_t niveau = 0;
     lire_niveau(niveau);
     EXPECT_EQ(niveau, 55);
-    // The dead game's temporary file stays (nothing can tell it from a live game's),
-    // and gets in the way of no later write.
+    // The dead game's temporary file gets in the way of no later write, and the next
+    // game's start-up takes it away.
     const auto restes = voisins_du_niveau(dossier.chemin());
-    EXPECT_EQ(restes.size(), 1u);
+    ASSERT_EQ(restes.size(), 1u);
+    EXPECT_TRUE(restes.begin()->starts_with("niveau.lvl.tmp." + std::to_string(enfant) + ".")) << *restes.begin();
     ASSERT_FALSE(ecrire_niveau(65));
     EXPECT_EQ(dossier.fichier_niveau(), "65");
     EXPECT_EQ(voisins_du_niveau(dossier.chemin()), restes);
+    nettoyer_provisoires_dans((dossier.chemin() / "niveau.lvl").c_str());
+    EXPECT_EQ(voisins_du_niveau(dossier.chemin()), std::set<std::string>{});
+    EXPECT_EQ(dossier.fichier_niveau(), "65");
+}
+
+TEST(FichierNiveau, SeulsLesRestesDesJeuxMortsSontEnleves)
+{
+    DossierDeJeu dossier(false);
+    dossier.ecrire_fichier_niveau("35");
+    const pid_t mort = ::fork();
+    ASSERT_GE(mort, 0);
+    if (mort == 0)
+        ::_exit(0);
+    ASSERT_EQ(::waitpid(mort, nullptr, 0), mort);
+    const std::string m = std::to_string(mort);
+    // A dead game's, and one of an earlier process that had this one's number (this
+    // process saves nothing while it cleans).
+    const std::set<std::string> enleves{"niveau.lvl.tmp." + m + ".aB3xYz",
+                                        "niveau.lvl.tmp." + std::to_string(::getpid()) + ".Q0q9Zz"};
+    // A running game's (ours to wait for: the program that runs this test), one whose
+    // process is someone else's (pid 1), and names that are not a save's own.
+    const std::set<std::string> gardes{
+        "niveau.lvl.tmp." + std::to_string(::getppid()) + ".aB3xYz", "niveau.lvl.tmp.1.abcdef",
+        "niveau.lvl.tmp", "niveau.lvl.tmp.aB3xYz", "niveau.lvl.tmp." + m, "niveau.lvl.tmp." + m + ".abc",
+        "niveau.lvl.tmp." + m + ".abcdef.old", "niveau.lvl.tmp." + m + ".abc-ef", "niveau.lvl.tmp.0" + m + ".abcdef",
+        "niveau.lvl.tmp.-" + m + ".abcdef", "niveau.lvl.tmp.0.abcdef", "niveau.lvl.tmp.99999999999999.abcdef",
+        "niveau.lvl.tmp.+" + m + ".abcdef", "niveau.lvl.tmp. " + m + ".abcdef"};
+    for (const auto* noms : {&enleves, &gardes})
+        for (const std::string& nom : *noms)
+            std::ofstream(dossier.chemin() / nom) << "70";
+    // Only files: what looks like a leftover but is a directory or a link stays too.
+    const std::string repertoire = "niveau.lvl.tmp." + m + ".dossie", lien = "niveau.lvl.tmp." + m + ".lienab";
+    std::filesystem::create_directory(dossier.chemin() / repertoire);
+    std::filesystem::create_symlink("niveau.lvl", dossier.chemin() / lien);
+    std::ofstream(dossier.chemin() / ("autre.lvl.tmp." + m + ".aB3xYz")) << "70";
+
+    nettoyer_provisoires();
+    std::set<std::string> attendus = gardes;
+    attendus.insert({repertoire, lien});
+    EXPECT_EQ(voisins_du_niveau(dossier.chemin()), attendus);
+    EXPECT_TRUE(std::filesystem::exists(dossier.chemin() / ("autre.lvl.tmp." + m + ".aB3xYz")));
+    EXPECT_EQ(dossier.fichier_niveau(), "35");
 }

@@ -9,8 +9,8 @@ set -euo pipefail
 paquets=(
   cmake g++ make pkg-config
   libsdl1.2-dev libsdl-image1.2-dev libsdl-ttf2.0-dev
-  # the picture tool: emoji art, text and the font it is made from
-  libcairo2-dev libharfbuzz-dev libfreetype-dev fonts-noto-color-emoji fonts-sil-andika
+  # the picture tool: emoji art, text and the font it is made from; fontTools makes the game font
+  libcairo2-dev libharfbuzz-dev libfreetype-dev fonts-noto-color-emoji fonts-sil-andika python3-fonttools
 )
 if [ "${1:-}" = test ] || [ "${1:-}" = extras ]; then
   paquets+=(

@@ -59,6 +59,9 @@ src/rules/tableau.cpp @@ tableau[LIGNE_CHOIX + i] = CHOIX_AUCUN; @@ tableau[LIGN
 src/rules/niveau.cpp @@ return v - v % 5; @@ return v; @@ a level file's number not brought to a level's start
 src/rules/niveau.cpp @@ if (valeur > NIVEAU_FINI) @@ if (valeur > NIVEAU_FINI + 5) @@ a level file past the end not brought back
 src/rules/niveau.cpp @@ negatif = c == '-'; @@ negatif = c == '+'; @@ the sign read the wrong way
+src/rules/niveau.cpp @@ else if (::fsync(fd) != 0) @@ else if (false) @@ the temporary level file renamed before it is on the disk
+src/rules/niveau.cpp @@ (void)::fchmod(fd, mode); @@ (void)mode; @@ the level file made private to its owner (mkostemp's 0600)
+src/rules/niveau.cpp @@ (::kill(*pid, 0) != 0 && errno == ESRCH) @@ true @@ start-up removes a running game's temporary level file
 src/flow/aliment.cpp @@ || tous_choisi(tableau_, niveau_)) @@ ) @@ the countdown runs on once all five are sorted
 src/flow/aliment.cpp @@ if (niveau_ < NIVEAU_DEBUT_MOYEN || @@ if (niveau_ <= NIVEAU_DEBUT_MOYEN || @@ track 2 with a stored level at its first level
 src/flow/aliment.cpp @@ if (niveau_ < NIVEAU_DEBUT_DIFFICILE) @@ if (niveau_ <= NIVEAU_DEBUT_DIFFICILE) @@ track 3 with a stored level at its first level

@@ -120,6 +120,7 @@ int Partie::jouer()
 
     fondu_intro(ecran_, plateforme_);
     remplir(255, 255, 128);
+    nettoyer_provisoires();  // what a game killed in the middle of a save left behind
     lire_niveau(niveau_);
     fondu_difficulte(ecran_, plateforme_);
     choisir_piste();

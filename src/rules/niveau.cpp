@@ -3,10 +3,12 @@
 #include <cerrno>
 #include <charconv>
 #include <cstdio>
-#include <ctime>
+#include <filesystem>
 #include <string>
 
 #include <fcntl.h>
+#include <signal.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -54,39 +56,38 @@ std::optional<std::int32_t> lire_nombre(Suivant suivant)
 
 std::error_code erreur_systeme() { return {errno, std::generic_category()}; }
 
-// Spreads the bits of `x` over the whole word (the finaliser of splitmix64).
-constexpr std::uint64_t melanger(std::uint64_t x)
+// Temporary files are `<chemin>.tmp.<pid>.XXXXXX`: named after the game's process, so
+// that a later game can tell a dead game's leftovers from a file still being written.
+std::string prefixe_provisoire(const char* chemin) { return std::string(chemin) + ".tmp."; }
+
+// The mode the level file would keep if it were rewritten in place: an existing file
+// keeps its own, a new one gets an ordinary file's (0666 less the umask). Not
+// mkostemp's 0600, which would make the level file private to its owner.
+mode_t mode_du_niveau(const char* chemin)
 {
-    x = (x ^ (x >> 30)) * 0xbf58476d1ce4e5b9u;
-    x = (x ^ (x >> 27)) * 0x94d049bb133111ebu;
-    return x ^ (x >> 31);
+    struct stat etat{};
+    if (::stat(chemin, &etat) == 0 && S_ISREG(etat.st_mode))
+        return etat.st_mode & 0777;
+    // The umask can only be read by setting it; the game saves from one thread.
+    const mode_t masque = ::umask(0);
+    ::umask(masque);
+    return 0666 & ~masque;
 }
 
-// Creates `<chemin>.tmp.XXXXXX` (six letters or digits, scrambled) beside the level file,
-// exclusively, the way mkstemp does, but with the mode an ordinary file gets (0644 less
-// the umask) since it becomes the level file. Returns the descriptor, or -1 with errno
-// set; `nom` then names nothing of ours, so a failure here has nothing to remove.
-int creer_provisoire(const char* chemin, std::string& nom)
+// Whether `reste` (what follows the prefix) is `<pid>.XXXXXX` as mkostemp fills it in.
+std::optional<pid_t> pid_du_provisoire(std::string_view reste)
 {
-    static constexpr char SIGNES[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
-    constexpr std::uint64_t NB_SIGNES = sizeof SIGNES - 1;
-    // The process id keeps two games apart; the clock and the count keep one game's
-    // tries apart, forked children included. O_EXCL settles any collision left.
-    static std::uint64_t compte = 0;
-    for (int essai = 0; essai < 100; ++essai) {
-        timespec t{};
-        ::clock_gettime(CLOCK_REALTIME, &t);
-        std::uint64_t bits = melanger((static_cast<std::uint64_t>(::getpid()) << 40) ^
-                                      (static_cast<std::uint64_t>(t.tv_sec) * 1'000'000'000u) ^
-                                      static_cast<std::uint64_t>(t.tv_nsec) ^ (++compte << 20));
-        nom = std::string(chemin) + ".tmp.";
-        for (int k = 0; k < 6; ++k, bits /= NB_SIGNES)
-            nom += SIGNES[bits % NB_SIGNES];
-        const int fd = ::open(nom.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-        if (fd >= 0 || errno != EEXIST)
-            return fd;
-    }
-    return -1;  // errno is still EEXIST
+    pid_t pid = 0;
+    if (reste.starts_with('0'))
+        return std::nullopt;  // never how a number is written into a name
+    const auto [fin, erreur] = std::from_chars(reste.data(), reste.data() + reste.size(), pid);
+    const std::string_view lettres(fin, static_cast<std::size_t>(reste.data() + reste.size() - fin));
+    if (erreur != std::errc{} || fin == reste.data() || pid <= 0 || lettres.size() != 7 || lettres[0] != '.')
+        return std::nullopt;
+    for (char c : lettres.substr(1))
+        if (!chiffre(c) && !((c | 0x20) >= 'a' && (c | 0x20) <= 'z'))
+            return std::nullopt;
+    return pid;
 }
 
 }  // namespace
@@ -119,11 +120,14 @@ std::error_code ecrire_niveau_dans(const char* chemin, std::int32_t valeur, void
 
     // Two games started in the same directory each write their own temporary file: one
     // game's value never lands in the other's, and the last rename wins whole.
-    std::string provisoire;
-    const int fd = creer_provisoire(chemin, provisoire);
+    std::string provisoire = prefixe_provisoire(chemin) + std::to_string(::getpid()) + ".XXXXXX";
+    const mode_t mode = mode_du_niveau(chemin);
+    const int fd = ::mkostemp(provisoire.data(), O_CLOEXEC);
     if (fd < 0)
         return erreur_systeme();
     std::error_code erreur;
+    // Where modes mean nothing (a FAT stick), a refusal is no reason to lose the save.
+    (void)::fchmod(fd, mode);
     errno = 0;
     if (::write(fd, texte, taille) != static_cast<ssize_t>(taille))
         erreur = errno ? erreur_systeme() : std::make_error_code(std::errc::no_space_on_device);
@@ -143,3 +147,28 @@ std::error_code ecrire_niveau_dans(const char* chemin, std::int32_t valeur, void
 }
 
 std::error_code ecrire_niveau(std::int32_t valeur) { return ecrire_niveau_dans(FICHIER_NIVEAU, valeur); }
+
+void nettoyer_provisoires_dans(const char* chemin)
+{
+    namespace fs = std::filesystem;
+    const fs::path niveau(chemin);
+    const fs::path dossier = niveau.has_parent_path() ? niveau.parent_path() : fs::path(".");
+    const std::string prefixe = prefixe_provisoire(niveau.filename().c_str());
+    // A directory that cannot be listed, or a file that cannot be removed, leaves the
+    // leftovers where they are: they cost a few bytes and stand in no save's way.
+    std::error_code erreur;
+    for (fs::directory_iterator i(dossier, erreur), fin; !erreur && i != fin; i.increment(erreur)) {
+        const std::string nom = i->path().filename().string();
+        std::error_code ignore;
+        if (!nom.starts_with(prefixe) || i->symlink_status(ignore).type() != fs::file_type::regular)
+            continue;
+        const auto pid = pid_du_provisoire(std::string_view(nom).substr(prefixe.size()));
+        // Our own are leftovers of an earlier process that had our number: we save
+        // nothing at the same time. Another number is left alone while its process
+        // lives, or may (EPERM: someone else's).
+        if (pid && (*pid == ::getpid() || (::kill(*pid, 0) != 0 && errno == ESRCH)))
+            ::unlink(i->path().c_str());
+    }
+}
+
+void nettoyer_provisoires() { nettoyer_provisoires_dans(FICHIER_NIVEAU); }

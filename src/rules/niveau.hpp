@@ -24,10 +24,11 @@ std::optional<std::int32_t> interpreter_niveau(std::string_view texte);
 void lire_niveau(std::int32_t& niveau);
 
 // Stores `valeur` in FICHIER_NIVEAU as its decimal digits, nothing else. The new
-// content goes to a temporary file of this call's own beside it (removed on failure)
-// that is synced and then renamed over it, so the old value survives any failure, a
-// crash or a full disk, and two games saving at once each leave a whole value. Returns
-// what went wrong, if anything.
+// content goes to a temporary file of this call's own beside it (removed on failure),
+// named after the game's process, that is synced and then renamed over it, so the old
+// value survives any failure, a crash or a full disk, and two games saving at once each
+// leave a whole value. The file keeps its mode; a new one gets an ordinary file's.
+// Returns what went wrong, if anything.
 [[nodiscard]] std::error_code ecrire_niveau(std::int32_t valeur);
 
 // ecrire_niveau on any path; `avant_renommage`, when given, runs once the temporary
@@ -35,3 +36,9 @@ void lire_niveau(std::int32_t& niveau);
 [[nodiscard]] std::error_code ecrire_niveau_dans(const char* chemin, std::int32_t valeur,
                                                  void (*avant_renommage)() = nullptr);
 void lire_niveau_dans(const char* chemin, std::int32_t& niveau);
+
+// Removes the temporary files that games no longer running left beside FICHIER_NIVEAU
+// when they were killed in the middle of a save. A file that a running game may still
+// be writing, and any file not named the way ecrire_niveau names its own, stay.
+void nettoyer_provisoires();
+void nettoyer_provisoires_dans(const char* chemin);
