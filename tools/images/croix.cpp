@@ -2,6 +2,7 @@
 
 #include "draw/geometrie.hpp"
 
+namespace images {
 Surface croix()
 {
     Surface s = nouvelle_surface(LARGEUR_ALIMENT, HAUTEUR_ALIMENT);
@@ -24,3 +25,4 @@ Surface croix()
     cairo_stroke(cr);
     return s;
 }
+}  // namespace images

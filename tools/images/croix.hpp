@@ -4,5 +4,7 @@
 
 #include "cairo_outils.hpp"
 
+namespace images {
 // Keyed, the size of a food tile, so that it lies exactly over the food it marks.
 Surface croix();
+}  // namespace images
