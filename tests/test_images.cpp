@@ -24,6 +24,7 @@
 #include <set>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include <unistd.h>
@@ -74,7 +75,8 @@ std::vector<std::string> images_a_cle()
 {
     std::vector<std::string> v = {image::DEBUT2,         image::BIDOU,         image::BIDOU_GAUCHE,
                                   image::BIDOU_GROS,     image::CERCUEIL,      image::GAMELLE_VIDE,
-                                  image::GAMELLE_PLEINE, image::POUBELLE_VIDE, image::POUBELLE_PLEINE};
+                                  image::GAMELLE_PLEINE, image::POUBELLE_VIDE, image::POUBELLE_PLEINE,
+                                  image::CROIX};
     for (const Aliment& a : catalogue_aliments)
         v.emplace_back(a.image);
     return v;
@@ -177,13 +179,14 @@ TEST(Fichiers, TaillesFaitesPourLePlateau)
             EXPECT_EQ(l, 32);
             EXPECT_EQ(h, 32);
         } else if (nom.starts_with("photo/gamelle")) {
-            EXPECT_LE(l, 140);  // ends before the food column at x 550
-            EXPECT_LE(h, 90);   // the last row ends above the panel
-            EXPECT_GE(l, 100);
+            EXPECT_EQ(l, LARGEUR_GAMELLE);  // exactly where a click puts a food in the bowl
+            EXPECT_EQ(h, HAUTEUR_RECIPIENT);
         } else if (nom.starts_with("photo/poubelle")) {
-            EXPECT_LE(l, 150);
-            EXPECT_LE(h, 90);
-            EXPECT_GE(l, 60);
+            EXPECT_EQ(l, LARGEUR_POUBELLE);
+            EXPECT_EQ(h, HAUTEUR_RECIPIENT);
+        } else if (nom == image::CROIX) {
+            EXPECT_EQ(l, LARGEUR_ALIMENT);  // lies exactly over the food it marks
+            EXPECT_EQ(h, HAUTEUR_ALIMENT);
         } else if (nom.starts_with("photo/bidou") || nom == image::CERCUEIL) {
             EXPECT_LE(h, 110);  // at y 485 the pet must end above the panel
             EXPECT_GE(h, 80);
@@ -206,7 +209,7 @@ TEST(Fichiers, RienDePlusQueCeQueLeJeuCharge)
     for (const auto& e : fs::directory_iterator(DOSSIER / "photo"))
         trouves.insert("photo/" + e.path().filename().string());
     EXPECT_EQ(trouves, attendus);
-    EXPECT_EQ(attendus.size(), 18u + 95u);
+    EXPECT_EQ(attendus.size(), 19u + 95u);
 }
 
 // --- The blue key ------------------------------------------------------------------
@@ -426,6 +429,38 @@ TEST(Choix, LesCartesDessineesSontCellesQueLeClicChoisit)
                 EXPECT_FALSE(pareil(pixel(im.get(), x + 4 * k.dx, y + 4 * k.dy), bord)) << "inside " << x << ", " << y;
             }
     }
+}
+
+TEST(Croix, RougeBordeDeSombreSurLaTuileDeLAliment)
+{
+    // Bold red strokes that a dark outline keeps apart from whatever food lies under
+    // them: no red pixel touches the key, and the food shows through the rest.
+    Image im = charger(image::CROIX);
+    ASSERT_TRUE(im);
+    const auto rouge = [](Rvb c) { return c.r >= 190 && c.g <= 70 && c.b <= 70; };
+    const auto sombre = [](Rvb c) { return c.r + c.g + c.b < 200; };
+    int rouges = 0, sombres = 0, cles = 0, rouges_au_bord = 0;
+    for (int y = 0; y < im->h; ++y)
+        for (int x = 0; x < im->w; ++x) {
+            const Rvb c = pixel(im.get(), x, y);
+            cles += est_cle(c);
+            sombres += !est_cle(c) && sombre(c);
+            if (!rouge(c))
+                continue;
+            ++rouges;
+            for (const auto& [dx, dy] : {std::pair{1, 0}, std::pair{-1, 0}, std::pair{0, 1}, std::pair{0, -1}})
+                if (x + dx < 0 || y + dy < 0 || x + dx >= im->w || y + dy >= im->h ||
+                    est_cle(pixel(im.get(), x + dx, y + dy)))
+                    ++rouges_au_bord;
+        }
+    const int tuile = im->w * im->h;
+    EXPECT_GT(rouges, tuile / 8) << "bold enough to see at a glance";
+    EXPECT_GT(sombres, tuile / 10);
+    EXPECT_GT(cles, tuile / 3) << "the food shows between the strokes";
+    EXPECT_EQ(rouges_au_bord, 0);
+    EXPECT_TRUE(rouge(pixel(im.get(), im->w / 2, im->h / 2))) << "the strokes cross in the middle";
+    for (const auto& [x, y] : {std::pair{0, 0}, std::pair{im->w - 1, 0}, std::pair{0, im->h - 1}})
+        EXPECT_TRUE(est_cle(pixel(im.get(), x, y)));
 }
 
 // --- Bidou -------------------------------------------------------------------------

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <chrono>
 
+#include "clics_plateau.hpp"
 #include "partie_scriptee.hpp"
 
 namespace {
@@ -185,29 +186,14 @@ TEST(Partie, ZonesDeClic)
     Partie partie;
     partie.p.touche(SDLK_KP1);
     const Rangee A = Rangee::Aliment, G = Rangee::Gamelle, P = Rangee::Poubelle;
-    struct Cas { int x, y; std::uint8_t bouton; Plateau attendu; std::size_t apres = 0; };
-    std::vector<Cas> cas = {
+    std::vector<ClicSurPlateau> cas = {
         {549, 100, 1, {A, A, A, A, A}}, {620, 100, 1, {A, A, A, A, A}}, {580, 75, 1, {A, A, A, A, A}},
         {580, 157, 1, {A, A, A, A, A}}, {580, 175, 3, {A, A, A, A, A}}, {580, 557, 1, {A, A, A, A, A}},
         {550, 76, 1, {G, A, A, A, A}},  {619, 156, 3, {P, A, A, A, A}}, {619, 176, 1, {P, G, A, A, A}},
         {580, 556, 3, {P, G, A, A, P}}, {580, 300, 2, {P, G, A, A, P}}, {580, 300, 4, {P, G, A, A, P}},
         {580, 300, 5, {P, G, A, A, P}}, {550, 176, 3, {P, P, A, A, P}},
     };
-    for (Cas& c : cas) {
-        partie.p.clic(c.x, c.y, c.bouton);
-        c.apres = partie.p.restants();
-    }
-    partie.p.touche(SDLK_ESCAPE);
-    const std::size_t total = partie.p.restants();
-    std::map<std::size_t, Plateau> vu;
-    partie.p.sur_image = [&](SDL_Surface* ecran, std::size_t) {
-        vu[total - partie.p.restants()] = etat_plateau(ecran, 0);
-    };
-    EXPECT_EQ(partie.jouer(), 0);
-    for (const Cas& c : cas) {
-        ASSERT_TRUE(vu.count(c.apres)) << c.x << ", " << c.y;
-        EXPECT_EQ(vu[c.apres], c.attendu) << "click at " << c.x << ", " << c.y << " button " << int(c.bouton);
-    }
+    verifier_clics(partie, 0, cas);
     EXPECT_EQ(partie.dossier.fichier_niveau(), "(none)");
 }
 

@@ -1,19 +1,23 @@
 #!/usr/bin/env bash
-# Plays level 1 as a person would: the real program in a real X server, real keys and
-# clicks through XTEST, and eyes on the window. On each screen it passes through, checks
-# a part of the screen that only that screen shows (the intro, the choice cards, the
-# panel and the first food of level 1, the rules, the fat pet of a won level), and that
-# the intro and the walk take the time they are meant to. Then the saved level and the
+# Plays as a person would, level 1 won with the left button alone and level 2 lost: the
+# real program in a real X server, real keys and clicks through XTEST, and eyes on the
+# window. On each screen it passes through, checks a part of the screen that only that
+# screen shows (the intro, the choice cards, the panel and the first food of level 1,
+# the rules, the fat pet of a won level, the red crosses of a lost one), and that the
+# intro and the walk take the time they are meant to. Then the saved level and the
 # exit status. With SCREENSHOTS=dir set, leaves PNG screenshots of the main moments there.
 # Usage: xvfb_partie.sh path/to/grignotin [directory with photo/ and angelina.ttf]
 #        xvfb_partie.sh --lanceur path/to/bin/grignotin DIR
 # The second form starts an installed game through its launcher, from an unrelated working
-# directory, and expects the level file in DIR, the player's own game directory.
+# directory, and expects the level file in DIR, the player's own game directory; it stops
+# after level 1, since what follows tests the game, not the install.
 set -euo pipefail
 
 travail=$(mktemp -d)
 trap 'kill "${jeu:-}" "${serveur:-}" 2>/dev/null || true; rm -rf "$travail"' EXIT
+installe=
 if [ "$1" = --lanceur ]; then
+  installe=1
   commande=$(realpath "$2")
   images=$3/photo  # linked there by the launcher
   niveau=$3/niveau.lvl
@@ -85,10 +89,12 @@ voir 10 "level 1's first food" montre laitue.bmp 36x12+17+66 550 76
 voir 5 "the score panel" panneau
 photo niveau
 
-# Level 1 by the answer key: bin, bowl, bowl, bowl, bin (right click = bin).
-boutons=(3 1 1 1 3)
+# Level 1 by the answer key, bin, bowl, bowl, bowl, bin, with the left button alone, as
+# on a touch screen: a click on a row's bin puts its food there, a click on the food
+# itself puts it in the bowl.
+x_clics=(765 580 580 580 765)
 for k in 0 1 2 3 4; do
-  xdotool mousemove 580 $((110 + 100 * k)) click "${boutons[$k]}"
+  xdotool mousemove "${x_clics[$k]}" $((140 + 100 * k)) click 1
   if [ "$k" = 2 ]; then sleep 0.3; photo tri; fi
   [ "$k" = 4 ] || sleep 0.3
 done
@@ -105,7 +111,30 @@ xdotool key r
 voir 5 "the rules" montre regle.bmp 600x300+150+150 0 0
 photo regles
 xdotool key j; sleep 0.5
-xdotool key s; sleep 1
+xdotool key s
+# An installed game has shown it plays; the rest is the game's, and takes a second walk.
+if [ -n "$installe" ]; then
+  sleep 1
+  xdotool key Escape
+  wait "$jeu" || echec "the installed game's exit status: $?"
+  jeu=
+  [ "$(cat "$niveau")" = 5 ] || echec "niveau.lvl holds '$(cat "$niveau")' (expected 5)"
+  echo "xvfb_partie: the installed game's level 1 won with the left button alone (intro ${intro} ms, walk ${marche} ms); niveau.lvl holds 5; exit status 0"
+  exit 0
+fi
+# Level 2 (tomato, rusk, biscuit, meat, wheat: bin, bowl, bowl, bin, bowl) lost: every
+# food put in its bowl by a click on the bowl. After the walk, the two wrong foods stand
+# in the column again under a red cross, and the three right ones do not.
+voir 10 "level 2's first food" montre tomate.bmp 36x12+17+66 550 76
+for k in 0 1 2 3 4; do
+  xdotool mousemove 468 $((140 + 100 * k)) click 1
+  sleep 0.3
+done
+croix() { montre croix.bmp 8x8+31+36 550 $((76 + 100 * $1)); }
+voir 30 "the cross over level 2's wrong first food" croix 0
+croix 3 || echec "no cross over level 2's wrong fourth food"
+for k in 1 2 4; do ! croix "$k" || echec "a cross over level 2's right food in row $k"; done
+photo perdu
 xdotool key Escape
 statut=0; wait "$jeu" || statut=$?
 jeu=
@@ -113,4 +142,4 @@ contenu=$(cat "$niveau")
 if [ "$statut" != 0 ] || [ "$contenu" != 5 ]; then
   echec "exit status $statut, niveau.lvl holds '$contenu' (expected 0 and 5)"
 fi
-echo "xvfb_partie: level 1 played in a real window (intro ${intro} ms, walk ${marche} ms); niveau.lvl holds 5; exit status 0"
+echo "xvfb_partie: level 1 won with the left button alone, level 2 lost and its two wrong foods crossed, in a real window (intro ${intro} ms, walk ${marche} ms); niveau.lvl holds 5; exit status 0"

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Remakes the README's screenshots from the real game: builds it, plays level 1 in a
+# Remakes the README's screenshots from the real game: builds it, plays levels 1 and 2 in a
 # virtual X server (tests/xvfb_partie.sh, the same run the test suite makes) and keeps
-# small PNGs of six moments in docs/captures/.
+# small PNGs of seven moments in docs/captures/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/dependances.sh captures
@@ -13,7 +13,7 @@ trap 'rm -rf "$brut"' EXIT
 SCREENSHOTS=$brut tests/xvfb_partie.sh assets/grignotin
 
 mkdir -p docs/captures
-for moment in intro choix niveau marche verdict regles; do
+for moment in intro choix niveau marche verdict perdu regles; do
   [ -s "$brut/$moment.png" ] || { echo "captures: no screenshot of '$moment'" >&2; exit 1; }
   # Half size keeps the text readable; 256 colours are plenty for flat cartoon art.
   convert "$brut/$moment.png" -resize 450x -strip -colors 256 "docs/captures/$moment.png"

@@ -44,6 +44,33 @@ struct Cadre {
     }
 };
 
+// A board row's three rectangles: its food's tile, which is also the band a click on the
+// food sorts it from, and its bowl's and bin's pictures as drawn. A click on the bowl or
+// the bin of a row sorts that row's food too: a deliberate addition, so that a child
+// with one button (a touch screen, a one-button trackpad) can use the bin; see
+// docs/choix.md. The tool draws the containers at exactly these sizes.
+inline constexpr int LARGEUR_GAMELLE = 136;
+inline constexpr int LARGEUR_POUBELLE = 130;
+inline constexpr int HAUTEUR_RECIPIENT = 88;
+
+constexpr Cadre cadre_aliment(int k)
+{
+    return {X_ALIMENT, Y_ALIMENT_0 + HAUTEUR_RANGEE * k, LARGEUR_ALIMENT, HAUTEUR_ALIMENT};
+}
+constexpr Cadre cadre_gamelle(int k)
+{
+    return {X_GAMELLE, Y_RECIPIENT_0 + HAUTEUR_RANGEE * k, LARGEUR_GAMELLE, HAUTEUR_RECIPIENT};
+}
+constexpr Cadre cadre_poubelle(int k)
+{
+    return {X_POUBELLE, Y_RECIPIENT_0 + HAUTEUR_RANGEE * k, LARGEUR_POUBELLE, HAUTEUR_RECIPIENT};
+}
+// No two of them meet, so a click sorts one food at most, the same one however the
+// rows are searched, and the space between food and bin stays a place where nothing happens.
+static_assert(X_GAMELLE + LARGEUR_GAMELLE < X_ALIMENT && X_ALIMENT + LARGEUR_ALIMENT < X_POUBELLE);
+static_assert(HAUTEUR_RECIPIENT < HAUTEUR_RANGEE && HAUTEUR_ALIMENT < HAUTEUR_RANGEE);
+static_assert(cadre_gamelle(4).y + HAUTEUR_RECIPIENT <= Y_PANNEAU && X_POUBELLE + LARGEUR_POUBELLE <= LARGEUR_ECRAN);
+
 // The three cards of the track-choice picture, easy, medium and hard from the left.
 // The tool draws each card's outer edge on its rectangle, and a left click inside it
 // chooses that track.

@@ -24,11 +24,14 @@ inline constexpr const char* GAMELLE_VIDE = "photo/gamelle_vide.bmp";
 inline constexpr const char* GAMELLE_PLEINE = "photo/gamelle_pleine.bmp";
 inline constexpr const char* POUBELLE_VIDE = "photo/poubelle_vide.bmp";
 inline constexpr const char* POUBELLE_PLEINE = "photo/poubelle_pleine.bmp";
+// Drawn over a food left in the wrong container once a level is lost: an addition to
+// the game, see docs/choix.md.
+inline constexpr const char* CROIX = "photo/croix.bmp";
 
 inline constexpr const char* TOUTES[] = {
     ICONE, DEBUT1, DEBUT2, DIFFICULTE, FOND, BIDOU, BIDOU_GAUCHE, BIDOU_GROS, CERCUEIL,
     TEMPS_FINI, PSEUDO_FIN, FINI, PAUSE, REGLE, GAMELLE_VIDE, GAMELLE_PLEINE, POUBELLE_VIDE,
-    POUBELLE_PLEINE,
+    POUBELLE_PLEINE, CROIX,
 };
 }  // namespace image
 

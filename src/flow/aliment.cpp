@@ -82,6 +82,10 @@ private:
     bool continuer_ = true;
     bool continuer_niveau_ = true;
     bool verdict_en_attente_ = true;
+    // Set by a lost verdict, cleared as its level ends: while set, each food in the wrong
+    // container is drawn with a red cross. A deliberate addition, so that a child learns
+    // which answers were wrong; it draws over the empty column only and changes no state.
+    bool erreurs_visibles_ = false;
     bool fin_de_piste_ = false;
     bool sauvegarde_signalee_ = false;
     std::optional<std::int32_t> niveau_non_sauve_;  // what the last save meant to store, when it failed
@@ -173,6 +177,7 @@ void Partie::jouer_niveau()
         lire_niveau(niveau_);
     message_ = rendre_message(" ");
     verdict_en_attente_ = true;
+    erreurs_visibles_ = false;
 }
 
 void Partie::passe()
@@ -278,19 +283,10 @@ void Partie::traiter(const SDL_Event& e)
 
 void Partie::cliquer(const SDL_MouseButtonEvent& b)
 {
-    if (b.x < X_ALIMENT || b.x > X_ALIMENT + LARGEUR_ALIMENT - 1)
-        return;
-    for (std::int32_t r = 0; r < ALIMENTS_PAR_NIVEAU; ++r) {
-        // 81 px a row, with gaps of 19 px in which nothing happens.
-        if (b.y > Y_ALIMENT_0 - 1 + HAUTEUR_RANGEE * r && b.y <= Y_ALIMENT_0 + HAUTEUR_ALIMENT - 1 + HAUTEUR_RANGEE * r) {
-            // A sorted food may change sides, even after the verdict: the board and the
-            // score follow, but the verdict and the file stay as they were.
-            if (b.button == SDL_BUTTON_LEFT)
-                tableau_[LIGNE_CHOIX + niveau_ + r] = CHOIX_GAMELLE;
-            else if (b.button == SDL_BUTTON_RIGHT)
-                tableau_[LIGNE_CHOIX + niveau_ + r] = CHOIX_POUBELLE;
-        }
-    }
+    // A sorted food may change sides, even after the verdict: the board and the score
+    // follow, but the verdict and the file stay as they were.
+    if (const std::optional<Tri> tri = tri_du_clic(b.x, b.y, b.button))
+        tableau_[static_cast<std::size_t>(LIGNE_CHOIX + niveau_ + tri->rangee)] = tri->choix;
 }
 
 void Partie::juger()
@@ -308,6 +304,8 @@ void Partie::juger()
         sprite_bidou_ = charger_image(image::CERCUEIL);
         message_ = rendre_message(MESSAGE_PERDU);
         sauver(niveau_);
+        // From now until the level ends, the wrong foods show a red cross (an addition).
+        erreurs_visibles_ = true;
     }
     coller(ecran_, message_.get(), X_MESSAGE, Y_MESSAGE);
     poser_cle_bleue(sprite_bidou_.get());
@@ -334,6 +332,8 @@ void Partie::redessiner()
     coller(ecran_, message_.get(), X_MESSAGE, Y_MESSAGE);
     coller(ecran_, sprite_bidou_.get(), position_bidou_.x, position_bidou_.y);
     afficher_aliment(ecran_, tableau_, niveau_);
+    if (erreurs_visibles_)
+        afficher_erreurs(ecran_, tableau_, niveau_);
     afficher_gamelle_poubelle(ecran_, tableau_, niveau_, plateforme_);
     plateforme_.presenter(ecran_);
 }

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string>
 
+#include "croix.hpp"
 #include "decor.hpp"
 #include "draw/noms_images.hpp"
 
@@ -107,15 +108,24 @@ Surface fond(Atelier& a)
         cairo_set_dash(cr, nullptr, 0, 0);
     }
 
-    // Reminders over the two columns: which button puts a food where.
-    rectangle_arrondi(cr, 380, 2, 186, 28, 10);
-    rectangle_arrondi(cr, 676, 2, 196, 28, 10);
-    couleur(cr, 0xffffff, 0.7);
-    cairo_fill(cr);
-    souris(cr, 396, 16, 22, true, 0x4caf50);
-    ligne(a, cr, "clic gauche : gamelle", 410, 22, 15, 0x2e5e2a, true);
-    souris(cr, 692, 16, 22, false, 0xe0564a);
-    ligne(a, cr, "clic droit : poubelle", 706, 22, 15, 0x7a2a20, true);
+    // Reminders over the two columns: which button puts a food where, and that a click
+    // on the container itself does too (the one-button way, an addition to the game).
+    struct Rappel {
+        const char* texte;
+        double centre;
+        bool gauche;
+        std::uint32_t allume, encre;
+    };
+    for (const Rappel& r : {Rappel{"clic gauche ou clic sur la gamelle", 468, true, 0x4caf50, 0x2e5e2a},
+                            Rappel{"clic droit ou clic sur la poubelle", 765, false, 0xe0564a, 0x7a2a20}}) {
+        const double l = 40 + a.gras.largeur(r.texte, 15);
+        const double x = std::min(r.centre - l / 2, LARGEUR_ECRAN - 6 - l);
+        rectangle_arrondi(cr, x, 2, l, 28, 10);
+        couleur(cr, 0xffffff, 0.7);
+        cairo_fill(cr);
+        souris(cr, x + 16, 16, 22, r.gauche, r.allume);
+        ligne(a, cr, r.texte, x + 30, 22, 15, r.encre, true);
+    }
 
     // Where the verdict is written in black: light and plain, a frame only outside it.
     // The message's 28 rows from Y_MESSAGE (its ink from row 40 to row 62) sit in the
@@ -313,31 +323,38 @@ Surface regle(Atelier& a)
     carte(cr, 30, 84, 840, 500);
     ligne(a, cr, "Bidou a faim ! Pour chaque aliment, choisis s'il est bon pour lui.", 60, 124, 23, 0x3b2a1a, true);
 
-    // Left click and the bowl.
+    // Left click and the bowl; a click on the container itself works too (an addition).
     souris(cr, 85, 180, 54, true, 0x4caf50);
     ligne(a, cr, "clic gauche : dans la gamelle", 125, 172, 24, 0x2e5e2a, true);
     ligne(a, cr, "l'aliment est bon pour Bidou", 125, 200, 21);
+    ligne(a, cr, "(ou un clic sur la gamelle)", 125, 226, 20, 0x5a4a3a);
     souris(cr, 485, 180, 54, false, 0xe0564a);
     ligne(a, cr, "clic droit : à la poubelle", 525, 172, 24, 0x7a2a20, true);
     ligne(a, cr, "l'aliment est mauvais pour lui", 525, 200, 21);
+    ligne(a, cr, "(ou un clic sur la poubelle)", 525, 226, 20, 0x5a4a3a);
 
-    emoji(a, cr, "⏱️", 85, 258, 46);
-    ligne(a, cr, "30 secondes par niveau. Un autre clic sur la ligne change ton choix.", 125, 266, 22);
-    emoji(a, cr, "⭐", 85, 316, 44);
+    emoji(a, cr, "⏱️", 85, 266, 42);
+    ligne(a, cr, "30 secondes par niveau. Un autre clic sur la ligne change ton choix.", 125, 274, 22);
+    emoji(a, cr, "⭐", 85, 314, 40);
     ligne(a, cr, "5 bonnes réponses : Bidou se régale et tu passes au niveau", 125, 312, 22);
     ligne(a, cr, "suivant. Sinon, il faudra recommencer le niveau.", 125, 338, 22);
+    // What the red cross after a lost level means (an addition): a food with its cross.
+    emoji(a, cr, "🧀", 85, 378, 44);
+    poser_image(cr, croix().get(), 85, 378, 40, 40);
+    ligne(a, cr, "Niveau perdu : une croix rouge montre chaque aliment mal rangé.", 125, 376, 22);
+    ligne(a, cr, "Change-le de place, et la croix s'en va.", 125, 402, 22);
 
-    ligne(a, cr, "Les touches :", 60, 392, 24, 0x3b2a1a, true);
+    ligne(a, cr, "Les touches :", 60, 440, 24, 0x3b2a1a, true);
     struct Aide {
         const char* touche;
         const char* texte;
         double x, y;
     };
-    for (const Aide& t : {Aide{"p", "pause", 60, 410}, Aide{"r", "les règles", 60, 462},
-                          Aide{"j", "revenir au jeu (après les règles)", 60, 514},
-                          Aide{"s", "niveau suivant", 470, 410}, Aide{"Échap", "quitter le jeu", 470, 462}}) {
-        const double l = touche(a, cr, t.touche, t.x, t.y, 40);
-        ligne(a, cr, t.texte, t.x + l + 14, t.y + 28, 22);
+    for (const Aide& t : {Aide{"p", "pause", 60, 452}, Aide{"r", "les règles", 60, 496},
+                          Aide{"j", "revenir au jeu (après les règles)", 60, 540},
+                          Aide{"s", "niveau suivant", 470, 452}, Aide{"Échap", "quitter le jeu", 470, 496}}) {
+        const double l = touche(a, cr, t.touche, t.x, t.y, 38);
+        ligne(a, cr, t.texte, t.x + l + 14, t.y + 27, 22);
     }
     bidou_a(cr, 700, 490, 0.85);
     socle(cr);

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "croix.hpp"
+#include "draw/geometrie.hpp"
 #include "draw/noms_images.hpp"
 #include "trousse.hpp"
 
@@ -126,7 +128,7 @@ Surface bidou(double embonpoint)
 // A pet bowl with Bidou's name on it; full, a heap of greens and carrots over the rim.
 Surface gamelle(Atelier& a, bool pleine)
 {
-    Surface s = nouvelle_surface(136, 88);
+    Surface s = nouvelle_surface(LARGEUR_GAMELLE, HAUTEUR_RECIPIENT);  // what a click is tested against
     Contexte c = nouveau_contexte(s.get());
     cairo_t* cr = c.get();
     cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
@@ -180,7 +182,7 @@ Surface gamelle(Atelier& a, bool pleine)
 // A green bin with its lid; full, the lid tips back on its hinge and rubbish shows.
 Surface poubelle(Atelier& a, bool pleine)
 {
-    Surface s = nouvelle_surface(130, 88);
+    Surface s = nouvelle_surface(LARGEUR_POUBELLE, HAUTEUR_RECIPIENT);  // what a click is tested against
     Contexte c = nouveau_contexte(s.get());
     cairo_t* cr = c.get();
     cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
@@ -304,6 +306,7 @@ std::vector<Image> images_personnages(Atelier& a)
     v.push_back({image::GAMELLE_PLEINE, gamelle(a, true), true});
     v.push_back({image::POUBELLE_VIDE, poubelle(a, false), true});
     v.push_back({image::POUBELLE_PLEINE, poubelle(a, true), true});
+    v.push_back({image::CROIX, croix(), true});
     // The window icon has no key (SDL is given no mask), so rounded corners would come
     // out white: Bidou on a tile that fills the square.
     v.push_back({image::ICONE, icone(32, false), false});
