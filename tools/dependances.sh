@@ -17,6 +17,8 @@ if [ "${1:-}" = test ] || [ "${1:-}" = extras ]; then
     libgtest-dev fonts-dejavu-extra
     # playing the real program in a real window, as a person would
     xvfb xdotool x11-utils x11-xkb-utils imagemagick
+    # bench/guetteur moves and clicks the pointer through XTEST
+    libxtst-dev
     # the desktop entry and AppStream validators; dpkg-shlibdeps for the .deb's Depends; CPack asks file about binaries
     desktop-file-utils appstream dpkg-dev file
   )
