@@ -108,7 +108,7 @@ TEST(Partie, NiveauPerduLeCercueilPuisLeMemeNiveauToutARefaire)
     std::string fichier_apres_verdict;
     partie.p.sur_image = [&](SDL_Surface* ecran, std::size_t) {
         const std::size_t pris = total - partie.p.restants();
-        if (pris == apres_verdict) {
+        if (pris + 1 == apres_verdict) {  // the fifth press: the walk, then the verdict's frame
             cercueil_vu = cercueil_vu || cercueil.sur(ecran, 0, 300);
             fichier_apres_verdict = partie.dossier.fichier_niveau();
         }
@@ -204,9 +204,13 @@ TEST(Partie, ZonesDeClic)
         vu[total - partie.p.restants()] = etat_plateau(ecran, 0);
     };
     EXPECT_EQ(partie.jouer(), 0);
+    // What the screen shows once each click is taken: the last frame drawn by then (a
+    // click that changes nothing draws nothing).
     for (const Cas& c : cas) {
-        ASSERT_TRUE(vu.count(c.apres)) << c.x << ", " << c.y;
-        EXPECT_EQ(vu[c.apres], c.attendu) << "click at " << c.x << ", " << c.y << " button " << int(c.bouton);
+        auto montre = vu.upper_bound(c.apres);
+        ASSERT_NE(montre, vu.begin()) << c.x << ", " << c.y;
+        EXPECT_EQ(std::prev(montre)->second, c.attendu)
+            << "click at " << c.x << ", " << c.y << " button " << int(c.bouton);
     }
     EXPECT_EQ(partie.dossier.fichier_niveau(), "(none)");
 }
@@ -236,8 +240,8 @@ TEST(Partie, PauseEtReglesCoutentAuPlusUneSecondeChacune)
     ASSERT_GT(sans, 0u);
     ASSERT_GT(avec, 0u);
     // 90 s spent in the two screens; the clock may lose at most one second for each.
-    EXPECT_GE(avec + 2000 + 250, sans + 90000);
-    EXPECT_LE(avec, sans + 90000 + 250);
+    EXPECT_GE(avec + 2000, sans + 90000);
+    EXPECT_LE(avec, sans + 90000);
 }
 
 TEST(Partie, UnClicNEstTraiteQuUneFois)
