@@ -5,156 +5,12 @@
 #include <stdexcept>
 #include <string>
 
-#include "dessins.hpp"
+#include "fiches.hpp"
+#include "trousse.hpp"
 #include "rules/catalogue.hpp"
 
+namespace images {
 namespace {
-// Hue bands (degrees) that the recolourings below aim at.
-constexpr Teinte VERTS{.de = 55, .a = 170};
-constexpr Teinte ROSES{.de = 290, .a = 20};
-
-Teinte vers(Teinte bande, double teinte, double saturation = 1, double clarte = 0)
-{
-    bande.teinte = teinte;
-    bande.saturation = saturation;
-    bande.clarte = clarte;
-    return bande;
-}
-Teinte tout(double saturation, double clarte) { return {.sat_min = 0, .saturation = saturation, .clarte = clarte}; }
-
-struct Fiche {
-    std::string_view fichier;  // catalogue name without "photo/" and ".bmp"
-    std::string_view nom;      // label; '|' marks where a long word may break
-    std::string_view emoji = {};  // empty: drawn (dessins.cpp)
-    std::vector<Teinte> teintes = {};
-    std::string_view badge = {};  // a small second emoji in the lower right corner
-};
-
-// An emoji where one shows the food itself, a drawing where none does; no two foods
-// share a picture, even recoloured, since a child tells them apart by their shape.
-// The level is noted on each group.
-const std::vector<Fiche>& fiches()
-{
-    static const std::vector<Fiche> f = {
-        // level 1
-        {"laitue", "laitue", "🥬"},
-        {"epinard", "épinards"},
-        {"carotte", "carotte", "🥕"},
-        {"chocolat", "chocolat", "🍫"},
-        {"muguet", "muguet"},
-        // level 2
-        {"tomate", "tomate", "🍅"},
-        {"biscotte", "biscotte"},
-        {"biscuit", "biscuit", "🍪"},
-        {"viande", "viande", "🥩"},
-        {"ble", "blé", "🌾"},
-        // level 3
-        {"alimentcuit", "aliment cuit", "🍲"},
-        {"alimentenconserve", "conserve", "🥫"},
-        {"alimentdufrigo", "aliment du frigo"},
-        {"cerise", "cerise", "🍒"},
-        {"endive", "endive"},
-        // level 4
-        {"fanedecarotte", "fanes de carotte"},
-        {"foin", "foin"},
-        {"fraise", "fraise", "🍓"},
-        {"framboise", "framboise"},
-        {"lait", "lait", "🥛"},
-        // level 5
-        {"melon", "melon", "🍈", {vers(VERTS, 38, 1.0, 0.05)}},
-        {"noisette", "noisette"},
-        // A walnut kernel is the very shape of this emoji once it is brown.
-        {"noix", "noix"},
-        {"pain", "pain", "🥖"},
-        {"poire", "poire", "🍐"},
-        // level 6
-        {"thym", "thym"},
-        {"orange", "orange", "🍊"},
-        {"salade", "salade", "🥗"},
-        {"pomme", "pomme", "🍎"},
-        {"pate", "pâtes", "🍝"},
-        // level 7
-        {"persil", "persil", "🌿", {vers(VERTS, 115, 1.2, 0)}},
-        {"crocus", "crocus", "🌷", {vers(ROSES, 272, 0.9, -0.1)}},
-        {"renoncule", "renoncule"},
-        {"coquelicot", "coquelicot"},
-        {"sureau", "sureau"},
-        // level 8
-        {"concombre", "concombre", "🥒"},
-        {"noisetier", "noisetier"},
-        {"pommedeterre", "pomme de terre", "🥔"},
-        {"osier", "osier", "🧺"},
-        {"avoine", "avoine"},
-        // level 9
-        {"amande", "amande"},
-        {"aneth", "aneth"},
-        {"pistache", "pistache"},
-        {"romarin", "romarin"},
-        {"poivron", "poivron", "🫑", {{.de = 60, .a = 140, .sat_min = 0.3, .teinte = 6, .saturation = 1.1}}},
-        // level 10
-        {"artichaut", "artichaut"},
-        {"fenouil", "fenouil"},
-        {"avocat", "avocat", "🥑"},
-        {"feuilledepissenlit", "feuille de pissenlit"},
-        {"betterave", "betterave"},
-        // level 11
-        {"choufleur", "chou-fleur"},
-        {"choux", "chou"},
-        {"cereale", "céréales"},
-        {"aubergine", "aubergine", "🍆"},
-        {"courgette", "courgette"},
-        // level 12
-        {"mache", "mâche"},
-        {"brocolis", "brocolis", "🥦"},
-        {"kiwi", "kiwi", "🥝"},
-        {"graine", "graines"},
-        {"calla", "calla"},
-        // level 13
-        {"caroube", "caroube"},
-        {"herbe", "herbe"},
-        {"cerisier", "cerisier", "🌸"},
-        {"darisroux", "dari roux"},
-        {"arumsauvage", "arum sauvage"},
-        // level 14
-        {"gateau", "gâteau", "🍰"},
-        {"menthe", "menthe"},
-        {"basilic", "basilic"},
-        {"luzerne", "luzerne", "☘️", {}, "🌸"},
-        {"banane", "banane", "🍌"},
-        // level 15
-        {"fougasse", "fougasse", "🫓"},
-        {"clematite", "clématite"},
-        {"chardon", "chardon"},
-        {"cigue", "ciguë"},
-        {"saule", "saule"},
-        // level 16
-        {"merisier", "merisier", "🌳", {tout(0.9, -0.1)}, "🍒"},
-        {"digitale", "digitale", "🪻", {{.de = 220, .a = 320, .teinte = 320, .saturation = 1.0}}},
-        {"angelique", "angélique"},
-        {"treflevert", "trèfle vert", "☘️"},
-        {"liseron", "liseron"},
-        // level 17
-        {"pissenlit", "pissenlit", "🌼", {{.de = 20, .a = 60, .teinte = 50, .saturation = 1.1}}},
-        {"avenas", "flocons d'avoine"},
-        {"morelle", "morelle"},
-        {"cossedepois", "cosse de pois", "🫛"},
-        {"dieffenbachia", "dieffen|bachia"},
-        // level 18
-        {"anemone", "anémone"},
-        {"laurier", "laurier"},
-        {"chicoree", "chicorée"},
-        {"belladone", "belladone"},
-        {"celeri", "céleri"},
-        // level 19
-        {"laurierrose", "laurier-rose"},
-        {"the", "thé", "🍵"},
-        {"lin", "lin"},
-        {"accacia", "acacia"},
-        {"jusquiame", "jusquiame"},
-    };
-    return f;
-}
-
 std::string_view radical(std::string_view fichier)
 {
     if (fichier.starts_with("photo/"))
@@ -170,7 +26,7 @@ const Fiche& fiche(std::string_view fichier)
     for (const Fiche& f : fiches())
         if (f.fichier == r)
             return f;
-    throw std::runtime_error("no drawing for food picture " + std::string(fichier));
+    throw std::runtime_error("no entry in fiches.cpp for food picture " + std::string(fichier));
 }
 
 // The main emoji large, with the small one over its lower right corner on a white rim.
@@ -240,16 +96,22 @@ Surface tuile(Atelier& a, const Fiche& f)
     // The picture has the same box on every tile, whatever its label. It stands on the
     // label; a tall one over a two-line label keeps its size and lets the label cover
     // its foot, rather than shrinking to fit (a wide one fits above it anyway).
-    Surface dessin = f.emoji.empty() ? dessin_aliment(f.fichier) : Surface{};
-    if (f.emoji.empty() && !dessin)
-        throw std::runtime_error("no emoji and no drawing for " + std::string(f.fichier));
-    cairo_surface_t* source = dessin ? dessin.get() : a.emojis.image(f.emoji);
-    Surface teinte = f.teintes.empty() ? Surface{} : teinter(source, f.teintes);
-    if (teinte)
-        source = teinte.get();
-    Surface compose = f.badge.empty() ? Surface{} : composer(a, source, f.badge);
-    if (compose)
-        source = compose.get();
+    Surface dessin, teinte, compose;
+    cairo_surface_t* source = nullptr;
+    if (const auto* e = std::get_if<Emoji>(&f.image)) {
+        source = a.emojis.image(e->code);
+        if (!e->teintes.empty()) {
+            teinte = teinter(source, e->teintes);
+            source = teinte.get();
+        }
+        if (!e->badge.empty()) {
+            compose = composer(a, source, e->badge);
+            source = compose.get();
+        }
+    } else {
+        dessin = dessiner(std::get<dessins::Dessin>(f.image));
+        source = dessin.get();
+    }
     Surface petite = ajuster(source, LARGEUR_ALIMENT - 8, HAUT_IMAGE - 8);
     // A picture whose own edge is pale (milk, a white blossom) would melt into the
     // white sticker rim: it gets a tan rim and a dark line instead. The drawn pale
@@ -279,8 +141,13 @@ Surface tuile(Atelier& a, const Fiche& f)
 
 std::vector<Image> images_aliments(Atelier& a)
 {
+    // Each entry names a catalogue food, so an entry left behind by a renamed food shows.
+    if (fiches().size() != catalogue_aliments.size())
+        throw std::runtime_error("fiches.cpp lists " + std::to_string(fiches().size()) + " foods, the catalogue " +
+                                 std::to_string(catalogue_aliments.size()));
     std::vector<Image> images;
     for (const Aliment& al : catalogue_aliments)
         images.push_back({std::string(al.image), tuile(a, fiche(al.image)), true});
     return images;
 }
+}  // namespace images

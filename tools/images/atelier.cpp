@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdint>
 
+namespace images {
 Surface ajuster(cairo_surface_t* image, double l, double h)
 {
     const double e = std::min(l / largeur(image), h / hauteur(image));
@@ -71,3 +72,4 @@ double clarte_du_bord(cairo_surface_t* image)
         }
     return n > 0 ? somme / n : 0;
 }
+}  // namespace images

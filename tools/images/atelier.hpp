@@ -10,6 +10,7 @@
 #include "teinte.hpp"
 #include "texte.hpp"
 
+namespace images {
 struct Atelier {
     Emojis& emojis;
     const Police& texte;
@@ -32,3 +33,4 @@ Surface rogner(cairo_surface_t* image, int marge);
 // The mean lightness (0 black to 1 white) of the ink along the edge of `image`: what
 // tells a picture that would melt into a white sticker rim.
 double clarte_du_bord(cairo_surface_t* image);
+}  // namespace images

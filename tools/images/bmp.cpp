@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+namespace images {
 Pixels aplatir(cairo_surface_t* image, bool cle)
 {
     cairo_surface_flush(image);
@@ -102,3 +103,4 @@ Surface depuis_pixels(const Pixels& p, bool cle)
     cairo_surface_mark_dirty(s.get());
     return s;
 }
+}  // namespace images

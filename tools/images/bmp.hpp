@@ -7,6 +7,7 @@
 
 #include "cairo_outils.hpp"
 
+namespace images {
 // Opaque RGB, row after row from the top, 3 bytes a pixel.
 struct Pixels {
     int largeur = 0, hauteur = 0;
@@ -28,3 +29,4 @@ std::vector<std::uint8_t> en_bmp(const Pixels& p);
 
 // Back to a cairo picture for the contact sheet, with the key made transparent.
 Surface depuis_pixels(const Pixels& p, bool cle);
+}  // namespace images

@@ -10,6 +10,7 @@
 #include <stdexcept>
 #include <string>
 
+namespace images {
 struct DetruireSurface {
     void operator()(cairo_surface_t* s) const noexcept { cairo_surface_destroy(s); }
 };
@@ -78,3 +79,4 @@ inline double poser_image(cairo_t* cr, cairo_surface_t* image, double cx, double
     cairo_restore(cr);
     return e;
 }
+}  // namespace images

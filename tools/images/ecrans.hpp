@@ -6,7 +6,9 @@
 #include "atelier.hpp"
 #include "draw/geometrie.hpp"
 
+namespace images {
 inline constexpr int HAUTEUR_FOND = Y_PANNEAU;  // the score panel keeps the rows below
 
 // fond, debut1, debut2, difficulte, temps_fini, pause, regle, pseudo_fin, fini.
 std::vector<Image> images_ecrans(Atelier& a);
+}  // namespace images

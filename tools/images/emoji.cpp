@@ -9,6 +9,7 @@
 #include <cstring>
 #include <stdexcept>
 
+namespace images {
 struct Emojis::Impl {
     FT_Library bibliotheque = nullptr;
     FT_Face face = nullptr;
@@ -114,3 +115,4 @@ cairo_surface_t* Emojis::image(std::string_view sequence)
     cairo_surface_mark_dirty(s.get());
     return cache_.emplace(std::string(sequence), std::move(s)).first->second.get();
 }
+}  // namespace images

@@ -8,6 +8,7 @@
 
 #include "cairo_outils.hpp"
 
+namespace images {
 class Emojis {
 public:
     explicit Emojis(const std::filesystem::path& fichier_police);
@@ -26,3 +27,4 @@ private:
     Impl* impl_;
     std::map<std::string, Surface, std::less<>> cache_;
 };
+}  // namespace images

@@ -24,6 +24,7 @@
 
 namespace fs = std::filesystem;
 
+namespace images {
 namespace {
 std::vector<std::uint8_t> lire(const fs::path& f)
 {
@@ -110,9 +111,11 @@ Options lire_options(int argc, char** argv)
     return o;
 }
 }  // namespace
+}  // namespace images
 
 int main(int argc, char** argv)
 try {
+    using namespace images;
     const auto debut = std::chrono::steady_clock::now();
     const Options o = lire_options(argc, argv);
     Emojis emojis(o.exiger("emoji"));

@@ -5,6 +5,7 @@
 #include "draw/noms_images.hpp"
 #include "trousse.hpp"
 
+namespace images {
 namespace {
 constexpr std::uint32_t TRAIT = 0x5a3a22;  // one warm outline colour for all of Bidou
 
@@ -308,3 +309,4 @@ std::vector<Image> images_personnages(Atelier& a)
     v.push_back({image::ICONE, icone(32, false), false});
     return v;
 }
+}  // namespace images

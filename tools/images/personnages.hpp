@@ -6,6 +6,7 @@
 
 #include "atelier.hpp"
 
+namespace images {
 // Bidou is a guinea pig drawn with cairo, so that the same animal can face both ways,
 // grow fat and be drawn at any icon size. `embonpoint` 0 is Bidou as usual, 1 after a
 // perfect level. Faces right, fills a box of 100 x 100 (wider when fat) at scale 1.
@@ -17,3 +18,4 @@ std::vector<Image> images_personnages(Atelier& a);
 // Bidou on a tile `cote` pixels square: rounded with transparent corners for the
 // desktop's PNG icons, filling the square for the window icon, which has no mask.
 Surface icone(int cote, bool coins_arrondis = true);
+}  // namespace images

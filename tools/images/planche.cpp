@@ -9,6 +9,7 @@
 #include "flow/messages.hpp"
 #include "rules/catalogue.hpp"
 
+namespace images {
 namespace {
 // The game's Latin-1 bytes as the UTF-8 that cairo writes.
 std::string en_utf8(const char* latin1)
@@ -185,3 +186,4 @@ void ecrire_planche(const std::filesystem::path& png, const std::vector<Image>& 
     if (cairo_surface_write_to_png(s.get(), png.c_str()) != CAIRO_STATUS_SUCCESS)
         throw std::runtime_error("cannot write " + png.string());
 }
+}  // namespace images

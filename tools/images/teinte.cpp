@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdint>
 
+namespace images {
 namespace {
 struct Tsl {
     double t, s, l;
@@ -136,3 +137,4 @@ Surface autocollant(cairo_surface_t* image, double epaisseur, std::uint32_t rgb,
     cairo_paint(cr.get());
     return s;
 }
+}  // namespace images

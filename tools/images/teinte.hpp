@@ -6,6 +6,7 @@
 
 #include "cairo_outils.hpp"
 
+namespace images {
 // One recolouring step in HSL. Only pixels whose hue lies in [de, a] (degrees; de > a
 // wraps through red) and whose saturation reaches sat_min change, so a step can turn
 // petals white and leave the leaves green.
@@ -28,3 +29,4 @@ Surface miroir(cairo_surface_t* image);
 // background and its edge is opaque where the colour key cuts it.
 Surface autocollant(cairo_surface_t* image, double epaisseur, std::uint32_t rgb,
                     std::uint32_t trait);
+}  // namespace images

@@ -9,6 +9,7 @@
 #include <memory>
 #include <stdexcept>
 
+namespace images {
 namespace {
 // The FreeType face under cairo's font face, with the library it belongs to. cairo
 // keeps font faces in a cache past their last user, so this lives exactly as long as
@@ -154,3 +155,4 @@ void Police::centrer_contour(cairo_t* cr, std::string_view texte, double taille,
     cairo_fill(cr);
     cairo_restore(cr);
 }
+}  // namespace images

@@ -7,6 +7,7 @@
 
 #include "cairo_outils.hpp"
 
+namespace images {
 class Police {
 public:
     explicit Police(const std::filesystem::path& fichier);
@@ -36,3 +37,4 @@ private:
     struct Impl;
     Impl* impl_;
 };
+}  // namespace images

@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "atelier.hpp"
+
+namespace images {
 std::uint32_t nuance(std::uint32_t c, double f)
 {
     auto canal = [&](int decalage) {
@@ -176,3 +179,40 @@ void coque(cairo_t* cr, double cx, double cy, double rx, double ry, double angle
     cairo_stroke(cr);
     cairo_restore(cr);
 }
+
+void point(cairo_t* cr, double x, double y, double r, std::uint32_t c, double trait)
+{
+    ellipse(cr, x, y, r, r);
+    ombrer(cr, c, trait);
+}
+
+void reflet(cairo_t* cr, double x, double y, double rx, double ry, double angle)
+{
+    ellipse(cr, x, y, rx, ry, angle);
+    couleur(cr, 0xffffff, 0.6);
+    cairo_fill(cr);
+}
+
+void coeur_raye(cairo_t* cr, double x, double y, int n, double rayon, double epaisseur, std::uint32_t trait,
+                double r, std::uint32_t centre)
+{
+    couleur(cr, trait);
+    cairo_set_line_width(cr, epaisseur);
+    for (int i = 0; i < n; ++i) {
+        const double a = 2 * PI * i / n;
+        cairo_move_to(cr, x, y);
+        cairo_line_to(cr, x + rayon * std::cos(a), y + rayon * std::sin(a));
+    }
+    cairo_stroke(cr);
+    point(cr, x, y, r, centre);
+}
+
+Surface dessiner(void (*dessin)(cairo_t*))
+{
+    Surface s = nouvelle_surface(128, 128);
+    Contexte c = nouveau_contexte(s.get());
+    cairo_set_line_join(c.get(), CAIRO_LINE_JOIN_ROUND);
+    dessin(c.get());
+    return rogner(s.get(), 0);
+}
+}  // namespace images

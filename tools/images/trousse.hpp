@@ -1,6 +1,6 @@
 // The drawing kit the food pictures are made of: a few parts (leaf, petal, flower,
-// stalk, umbel, frond, shell) and one way of shading them, so that thirty drawings
-// share a hand instead of being thirty copies of one.
+// stalk, umbel, frond, shell, dot) and one way of shading them, so that the drawings
+// of dessins/ share a hand instead of each being drawn its own way.
 //
 // Every part draws in the current user space of `cr`, fills with its colour lit from
 // the upper left and outlines itself in a darker shade of that colour, so that a pale
@@ -11,6 +11,13 @@
 #include <functional>
 
 #include "cairo_outils.hpp"
+
+namespace images {
+// Every food drawing is made on a 128 x 128 canvas, y down; angles in radians.
+inline constexpr double PI = M_PI;
+
+// Greens shared by the plants, so that the herbs differ by shape, not by tint alone.
+inline constexpr std::uint32_t VERT = 0x4f9a3a, VERT_FONCE = 0x2f6e2a;
 
 // `c` moved towards black (f < 1) or towards white (f > 1, as 2 - f of the way).
 std::uint32_t nuance(std::uint32_t c, double f);
@@ -53,3 +60,18 @@ void fronde(cairo_t* cr, double x, double y, double longueur, double angle, std:
 // `stries` lengthwise grooves.
 void coque(cairo_t* cr, double cx, double cy, double rx, double ry, double angle, std::uint32_t c,
            int stries = 0);
+
+// A shaded round dot of radius `r`: a berry, a bud, a grain.
+void point(cairo_t* cr, double x, double y, double r, std::uint32_t c, double trait = 1);
+
+// A white gloss mark, the light on a shiny berry, nut or leaf.
+void reflet(cairo_t* cr, double x, double y, double rx, double ry, double angle = -0.6);
+
+// A flower's heart: `n` lines raying out from (x, y) to `rayon` (stamens, or veins
+// across the petals), then a dark centre of radius `r` over them.
+void coeur_raye(cairo_t* cr, double x, double y, int n, double rayon, double epaisseur, std::uint32_t trait,
+                double r, std::uint32_t centre);
+
+// A food drawn by `dessin` on the 128 x 128 canvas, cut to its ink.
+Surface dessiner(void (*dessin)(cairo_t*));
+}  // namespace images
