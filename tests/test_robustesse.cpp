@@ -430,7 +430,8 @@ TEST(Tempete, FileDeSdlRemplieJusquAuRefus)
     EXPECT_EQ(jouer(plateforme), 0);
     RecordProperty("sdl_queue_accepted", plateforme.acceptes);
     std::printf("SDL took %d events before refusing\n", plateforme.acceptes);
-    // SDL 1.2 keeps one slot of its 128 free; SDL 1.2 over SDL 2 holds far more.
+    // Classic SDL 1.2 keeps one slot of its 128 free (127); SDL 1.2 over SDL 2 keeps a
+    // queue of 128 of its own and fills it (128).
     EXPECT_GE(plateforme.acceptes, 127);
     EXPECT_LT(plateforme.acceptes, FileSdlReelle::PLAFOND) << "SDL never refused";
 

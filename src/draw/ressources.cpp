@@ -3,7 +3,6 @@
 #include <SDL_image.h>
 
 #include <fcntl.h>
-#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -30,8 +29,10 @@ struct FermerFlux {
 };
 using Flux = std::unique_ptr<SDL_RWops, FermerFlux>;
 
-// The whole of the file at `chemin` in `octets`, in one read where the system allows.
-// Reading through stdio, as SDL_image does from a file name, costs a seek and a small
+// The whole of the file at `chemin` in `octets`, in one read where the system allows:
+// how the game reads every file it loads, the pictures and the panel's font. (Mapping
+// each file instead, measured on a virtual machine: a level-loop pass ten times slower,
+// most of it in the kernel's page-table work.) Reading through stdio, as SDL_image does from a file name, costs a seek and a small
 // read for every header field and row: with the font's, most of a level-loop pass went
 // there. False, with SDL's error set, when the file cannot be read (missing, a
 // directory, unreadable).
@@ -96,47 +97,13 @@ Surface charger_image(const char* chemin)
     return image;
 }
 
-FichierProjete::FichierProjete(const char* chemin)
+PoliceLue::PoliceLue(const char* chemin, int points)
 {
-    const int fd = ::open(chemin, O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        SDL_SetError("%s", std::strerror(errno));
+    if (!lire_fichier(chemin, octets_))
         return;
-    }
-    struct stat etat {};
-    if (::fstat(fd, &etat) != 0)
-        SDL_SetError("%s", std::strerror(errno));
-    else if (!S_ISREG(etat.st_mode))
-        SDL_SetError("%s", std::strerror(S_ISDIR(etat.st_mode) ? EISDIR : EINVAL));
-    else if (etat.st_size == 0)
-        SDL_SetError("empty file");
-    else {
-        void* adresse = ::mmap(nullptr, static_cast<std::size_t>(etat.st_size), PROT_READ, MAP_PRIVATE, fd, 0);
-        if (adresse == MAP_FAILED)
-            SDL_SetError("%s", std::strerror(errno));
-        else {
-            adresse_ = adresse;
-            taille_ = static_cast<std::size_t>(etat.st_size);
-        }
-    }
-    ::close(fd);  // the mapping stays
-}
-
-void FichierProjete::liberer()
-{
-    if (adresse_)
-        ::munmap(adresse_, taille_);
-    adresse_ = nullptr;
-    taille_ = 0;
-}
-
-PoliceLue::PoliceLue(const char* chemin, int points) : fichier_(chemin)
-{
-    if (!fichier_.donnees())
-        return;
-    // SDL_ttf closes the stream with the font; the mapping stays ours.
-    if (SDL_RWops* flux = SDL_RWFromConstMem(fichier_.donnees(), static_cast<int>(fichier_.taille())))
-        police_.reset(TTF_OpenFontRW(flux, 1, points));
+    // SDL_ttf closes the stream with the font; the bytes stay ours.
+    if (Flux flux = flux_memoire(octets_))
+        police_.reset(TTF_OpenFontRW(flux.release(), 1, points));
 }
 
 void poser_cle_bleue(SDL_Surface* image)
@@ -161,6 +128,8 @@ Surface au_format_ecran(Surface image)
 }
 
 namespace {
+// `octets` bytes a pixel, red, green and blue from the high byte down, no alpha: the
+// screen's 32-bit format, and a 24-bit BMP as SDL_image reads it.
 bool masques_rvb(const SDL_PixelFormat* f, Uint8 octets)
 {
     return f->BytesPerPixel == octets && f->Rmask == 0xFF0000 && f->Gmask == 0xFF00 && f->Bmask == 0xFF &&
@@ -221,4 +190,61 @@ void coller(SDL_Surface* ecran, SDL_Surface* image, std::int16_t x, std::int16_t
     position.x = x;
     position.y = y;
     SDL_BlitSurface(image, nullptr, ecran, &position);
+}
+
+namespace {
+// SDL 1.2 over SDL 2 (sdl12-compat) numbers its releases from 1.2.50 on; classic SDL 1.2
+// stopped at 1.2.15.
+constexpr Uint8 PREMIER_CORRECTIF_SDL12_COMPAT = 50;
+
+// sdl12-compat blends through SDL 2, which rounds its own way and differently for each
+// source format: there SDL itself draws the fades, from the pictures as loaded, so that
+// the colours stay those of the library in use.
+bool sdl_classique() { return SDL_Linked_Version()->patch < PREMIER_CORRECTIF_SDL12_COMPAT; }
+}  // namespace
+
+Surface pour_fondu(Surface image) { return sdl_classique() ? au_format_ecran(std::move(image)) : std::move(image); }
+
+// Lays `image` over the screen at 0, 0 with surface alpha `alpha`, pixel for pixel as
+// SDL_BlitSurface does with SDL_SRCALPHA for a picture loaded from a 24-bit file: on each
+// channel c + ((s - c) * alpha + 255) / 256, rounded down; a plain copy at 255; key pixels
+// left alone when the picture has one. SDL does this in a generic loop that unpacks every
+// pixel, about 5 ms a full screen, and the two fades draw 497 frames in a row; once the
+// picture is in the screen's 32-bit format this loop does the same arithmetic several
+// times faster. (SDL's own fast blitters, RLE or 32-bit to 32-bit, round down instead:
+// every colour would come out one shade off.)
+void fondre(SDL_Surface* ecran, SDL_Surface* image, Uint8 alpha)
+{
+    if (!ecran || !image)
+        return;
+    const bool rgb32 = masques_rvb(ecran->format, 4) && masques_rvb(image->format, 4);
+    if (!rgb32 || !sdl_classique() || SDL_MUSTLOCK(ecran) || SDL_MUSTLOCK(image)) {
+        SDL_SetAlpha(image, SDL_SRCALPHA, alpha);
+        coller(ecran, image, 0, 0);
+        return;
+    }
+    if (alpha == 0)
+        return;  // SDL draws nothing either
+    const bool avec_cle = (image->flags & SDL_SRCCOLORKEY) != 0;
+    const Uint32 cle = image->format->colorkey & 0xFFFFFFu;
+    const Uint32 a = alpha;
+    const int largeur = std::min(ecran->w, image->w);
+    const int hauteur = std::min(ecran->h, image->h);
+    for (int y = 0; y < hauteur; ++y) {
+        const auto* source = reinterpret_cast<const Uint32*>(static_cast<const Uint8*>(image->pixels) + y * image->pitch);
+        auto* cible = reinterpret_cast<Uint32*>(static_cast<Uint8*>(ecran->pixels) + y * ecran->pitch);
+        for (int x = 0; x < largeur; ++x) {
+            const Uint32 s = source[x] & 0xFFFFFFu;
+            const Uint32 d = cible[x];
+            Uint32 fondu = s;
+            if (a != SDL_ALPHA_OPAQUE) {
+                // Red and blue side by side, then green; the rounding term is 255 in each
+                // channel, and no channel borrows from the next since each result is 0..255.
+                const Uint32 rb = d & 0xFF00FFu, v = d & 0xFF00u;
+                fondu = ((rb + ((((s & 0xFF00FFu) - rb) * a + 0xFF00FFu) >> 8)) & 0xFF00FFu) |
+                        ((v + ((((s & 0xFF00u) - v) * a + 0xFF00u) >> 8)) & 0xFF00u);
+            }
+            cible[x] = avec_cle && s == cle ? d : fondu;
+        }
+    }
 }

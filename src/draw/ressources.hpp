@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 struct LibererSurface {
     void operator()(SDL_Surface* s) const noexcept { SDL_FreeSurface(s); }
@@ -27,42 +28,26 @@ Surface charger_image_cle(const char* chemin);
 // Makes pure blue transparent on `image` (nothing for a null surface).
 void poser_cle_bleue(SDL_Surface* image);
 
-// A file mapped read-only into memory (mmap), unmapped when it goes. Empty, with SDL's
-// error saying why, when the file cannot be mapped (missing, empty, not a file).
-class FichierProjete {
-public:
-    explicit FichierProjete(const char* chemin);
-    ~FichierProjete() { liberer(); }
-    FichierProjete(const FichierProjete&) = delete;
-    FichierProjete& operator=(const FichierProjete&) = delete;
-    const void* donnees() const { return adresse_; }
-    std::size_t taille() const { return taille_; }
-    void liberer();
-
-private:
-    void* adresse_ = nullptr;
-    std::size_t taille_ = 0;
-};
-
-// A font opened at `points` from its file mapped into memory (TTF_OpenFontRW), for the
-// panel that opens its font on every call: FreeType then reads the few tables and
-// glyphs it needs straight from memory, where through a file it made a seek and a read
-// for each, and nothing copies the whole file. A null font when the file cannot be
-// mapped or opened, with SDL's error (TTF_GetError) saying why.
+// A font opened at `points` from its file read whole into memory (TTF_OpenFontRW), for
+// the panel that opens its font on every call: FreeType then reads the tables and glyphs
+// it needs straight from memory, where through a file it made a seek and a read for
+// each. A null font when the file cannot be read or opened, with SDL's error
+// (TTF_GetError) saying why.
 class PoliceLue {
 public:
     PoliceLue(const char* chemin, int points);
     TTF_Font* get() const { return police_.get(); }
     explicit operator bool() const { return police_ != nullptr; }
-    // Closes the font, then unmaps its file.
+    // Closes the font, then lets its file's bytes go.
     void reset()
     {
         police_.reset();
-        fichier_.liberer();
+        octets_.clear();
+        octets_.shrink_to_fit();
     }
 
 private:
-    FichierProjete fichier_;  // declared first, so released after the font
+    std::vector<unsigned char> octets_;  // declared first, so released after the font
     Police police_;
 };
 
@@ -75,6 +60,15 @@ Surface au_format_ecran(Surface image);
 // The blits that every frame repeats (a 24-bit picture, keyed or not, and a copy in the
 // screen's format) skip SDL's general-purpose blitter and write the same pixels.
 void coller(SDL_Surface* ecran, SDL_Surface* image, std::int16_t x, std::int16_t y);
+
+// Lays the whole of `image` over `ecran` at 0, 0 with surface alpha `alpha`, writing
+// what SDL_BlitSurface writes with SDL_SRCALPHA (a plain copy at 255, key pixels left
+// alone): one frame of a fade. Blended here, several times faster than SDL, when the
+// picture is in the screen's 32-bit format under classic SDL; by SDL otherwise.
+void fondre(SDL_Surface* ecran, SDL_Surface* image, Uint8 alpha);
+// A fade's picture made ready for fondre: converted once to the screen's format where
+// fondre blends it itself, left as loaded where SDL does.
+Surface pour_fondu(Surface image);
 
 // The game forgets which missing pictures it has reported, so that a new run reports
 // them again (the game flow calls it once at start).

@@ -2,6 +2,7 @@
 
 #include "draw/noms_images.hpp"
 #include "draw/ressources.hpp"
+#include "rules/pistes.hpp"
 
 #include <SDL_ttf.h>
 
@@ -19,8 +20,9 @@ const SDL_Color NOIR{0, 0, 0, 0};
 const SDL_Color ROUGE{255, 0, 0, 0};
 const SDL_Color JAUNE_PALE{255, 255, 128, 0};
 
-// The label follows the level number alone, not the track the player chose: levels
-// 11 and 12 of the medium track already read "(difficile)". Intended.
+// The label follows the level number alone, on thresholds of its own rather than the
+// tracks (rules/pistes.hpp) or the one the player chose: levels 11 and 12 of the medium
+// track already read "(difficile)". Intended: the game was written so.
 const char* etiquette_niveau(long numero)
 {
     const char* etiquette = "facile";
@@ -39,7 +41,8 @@ Surface rendre(TTF_Font* police, const std::string& texte, SDL_Color couleur)
 
 void signaler_police_absente()
 {
-    // Called on every pass of the level loop: say it once per run, not sixty times a second.
+    // Called on every pass of the level loop, 25 times a second at rest and more while
+    // events come: say it once per run.
     static bool deja = false;
     if (!deja)
         std::fprintf(stderr, "grignotin: TTF_OpenFont: %s: %s (score panel skipped)\n", FICHIER_POLICE,
@@ -56,11 +59,16 @@ LignesPanneau lignes_panneau(const Tableau& tableau, std::int32_t niveau, std::i
     LignesPanneau lignes;
 
     // The count stays hidden until all five are sorted, even once some choices are known.
-    std::snprintf(texte, sizeof texte, " Score : %ld / 5 ", static_cast<long>(resultat(tableau, niveau)));
-    lignes.score = tous_choisi(tableau, niveau) ? texte : " Score : ? / 5 ";
+    if (tous_choisi(tableau, niveau))
+        std::snprintf(texte, sizeof texte, " Score : %ld / %ld ", static_cast<long>(resultat(tableau, niveau)),
+                      static_cast<long>(ALIMENTS_PAR_NIVEAU));
+    else
+        std::snprintf(texte, sizeof texte, " Score : ? / %ld ", static_cast<long>(ALIMENTS_PAR_NIVEAU));
+    lignes.score = texte;
 
     const long numero = niveau / ALIMENTS_PAR_NIVEAU + 1;
-    std::snprintf(texte, sizeof texte, " Niveau : %ld / 19 (%s) ", numero, etiquette_niveau(numero));
+    std::snprintf(texte, sizeof texte, " Niveau : %ld / %ld (%s) ", numero, static_cast<long>(NB_NIVEAUX),
+                  etiquette_niveau(numero));
     lignes.niveau = texte;
 
     std::snprintf(texte, sizeof texte, " reste : %ld sec. ", static_cast<long>(reste));

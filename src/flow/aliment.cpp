@@ -1,18 +1,14 @@
-// The game flow: start-up and intro, choice of track, the levels, the end and the shutdown.
+// The game flow: start-up, the opening, the levels, the end and the shutdown, in order.
+// The start-up checks live in demarrage, the intro and the track choice in accueil.
 // All lasting state lives in one Partie for the whole run; the rules and drawing
 // functions get what they need as arguments and keep nothing.
 #include "aliment.hpp"
 
 #include <SDL_ttf.h>
 
-#include <algorithm>
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
 #include <exception>
 #include <optional>
-#include <string>
-#include <utility>
 
 #include "draw/bidou.hpp"
 #include "draw/ecrans.hpp"
@@ -21,20 +17,17 @@
 #include "draw/plateau.hpp"
 #include "draw/ressources.hpp"
 #include "draw/score.hpp"
+#include "flow/accueil.hpp"
+#include "flow/demarrage.hpp"
 #include "flow/messages.hpp"
 #include "rules/niveau.hpp"
+#include "rules/pistes.hpp"
 #include "rules/tableau.hpp"
 
 namespace {
 
 constexpr std::int32_t SECONDES_PAR_NIVEAU = 30;
 constexpr std::uint32_t DUREE_FIN_DE_PISTE = 12000;  // ms
-constexpr std::uint32_t PAUSE_INTRO = 50;            // ms per frame of the intro fade
-constexpr int ALPHA_FIN_INTRO = 240;
-// The difficulty fade: 256 frames 8 ms apart, about two seconds. Paced by the clock on
-// purpose: it was written to run as fast as the screen could be presented, which today
-// takes a second or less, and less again on a faster machine.
-constexpr std::uint32_t PERIODE_FONDU_DIFFICULTE = 8;  // ms
 // A level changes only on a click, a key or a countdown step. A pass that found nothing
 // new draws nothing and rests until 10 ms after it began, then looks at the queue again:
 // a click is seen within 10 ms, well under the tenth of a second at which an answer stops
@@ -52,151 +45,6 @@ constexpr std::uint32_t DUREE_SECONDE = 1000;  // ms
 // their schedule, and keeps the shortest second a child can see at three quarters of one.
 constexpr std::uint32_t RETARD_MAXIMAL = 250;  // ms
 
-// Started before anything that needs them and stopped after everything that does:
-// declared in that order, they give the shutdown order by construction.
-struct MoteurPolices {
-    bool pret = false;
-    bool demarrer() { return pret = TTF_Init() == 0; }
-    ~MoteurPolices()
-    {
-        if (pret)
-            TTF_Quit();
-    }
-};
-
-struct Video {
-    bool prete = false;
-    bool demarrer() { return prete = SDL_Init(SDL_INIT_VIDEO) == 0; }
-    void arreter()
-    {
-        if (prete)
-            SDL_Quit();
-        prete = false;
-    }
-    ~Video() { arreter(); }
-};
-
-bool variable_posee(const char* nom)
-{
-    const char* valeur = std::getenv(nom);
-    return valeur && *valeur;
-}
-
-// A child needs to see the pictures. Left to choose, SDL 1.2 falls back to drivers that
-// show none of them: classic SDL draws the game as coloured letters in the terminal
-// (caca), and SDL 1.2 over SDL 2 opens an invisible window (offscreen) that waits for
-// a click no one can make. Both are refused unless SDL_VIDEODRIVER names them: tests
-// and benchmarks ask for dummy by name.
-bool pilote_choisi() { return variable_posee("SDL_VIDEODRIVER"); }
-
-bool affichage_annonce() { return variable_posee("DISPLAY") || variable_posee("WAYLAND_DISPLAY"); }
-
-bool pilote_sans_image(const char* nom)
-{
-    for (const char* sans_image : {"caca", "aalib", "offscreen", "dummy"})
-        if (std::strcmp(nom, sans_image) == 0)
-            return true;
-    return false;
-}
-
-int echec(const char* quoi, const char* erreur)
-{
-    std::fprintf(stderr, "grignotin: %s: %s\n", quoi, erreur);
-    return 1;
-}
-
-// The track (0 easy, 1 medium, 2 hard) that a key chooses, or -1. Besides the keypad,
-// the digits above the letters choose, for keyboards without a keypad. They come as
-// SDLK_1 to SDLK_3 on a US layout, and from SDL 1.2 over SDL 2 whatever the layout;
-// classic SDL on a French keyboard gives what those keys type unshifted: &, é
-// (SDLK_WORLD_73) and ". Modifiers are not looked at, so with Shift they still choose.
-int piste_de_touche(SDLKey touche)
-{
-    switch (touche) {
-    case SDLK_KP1:
-    case SDLK_1:
-    case SDLK_AMPERSAND:
-        return 0;
-    case SDLK_KP2:
-    case SDLK_2:
-    case SDLK_WORLD_73:
-        return 1;
-    case SDLK_KP3:
-    case SDLK_3:
-    case SDLK_QUOTEDBL:
-        return 2;
-    default:
-        return -1;
-    }
-}
-
-// The track chosen by a key press or a left click on its card, or -1 for every other
-// event: the screen drops them.
-int piste_choisie(const SDL_Event& e)
-{
-    if (e.type == SDL_KEYDOWN)
-        return piste_de_touche(e.key.keysym.sym);
-    if (e.type == SDL_MOUSEBUTTONDOWN && e.button.button == SDL_BUTTON_LEFT)
-        return piste_sous(e.button.x, e.button.y);
-    return -1;
-}
-
-// sdl12-compat (1.2.50 and later) blends through SDL 2, which rounds its own way and
-// differently for each source format: there SDL itself draws the fades, from the
-// pictures as loaded, so that the colours stay those of the library in use.
-bool sdl_classique() { return SDL_Linked_Version()->patch < 50; }
-
-// A fade's picture, converted once to the screen's format where fondre blends it itself.
-Surface pour_fondu(Surface image) { return sdl_classique() ? au_format_ecran(std::move(image)) : std::move(image); }
-
-// Lays `image` over the screen at 0, 0 with surface alpha `alpha`, pixel for pixel as
-// SDL_BlitSurface does with SDL_SRCALPHA for a picture loaded from a 24-bit file: on each
-// channel c + ((s - c) * alpha + 255) / 256, rounded down; a plain copy at 255; key pixels
-// left alone when the picture has one. SDL does this in a generic loop that unpacks every
-// pixel, about 5 ms a full screen, and the two fades draw 497 frames in a row; once the
-// picture is in the screen's 32-bit format this loop does the same arithmetic several
-// times faster. (SDL's own fast blitters, RLE or 32-bit to 32-bit, round down instead:
-// every colour would come out one shade off.)
-void fondre(SDL_Surface* ecran, SDL_Surface* image, Uint8 alpha)
-{
-    if (!ecran || !image)
-        return;
-    const SDL_PixelFormat& e = *ecran->format;
-    const SDL_PixelFormat& i = *image->format;
-    const bool rgb32 = e.BytesPerPixel == 4 && i.BytesPerPixel == 4 && e.Rmask == 0xFF0000u &&
-                       e.Gmask == 0xFF00u && e.Bmask == 0xFFu && i.Rmask == e.Rmask && i.Gmask == e.Gmask &&
-                       i.Bmask == e.Bmask && e.Amask == 0 && i.Amask == 0;
-    if (!rgb32 || !sdl_classique() || SDL_MUSTLOCK(ecran) || SDL_MUSTLOCK(image)) {
-        SDL_SetAlpha(image, SDL_SRCALPHA, alpha);
-        coller(ecran, image, 0, 0);
-        return;
-    }
-    if (alpha == 0)
-        return;  // SDL draws nothing either
-    const bool avec_cle = (image->flags & SDL_SRCCOLORKEY) != 0;
-    const Uint32 cle = i.colorkey & 0xFFFFFFu;
-    const Uint32 a = alpha;
-    const int largeur = std::min(ecran->w, image->w);
-    const int hauteur = std::min(ecran->h, image->h);
-    for (int y = 0; y < hauteur; ++y) {
-        const auto* source = reinterpret_cast<const Uint32*>(static_cast<const Uint8*>(image->pixels) + y * image->pitch);
-        auto* cible = reinterpret_cast<Uint32*>(static_cast<Uint8*>(ecran->pixels) + y * ecran->pitch);
-        for (int x = 0; x < largeur; ++x) {
-            const Uint32 s = source[x] & 0xFFFFFFu;
-            const Uint32 d = cible[x];
-            Uint32 fondu = s;
-            if (a != SDL_ALPHA_OPAQUE) {
-                // Red and blue side by side, then green; the rounding term is 255 in each
-                // channel, and no channel borrows from the next since each result is 0..255.
-                const Uint32 rb = d & 0xFF00FFu, v = d & 0xFF00u;
-                fondu = ((rb + ((((s & 0xFF00FFu) - rb) * a + 0xFF00FFu) >> 8)) & 0xFF00FFu) |
-                        ((v + ((((s & 0xFF00u) - v) * a + 0xFF00u) >> 8)) & 0xFF00u);
-            }
-            cible[x] = avec_cle && s == cle ? d : fondu;
-        }
-    }
-}
-
 SDL_Rect rectangle(std::int16_t x, std::int16_t y)
 {
     SDL_Rect r{};
@@ -211,8 +59,6 @@ public:
     int jouer();
 
 private:
-    void fondu_intro();
-    void fondu_difficulte();
     void choisir_piste();
     void jouer_niveau();
     void passe();
@@ -268,26 +114,8 @@ private:
 
 int Partie::jouer()
 {
-    // The font engine and the message font come before SDL.
-    if (!moteur_polices_.demarrer())
-        return echec("TTF_Init", TTF_GetError());
-    police_.reset(TTF_OpenFont(FICHIER_POLICE, TAILLE_MESSAGE));
-    if (!police_)
-        return echec(FICHIER_POLICE, TTF_GetError());
-    // Checked before SDL starts: the text-mode driver takes the terminal over as it
-    // starts, and without TERM its terminal library ends the process on its own.
-    if (!pilote_choisi() && !affichage_annonce())
-        return echec("SDL_Init", "no graphical display: DISPLAY is not set");
-    if (!video_.demarrer())
-        return echec("SDL_Init", SDL_GetError());
-    char pilote[32] = "";
-    SDL_VideoDriverName(pilote, sizeof pilote);
-    if (!pilote_choisi() && pilote_sans_image(pilote)) {
-        // SDL gives the terminal back before the message is written.
-        video_.arreter();
-        return echec("SDL_Init", (std::string("no graphical display: SDL could only offer its '") + pilote +
-                                  "' driver, which shows no pictures").c_str());
-    }
+    if (const int statut = demarrer(moteur_polices_, police_, TAILLE_MESSAGE, video_))
+        return statut;
 
     // SDL wants the icon before the video mode.
     icone_ = charger_image(image::ICONE);
@@ -299,10 +127,10 @@ int Partie::jouer()
     remplir(255, 255, 255);
     SDL_WM_SetCaption("Grignotin", nullptr);
 
-    fondu_intro();
+    fondu_intro(ecran_, plateforme_);
     remplir(255, 255, 128);
     lire_niveau(niveau_);
-    fondu_difficulte();
+    fondu_difficulte(ecran_, plateforme_);
     choisir_piste();
 
     // Shown however the choice ended, Escape and the window's close included.
@@ -318,63 +146,15 @@ int Partie::jouer()
     return 0;
 }
 
-void Partie::fondu_intro()
-{
-    const Surface debut1 = charger_image(image::DEBUT1);
-    coller(ecran_, debut1.get(), 0, 0);
-    // Converted once, so that each of the 241 frames blends pixels of the screen's own format.
-    const Surface debut2 = pour_fondu(charger_image_cle(image::DEBUT2));
-    // The screen is not cleared between frames: each one blends over the last, so the
-    // second picture settles in well before its alpha reaches 240.
-    for (int alpha = 0; alpha <= ALPHA_FIN_INTRO; ++alpha) {
-        fondre(ecran_, debut2.get(), static_cast<Uint8>(alpha));
-        plateforme_.presenter(ecran_);
-        plateforme_.attendre(PAUSE_INTRO);
-    }
-}
-
-void Partie::fondu_difficulte()
-{
-    const Surface difficulte = pour_fondu(charger_image(image::DIFFICULTE));
-    Cadence cadence(plateforme_, PERIODE_FONDU_DIFFICULTE);
-    for (int alpha = 0; alpha <= 255; ++alpha) {
-        cadence.attendre_image();
-        fondre(ecran_, difficulte.get(), static_cast<Uint8>(alpha));
-        plateforme_.presenter(ecran_);
-    }
-}
-
 void Partie::choisir_piste()
 {
-    for (;;) {
-        SDL_Event e;
-        plateforme_.attendre_evenement(e);
-        if (touche_enfoncee(e, SDLK_ESCAPE) || e.type == SDL_QUIT) {
-            continuer_ = false;
-            return;
-        }
-        const int piste = piste_choisie(e);
-        if (piste < 0)
-            continue;
-        // Choosing the track that holds the stored level resumes there; any other track
-        // starts at its first level. A stored finished game stays finished only under 3.
-        switch (piste) {
-        case 0:
-            if (niveau_ > NIVEAU_DEBUT_MOYEN - 1)
-                niveau_ = NIVEAU_DEBUT_FACILE;
-            break;
-        case 1:
-            if (niveau_ < NIVEAU_DEBUT_MOYEN || niveau_ > NIVEAU_DEBUT_DIFFICILE - 1)
-                niveau_ = NIVEAU_DEBUT_MOYEN;
-            break;
-        default:
-            if (niveau_ < NIVEAU_DEBUT_DIFFICILE)
-                niveau_ = NIVEAU_DEBUT_DIFFICILE;
-            break;
-        }
-        difficulte_ = piste;
+    const int piste = attendre_choix_de_piste(plateforme_);
+    if (piste < 0) {
+        continuer_ = false;
         return;
     }
+    niveau_ = niveau_apres_choix(piste, niveau_);
+    difficulte_ = piste;
 }
 
 void Partie::jouer_niveau()
@@ -563,9 +343,7 @@ void Partie::juger()
     if (resultat(tableau_, niveau_) == ALIMENTS_PAR_NIVEAU) {
         sprite_bidou_ = charger_image(image::BIDOU_GROS);
         message_ = rendre_message(MESSAGE_GAGNE);
-        // The last level of the easy or the medium track.
-        if (niveau_ == NIVEAU_DEBUT_MOYEN - ALIMENTS_PAR_NIVEAU ||
-            niveau_ == NIVEAU_DEBUT_DIFFICILE - ALIMENTS_PAR_NIVEAU)
+        if (dernier_niveau_de_piste(niveau_))
             fin_de_piste_ = true;
         sauver(niveau_ + ALIMENTS_PAR_NIVEAU);
     } else {
@@ -583,8 +361,7 @@ bool Partie::fin_de_piste_eventuelle()
     // The flag is set at the end of a track but `niveau_` moves only between levels,
     // so the picture comes early in the next track's first level, and never to a
     // player who chose that track.
-    if (!fin_de_piste_ || !((niveau_ == NIVEAU_DEBUT_MOYEN && difficulte_ != 1) ||
-                            (niveau_ == NIVEAU_DEBUT_DIFFICILE && difficulte_ != 2)))
+    if (!fin_de_piste_ || !arrive_sur_la_piste_suivante(niveau_, difficulte_))
         return false;
     fin_de_piste_ = false;
     const Surface image = charger_image(image::PSEUDO_FIN);

@@ -14,7 +14,8 @@ class Plateforme {
 public:
     virtual ~Plateforme() = default;
 
-    // Milliseconds since start; read by the level loop's countdown.
+    // Milliseconds since start; read by the level loop (the countdown, the start of each
+    // pass for its rest) and by Cadence (the walk, the difficulty fade).
     virtual std::uint32_t ticks() = 0;
     // Blocks for `ms` milliseconds (intro fade, walk pauses, track-end picture).
     virtual void attendre(std::uint32_t ms) = 0;

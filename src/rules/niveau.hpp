@@ -9,10 +9,7 @@
 // Relative to the working directory.
 inline constexpr const char* FICHIER_NIVEAU = "niveau.lvl";
 
-// Level index of the first level of each track, and of the finished game.
-inline constexpr std::int32_t NIVEAU_DEBUT_FACILE = 0;
-inline constexpr std::int32_t NIVEAU_DEBUT_MOYEN = 30;
-inline constexpr std::int32_t NIVEAU_DEBUT_DIFFICILE = 60;
+// Level index of the finished game, the one after the last level's (tracks: pistes.hpp).
 inline constexpr std::int32_t NIVEAU_FINI = 95;
 
 // Reads the number at the start of `texte` the way "%ld" would: leading white space

@@ -4,7 +4,6 @@ namespace images {
 namespace {
 // Hue bands (degrees) that the recolourings below aim at.
 constexpr Teinte VERTS{.de = 55, .a = 170};
-constexpr Teinte ROSES{.de = 290, .a = 20};
 
 Teinte vers(Teinte bande, double teinte, double saturation = 1, double clarte = 0)
 {
@@ -13,7 +12,6 @@ Teinte vers(Teinte bande, double teinte, double saturation = 1, double clarte = 
     bande.clarte = clarte;
     return bande;
 }
-Teinte tout(double saturation, double clarte) { return {.sat_min = 0, .saturation = saturation, .clarte = clarte}; }
 }  // namespace
 
 // An emoji where one shows the food itself, a drawing (dessins/) where none does; no
@@ -23,7 +21,7 @@ const std::vector<Fiche>& fiches()
 {
     static const std::vector<Fiche> f = {
         // level 1
-        {"laitue", "laitue", Emoji{"🥬"}},
+        {"laitue", "laitue", dessins::laitue},
         {"epinard", "épinards", dessins::epinard},
         {"carotte", "carotte", Emoji{"🥕"}},
         {"chocolat", "chocolat", Emoji{"🍫"}},
@@ -38,7 +36,7 @@ const std::vector<Fiche>& fiches()
         {"alimentcuit", "aliment cuit", Emoji{"🍲"}},
         {"alimentenconserve", "conserve", Emoji{"🥫"}},
         {"alimentdufrigo", "aliment du frigo", dessins::frigo},
-        {"cerise", "cerise", Emoji{"🍒"}},
+        {"cerise", "cerise", dessins::cerise},
         {"endive", "endive", dessins::endive},
         // level 4
         {"fanedecarotte", "fanes de carotte", dessins::fanes},
@@ -55,20 +53,20 @@ const std::vector<Fiche>& fiches()
         // level 6
         {"thym", "thym", dessins::thym},
         {"orange", "orange", Emoji{"🍊"}},
-        {"salade", "salade", Emoji{"🥗"}},
+        {"salade", "salade", dessins::salade},
         {"pomme", "pomme", Emoji{"🍎"}},
-        {"pate", "pâtes", Emoji{"🍝"}},
+        {"pate", "pâtes", dessins::pates},
         // level 7
-        {"persil", "persil", Emoji{"🌿", {vers(VERTS, 115, 1.2, 0)}}},
-        {"crocus", "crocus", Emoji{"🌷", {vers(ROSES, 272, 0.9, -0.1)}}},
+        {"persil", "persil", dessins::persil},
+        {"crocus", "crocus", dessins::crocus},
         {"renoncule", "renoncule", dessins::renoncule},
         {"coquelicot", "coquelicot", dessins::coquelicot},
         {"sureau", "sureau", dessins::sureau},
         // level 8
-        {"concombre", "concombre", Emoji{"🥒"}},
+        {"concombre", "concombre", dessins::concombre},
         {"noisetier", "noisetier", dessins::noisetier},
         {"pommedeterre", "pomme de terre", Emoji{"🥔"}},
-        {"osier", "osier", Emoji{"🧺"}},
+        {"osier", "osier", dessins::osier},
         {"avoine", "avoine", dessins::avoine},
         // level 9
         {"amande", "amande", dessins::amande},
@@ -97,29 +95,29 @@ const std::vector<Fiche>& fiches()
         // level 13
         {"caroube", "caroube", dessins::caroube},
         {"herbe", "herbe", dessins::herbe},
-        {"cerisier", "cerisier", Emoji{"🌸"}},
+        {"cerisier", "cerisier", dessins::cerisier},
         {"darisroux", "dari roux", dessins::darisroux},
         {"arumsauvage", "arum sauvage", dessins::arum},
         // level 14
         {"gateau", "gâteau", Emoji{"🍰"}},
         {"menthe", "menthe", dessins::menthe},
         {"basilic", "basilic", dessins::basilic},
-        {"luzerne", "luzerne", Emoji{"☘️", {}, "🌸"}},
+        {"luzerne", "luzerne", dessins::luzerne},
         {"banane", "banane", Emoji{"🍌"}},
         // level 15
-        {"fougasse", "fougasse", Emoji{"🫓"}},
+        {"fougasse", "fougasse", dessins::fougasse},
         {"clematite", "clématite", dessins::clematite},
         {"chardon", "chardon", dessins::chardon},
         {"cigue", "ciguë", dessins::cigue},
         {"saule", "saule", dessins::saule},
         // level 16
-        {"merisier", "merisier", Emoji{"🌳", {tout(0.9, -0.1)}, "🍒"}},
-        {"digitale", "digitale", Emoji{"🪻", {{.de = 220, .a = 320, .teinte = 320, .saturation = 1.0}}}},
+        {"merisier", "merisier", dessins::merisier},
+        {"digitale", "digitale", dessins::digitale},
         {"angelique", "angélique", dessins::angelique},
         {"treflevert", "trèfle vert", Emoji{"☘️"}},
         {"liseron", "liseron", dessins::liseron},
         // level 17
-        {"pissenlit", "pissenlit", Emoji{"🌼", {{.de = 20, .a = 60, .teinte = 50, .saturation = 1.1}}}},
+        {"pissenlit", "pissenlit", dessins::pissenlit},
         {"avenas", "flocons d'avoine", dessins::flocons},
         {"morelle", "morelle", dessins::morelle},
         {"cossedepois", "cosse de pois", Emoji{"🫛"}},

@@ -97,7 +97,38 @@ void feuille(cairo_t* cr, double x, double y, const Feuille& f)
         cairo_set_line_width(cr, std::max(1.0, f.largeur / 10));
         cairo_stroke(cr);
     }
+    for (int i = 0; i < f.veines; ++i) {
+        const double u = 0.12 + 0.7 * i / f.veines;
+        for (int cote : {-1, 1}) {
+            cairo_move_to(cr, L * u, 0);
+            cairo_curve_to(cr, L * (u + 0.05), cote * l * 0.5, L * (u + 0.12), cote * l * 0.75, L * (u + 0.2),
+                           cote * l * 0.8 * std::sin(M_PI * std::min(0.95, u + 0.2)));
+        }
+    }
+    if (f.veines > 0) {
+        couleur(cr, nuance(f.couleur, 0.65));
+        cairo_set_line_width(cr, std::max(0.8, f.largeur / 16));
+        cairo_stroke(cr);
+    }
     cairo_restore(cr);
+}
+
+void penne(cairo_t* cr, double x, double y, double longueur, double angle, int paires, Feuille f,
+           std::uint32_t rachis)
+{
+    const double dx = std::cos(angle), dy = std::sin(angle);
+    tige(cr, x, y, x + dx * longueur * 0.3, y + dy * longueur * 0.3, x + dx * longueur * 0.7,
+         y + dy * longueur * 0.7, x + dx * longueur, y + dy * longueur, 1.2, rachis);
+    const double ecart = f.angle;
+    for (int i = 0; i < paires; ++i) {
+        const double t = 0.2 + 0.75 * i / std::max(1, paires);
+        for (int cote : {-1, 1}) {
+            f.angle = angle + cote * ecart;
+            feuille(cr, x + dx * longueur * t, y + dy * longueur * t, f);
+        }
+    }
+    f.angle = angle;
+    feuille(cr, x + dx * longueur, y + dy * longueur, f);
 }
 
 void fleur(cairo_t* cr, double cx, double cy, int n, const Feuille& p, double depart, double rayon_coeur,

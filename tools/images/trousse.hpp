@@ -34,19 +34,27 @@ void tige(cairo_t* cr, double x0, double y0, double x1, double y1, double x2, do
 
 // A leaf from its base at (x, y), `longueur` long, `largeur` wide at its widest, pointing
 // along `angle` (radians, 0 to the right, -pi/2 up). `dents` cuts a toothed edge;
-// `rondeur` 0.5 is a plain leaf, nearer 1 a round one, nearer 0 a blade.
+// `rondeur` 0.5 is a plain leaf, nearer 1 a round one, nearer 0 a blade. `veines` pairs
+// of side veins curve from the midrib towards the tip: the quilted look of a mint or
+// basil leaf.
 struct Feuille {
     double longueur = 30, largeur = 12, angle = -M_PI / 2;
     std::uint32_t couleur = 0x4f9a3a;
     int dents = 0;
     double rondeur = 0.5;
     bool nervure = true;
+    int veines = 0;
 };
 void feuille(cairo_t* cr, double x, double y, const Feuille& f);
 
 // `n` petals of `p` around (cx, cy), the first along `depart`, and a round heart.
 void fleur(cairo_t* cr, double cx, double cy, int n, const Feuille& p, double depart, double rayon_coeur,
            std::uint32_t coeur);
+
+// A compound leaf: a rib from (x, y) along `angle`, `paires` pairs of leaflets `f`
+// set along it, `f.angle` being their slant from the rib, and one at its tip.
+void penne(cairo_t* cr, double x, double y, double longueur, double angle, int paires, Feuille f,
+           std::uint32_t rachis);
 
 // An umbel: `n` rays from the top of a stalk at (x, y), spread over `ouverture`
 // radians around straight up, each `rayon` long, `fleurette` drawn at each tip.

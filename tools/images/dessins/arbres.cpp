@@ -1,5 +1,6 @@
 // Trees and shrubs.
 #include <cmath>
+#include <cstdint>
 #include <tuple>
 #include <utility>
 
@@ -26,30 +27,57 @@ void saule(cairo_t* cr)
 
 void acacia(cairo_t* cr)
 {
-    // A twig with one leaf of paired oval leaflets and a hanging bunch of white
-    // pea-like flowers.
-    tige(cr, 10, 10, 40, 12, 60, 14, 80, 12, 3.5, 0x7a5a3a);
-    tige(cr, 70, 12, 86, 40, 100, 80, 110, 120, 1.8, 0x5a8a3a);
-    for (int i = 0; i < 6; ++i) {
-        const double t = (i + 0.7) / 6.5, x = 70 + 40 * t, y = 12 + 108 * t;
-        for (int cote : {-1, 1})
-            feuille(cr, x, y, {.longueur = 22, .largeur = 14, .angle = 1.2 + cote * 1.2, .couleur = VERT, .rondeur = 0.85, .nervure = false});
-    }
-    feuille(cr, 110, 120, {.longueur = 14, .largeur = 10, .angle = 1.2, .couleur = VERT, .rondeur = 0.85, .nervure = false});
-    tige(cr, 36, 12, 36, 30, 38, 60, 38, 100, 1.5, 0x6a8a3a);
-    for (int i = 0; i < 7; ++i) {
-        const double yy = 24 + i * 13, w = 26 - i * 3.2;
+    // A robinia twig with pairs of thorns, leaves of many small paired oval leaflets,
+    // and long hanging bunches of white pea-like flowers.
+    tige(cr, 4, 14, 40, 8, 80, 14, 124, 8, 3.5, 0x6a4a2a);
+    for (double x : {30.0, 66.0, 104.0})
         for (int cote : {-1, 1}) {
+            cairo_move_to(cr, x - 3, 11);
+            cairo_line_to(cr, x + cote * 6, 11 + cote * 9 - 1);
+            cairo_line_to(cr, x + 3, 11);
+            cairo_close_path(cr);
+            ombrer(cr, 0x8a5a3a, 1);
+        }
+    for (auto [x, a] : {std::pair{16.0, 2.2}, {112.0, 0.95}})
+        penne(cr, x, 12, 60, a, 5, {.longueur = 16, .largeur = 10, .angle = 1.3, .couleur = 0x5a9a3a, .rondeur = 0.9, .nervure = false}, 0x5a8a3a);
+    for (auto [x0, l] : {std::pair{46.0, 102.0}, {84.0, 86.0}}) {
+        tige(cr, x0, 12, x0, 40, x0 + 2, 70, x0 + 2, 12 + l, 1.5, 0x7a9a4a);
+        for (int i = 0; i < 9; ++i) {
+            const double y = 24 + i * (l - 18) / 9, w = 24 - i * 2.2;
+            const int cote = i % 2 ? 1 : -1;
             cairo_save(cr);
-            cairo_translate(cr, 38 + cote * w * 0.45, yy);
+            cairo_translate(cr, x0 + 1 + cote * w * 0.35, y);
             cairo_rotate(cr, cote * 0.5);
-            cairo_move_to(cr, 0, -9);
-            cairo_curve_to(cr, 11, -8, 10, 8, 0, 9);
-            cairo_curve_to(cr, -10, 8, -11, -8, 0, -9);
-            ombrer(cr, 0xfcfaf0, 1.5);
+            // A pea flower hangs: a round standard petal on top, a keel below it.
+            ellipse(cr, 0, 0, 9, 7.5);
+            ombrer(cr, 0xfcfaf0, 1.3);
+            ellipse(cr, 0, 7, 4.5, 5.5);
+            ombrer(cr, 0xf4f0d8, 1);
+            point(cr, 0, -7, 2.4, 0x9ab86a, 0.6);
             cairo_restore(cr);
         }
     }
+}
+
+void osier(cairo_t* cr)
+{
+    // Willow withies growing from a cut stool: long, whippy red and yellow rods with
+    // slim leaves, silver catkins here and there.
+    const double bouts[][2] = {{14, 12}, {36, 4}, {60, 2}, {84, 6}, {108, 12}, {122, 34}};
+    for (int i = 0; i < 6; ++i) {
+        const double x = bouts[i][0], y = bouts[i][1];
+        const std::uint32_t c = i % 2 ? 0xd8a02a : 0xa8382a;
+        tige(cr, 64 + (i - 2.5) * 3, 118, 64, 80, x, y + 50, x, y, 3, c);
+        for (double t = 0.45; t < 1; t += 0.14) {
+            const double u = 1 - t, bx = u * u * u * (64 + (i - 2.5) * 3) + 3 * u * u * t * 64 + 3 * u * t * t * x + t * t * t * x;
+            const double by = u * u * u * 118 + 3 * u * u * t * 80 + 3 * u * t * t * (y + 50) + t * t * t * y;
+            feuille(cr, bx, by, {.longueur = 26, .largeur = 7, .angle = -PI / 2 + ((i + static_cast<int>(t * 10)) % 2 ? 0.7 : -0.7), .couleur = 0x7aa84a, .rondeur = 0.4, .nervure = false});
+        }
+    }
+    ellipse(cr, 64, 120, 22, 8);
+    ombrer(cr, 0x7a5a3a, 2);
+    for (auto [x, y] : {std::pair{36.0, 4.0}, {84.0, 6.0}, {122.0, 34.0}})
+        ellipse(cr, x, y, 4.5, 6.5), ombrer(cr, 0xe8e8e0, 1);
 }
 
 void noisetier(cairo_t* cr)
@@ -69,5 +97,57 @@ void noisetier(cairo_t* cr)
             feuille(cr, x, y - 6, {.longueur = 18, .largeur = 12, .angle = -PI / 2 + cote * 0.7, .couleur = 0x8ab84a, .dents = 3, .nervure = false});
     }
     tige(cr, 92, 38, 92, 50, 94, 60, 94, 70, 2, 0x7a5a3a);
+}
+
+void merisier(cairo_t* cr)
+{
+    // A wild cherry tree in summer: a straight trunk of shiny red-brown bark ringed
+    // with pale bands, under a round crown of pointed toothed leaves; no fruit.
+    cairo_move_to(cr, 50, 126);
+    cairo_curve_to(cr, 56, 110, 56, 90, 56, 64);
+    cairo_line_to(cr, 72, 64);
+    cairo_curve_to(cr, 72, 90, 72, 110, 78, 126);
+    cairo_close_path(cr);
+    ombrer(cr, 0x8a3428, 2);
+    couleur(cr, 0xd8a890);
+    cairo_set_line_width(cr, 1.8);
+    for (int i = 0; i < 7; ++i) {
+        const double y = 74 + i * 7.5;
+        cairo_move_to(cr, 57, y);
+        cairo_curve_to(cr, 61, y + 1.5, 67, y + 1.5, 71, y);
+    }
+    cairo_stroke(cr);
+    // One crown: the circles outlined first, then filled again over the inner outlines.
+    const std::tuple<double, double, double> houppier[] = {{38, 50, 28}, {90, 50, 28}, {64, 30, 30}, {64, 58, 26}};
+    for (auto [x, y, r] : houppier)
+        point(cr, x, y, r, 0x3f8a34, 2);
+    for (auto [x, y, r] : houppier)
+        point(cr, x, y, r - 1, 0x3f8a34, 0);
+    for (int i = 0; i < 16; ++i) {
+        const double a = 2 * PI * i / 16;
+        const double x = 64 + 48 * std::cos(a), y = 46 + 34 * std::sin(a);
+        if (y > 66 && std::abs(x - 64) < 20)
+            continue;
+        feuille(cr, 64 + 36 * std::cos(a), 46 + 24 * std::sin(a), {.longueur = 20, .largeur = 11, .angle = a, .couleur = i % 2 ? 0x5aa040u : 0x3f8a34u, .dents = 3, .rondeur = 0.4});
+    }
+    for (auto [x, y, a] : {std::tuple{50.0, 38.0, -2.0}, {76.0, 30.0, -0.9}, {64.0, 50.0, 1.8}, {86.0, 56.0, 0.3}, {40.0, 58.0, 2.6}})
+        feuille(cr, x, y, {.longueur = 18, .largeur = 10, .angle = a, .couleur = 0x6ab04a, .dents = 3, .rondeur = 0.4});
+}
+
+void cerisier(cairo_t* cr)
+{
+    // A cherry branch in blossom: a dark twig crowded with clusters of pale pink
+    // five-petalled flowers, pink-hearted, and a few buds, before any leaf.
+    tige(cr, 2, 124, 30, 96, 60, 70, 126, 40, 6, 0x5a3428);
+    tige(cr, 40, 86, 40, 60, 30, 40, 24, 20, 3.5, 0x5a3428);
+    tige(cr, 80, 58, 92, 40, 96, 24, 104, 8, 3, 0x5a3428);
+    const std::pair<double, double> fleurs[] = {{24, 104}, {40, 110}, {14, 90}, {32, 56}, {20, 36}, {44, 40}, {28, 18},
+                                                {62, 74}, {76, 82}, {70, 58}, {90, 40}, {108, 52}, {98, 20}, {116, 32}, {84, 66}};
+    for (auto [x, y] : fleurs) {
+        fleur(cr, x, y, 5, {.longueur = 12, .largeur = 12, .couleur = 0xfbe2ec, .rondeur = 0.95, .nervure = false}, x * 0.13, 0, 0);
+        coeur_raye(cr, x, y, 8, 5.5, 0.8, 0xd0507a, 2.4, 0xe86a9a);
+    }
+    for (auto [x, y] : {std::pair{8.0, 112.0}, {118.0, 18.0}, {50.0, 94.0}})
+        point(cr, x, y, 4.5, 0xf0a0c0, 1);
 }
 }  // namespace images::dessins

@@ -14,6 +14,8 @@ void menthe(cairo_t*);
 void basilic(cairo_t*);
 void romarin(cairo_t*);
 void laurier(cairo_t*);
+void persil(cairo_t*);
+void luzerne(cairo_t*);
 
 // feuilles.cpp
 void epinard(cairo_t*);
@@ -23,6 +25,8 @@ void mache(cairo_t*);
 void chicoree(cairo_t*);
 void endive(cairo_t*);
 void dieffenbachia(cairo_t*);
+void laitue(cairo_t*);
+void salade(cairo_t*);
 
 // legumes.cpp
 void celeri(cairo_t*);
@@ -31,6 +35,7 @@ void choufleur(cairo_t*);
 void fenouil(cairo_t*);
 void artichaut(cairo_t*);
 void courgette(cairo_t*);
+void concombre(cairo_t*);
 void betterave(cairo_t*);
 
 // fleurs.cpp
@@ -46,6 +51,9 @@ void chardon(cairo_t*);
 void anemone(cairo_t*);
 void clematite(cairo_t*);
 void arum(cairo_t*);
+void pissenlit(cairo_t*);
+void digitale(cairo_t*);
+void crocus(cairo_t*);
 
 // ombelles.cpp
 void aneth(cairo_t*);
@@ -58,6 +66,7 @@ void framboise(cairo_t*);
 void morelle(cairo_t*);
 void belladone(cairo_t*);
 void caroube(cairo_t*);
+void cerise(cairo_t*);
 
 // graines.cpp
 void noisette(cairo_t*);
@@ -75,10 +84,15 @@ void darisroux(cairo_t*);
 // arbres.cpp
 void saule(cairo_t*);
 void acacia(cairo_t*);
+void osier(cairo_t*);
 void noisetier(cairo_t*);
+void merisier(cairo_t*);
+void cerisier(cairo_t*);
 
 // plats.cpp
+void pates(cairo_t*);
 void biscotte(cairo_t*);
+void fougasse(cairo_t*);
 void cereales(cairo_t*);
 void flocons(cairo_t*);
 void frigo(cairo_t*);

@@ -1,12 +1,70 @@
 // Berries and pods.
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <tuple>
 #include <utility>
 
 #include "dessins.hpp"
 #include "trousse.hpp"
 
 namespace images::dessins {
+namespace {
+// A carob pod along a curve from (x0, y0) to (x1, y1) bowed by `courbe`, `l` wide,
+// pinched between its `n` seeds; an open pod shows its pale pulp and glossy seeds.
+void cosse(cairo_t* cr, double x0, double y0, double x1, double y1, double courbe, double l, int n, bool ouverte)
+{
+    const double cx = (x0 + x1) / 2, cy = (y0 + y1) / 2 + courbe;
+    auto pt = [&](double t, double d) {
+        const double u = 1 - t;
+        const double x = u * u * x0 + 2 * u * t * cx + t * t * x1, y = u * u * y0 + 2 * u * t * cy + t * t * y1;
+        const double tx = 2 * u * (cx - x0) + 2 * t * (x1 - cx), ty = 2 * u * (cy - y0) + 2 * t * (y1 - cy);
+        const double m = std::hypot(tx, ty);
+        return std::pair{x - ty / m * d, y + tx / m * d};
+    };
+    auto largeur = [&](double t) {
+        const double bout = std::pow(std::min(1.0, t / 0.06), 0.5) * std::pow(std::min(1.0, (1 - t) / 0.12), 0.7);
+        return l * bout * (0.86 + 0.14 * std::abs(std::sin(PI * n * (t - 0.05) / 0.9)));
+    };
+    auto bord = [&](double f, bool aller) {
+        for (int i = 0; i <= 80; ++i) {
+            const double t = aller ? i / 80.0 : 1 - i / 80.0;
+            const auto [x, y] = pt(t, f * largeur(t));
+            cairo_line_to(cr, x, y);
+        }
+    };
+    cairo_new_path(cr);
+    bord(-1, true);
+    bord(1, false);
+    cairo_close_path(cr);
+    ombrer(cr, 0x4e2612, 2);
+    couleur(cr, ouverte ? 0xd8b070 : 0x7a4426);
+    if (ouverte) {
+        bord(-0.55, true);
+        bord(0.55, false);
+        cairo_close_path(cr);
+        cairo_fill(cr);
+    } else {
+        cairo_set_line_width(cr, 1.6);
+        for (double f : {-0.7, 0.7}) {
+            cairo_new_sub_path(cr);
+            bord(f, true);
+        }
+        cairo_stroke(cr);
+    }
+    for (int k = 0; k < n; ++k) {
+        const double t = 0.05 + 0.9 * (k + 0.5) / n;
+        const auto [x, y] = pt(t, 0);
+        const auto [xa, ya] = pt(t + 0.01, 0);
+        ellipse(cr, x, y, l * 0.42, l * 0.3, std::atan2(ya - y, xa - x));
+        ombrer(cr, ouverte ? 0x3a1a0a : 0x62321a, ouverte ? 1 : 0);
+        reflet(cr, x - 1.5, y - 1.5, l * 0.14, l * 0.07);
+    }
+    const auto [sx, sy] = pt(0, 0);
+    tige(cr, sx, sy, sx - 3, sy + 1, sx - 5, sy + 3, sx - 6, sy + 5, 2.5, 0x6a4a2a);
+}
+}  // namespace
+
 void framboise(cairo_t* cr)
 {
     // A rounded cone packed with little red drupelets, a green star of sepals on top.
@@ -28,54 +86,82 @@ void framboise(cairo_t* cr)
 
 void morelle(cairo_t* cr)
 {
-    // Black nightshade: a drooping bunch of small shiny black berries, a white star
-    // flower with a yellow cone, and a soft leaf.
-    feuille(cr, 30, 60, {.longueur = 56, .largeur = 34, .angle = PI - 0.5, .couleur = 0x4a8a3a, .rondeur = 0.5});
-    tige(cr, 10, 40, 40, 36, 56, 50, 66, 62, 2.5, 0x5a7a3a);
-    for (auto [x, y] : {std::pair{60.0, 80.0}, {80.0, 76.0}, {70.0, 96.0}, {90.0, 94.0}, {52.0, 100.0}, {80.0, 112.0}}) {
-        tige(cr, 66, 62, (66 + x) / 2, 66, x, y - 10, x, y, 1.4, 0x5a7a3a);
-        point(cr, x, y, 10, 0x1c1a24, 1.5);
-        reflet(cr, x - 3, y - 4, 3.5, 2);
+    // Black nightshade: a stem with soft leaves, small white star flowers with a
+    // yellow cone, and little bunches of shiny berries, black when ripe, some green.
+    tige(cr, 4, 44, 40, 30, 80, 34, 124, 22, 2.5, 0x5a7a3a);
+    for (auto [x, y, a] : {std::tuple{20.0, 38.0, -2.2}, {58.0, 32.0, -1.3}, {106.0, 26.0, -0.9}})
+        feuille(cr, x, y, {.longueur = 34, .largeur = 24, .angle = a, .couleur = 0x4a8a3a, .rondeur = 0.6});
+    const std::tuple<double, double, std::uint32_t> baies[] = {
+        {26, 80, 0x1c1a24}, {42, 84, 0x1c1a24}, {34, 98, 0x1c1a24}, {18, 96, 0x1c1a24}, {50, 100, 0x1c1a24},
+        {82, 86, 0x1c1a24}, {96, 90, 0x6aa040}, {88, 104, 0x7ab04a}, {104, 104, 0x1c1a24}};
+    for (auto [x, y, c] : baies) {
+        const double bx = x < 64 ? 34 : 92;
+        tige(cr, bx, 36, bx, 50, x, y - 20, x, y, 1.2, 0x5a7a3a);
     }
-    tige(cr, 40, 36, 60, 24, 80, 22, 96, 28, 1.6, 0x5a7a3a);
-    fleur(cr, 100, 30, 5, {.longueur = 18, .largeur = 9, .couleur = 0xffffff, .rondeur = 0.4, .nervure = false}, PI / 2, 0, 0);
-    ellipse(cr, 100, 30, 4, 6);
-    ombrer(cr, 0xf0c820, 1);
+    for (auto [x, y, c] : baies) {
+        point(cr, x, y, 8, c, 1.3);
+        reflet(cr, x - 2.5, y - 3, 2.6, 1.5);
+    }
+    for (auto [x, y] : {std::pair{64.0, 60.0}, {76.0, 66.0}, {56.0, 74.0}}) {
+        tige(cr, 70, 34, 70, 44, x, y - 10, x, y, 1.1, 0x5a7a3a);
+        fleur(cr, x, y, 5, {.longueur = 11, .largeur = 5.5, .couleur = 0xffffff, .rondeur = 0.45, .nervure = false}, -PI / 2, 0, 0);
+        ellipse(cr, x, y, 2.6, 3.6);
+        ombrer(cr, 0xf0c820, 1);
+    }
 }
 
 void belladone(cairo_t* cr)
 {
-    // A single glossy black berry sitting in a wide green star, and a dull purple bell.
-    tige(cr, 30, 0, 40, 30, 50, 50, 60, 70, 2.5, 0x5a7a3a);
+    // Deadly nightshade: one big glossy black berry sitting on a green star of five
+    // pointed sepals, a hanging purple-brown bell, broad oval leaves.
+    feuille(cr, 16, 124, {.longueur = 56, .largeur = 30, .angle = -1.0, .couleur = 0x4a8a3a, .rondeur = 0.5});
+    feuille(cr, 40, 40, {.longueur = 40, .largeur = 22, .angle = -2.4, .couleur = 0x4a8a3a, .rondeur = 0.5});
+    tige(cr, 30, 126, 36, 80, 50, 40, 70, 10, 2.5, 0x5a7a3a);
+    tige(cr, 40, 80, 50, 84, 56, 86, 58, 88, 2, 0x5a7a3a);
     for (int i = 0; i < 5; ++i)
-        feuille(cr, 64, 82, {.longueur = 34, .largeur = 16, .angle = -PI / 2 + 2 * PI * i / 5, .couleur = 0x4a8a3a, .rondeur = 0.4});
-    point(cr, 64, 80, 26, 0x1c1420, 2);
-    reflet(cr, 54, 70, 8, 5);
-    tige(cr, 40, 30, 60, 24, 80, 20, 92, 24, 2, 0x5a7a3a);
-    cairo_move_to(cr, 86, 26);
-    cairo_curve_to(cr, 84, 42, 90, 52, 96, 56);
-    cairo_line_to(cr, 120, 52);
-    cairo_curve_to(cr, 118, 44, 114, 32, 100, 22);
+        feuille(cr, 54, 90, {.longueur = 36, .largeur = 16, .angle = PI / 2 + 2 * PI * i / 5, .couleur = 0x4a9a3a, .rondeur = 0.3});
+    point(cr, 54, 80, 24, 0x1c1420, 2);
+    reflet(cr, 45, 70, 8, 4.5);
+    reflet(cr, 64, 92, 3, 1.5);
+    tige(cr, 60, 24, 84, 16, 98, 20, 100, 36, 2, 0x5a7a3a);
+    // The bell hangs mouth down: a green cup of sepals, a purple-brown tube widening to
+    // five small lobes turned out.
+    cairo_move_to(cr, 94, 40);
+    cairo_curve_to(cr, 90, 56, 88, 70, 84, 80);
+    for (int i = 0; i < 5; ++i) {
+        const double x = 84 + i * 8.4;
+        cairo_curve_to(cr, x + 1, 86, x + 7, 86, x + 8.4, 80);
+    }
+    cairo_curve_to(cr, 118, 70, 112, 56, 106, 40);
     cairo_close_path(cr);
-    ombrer(cr, 0x8a4a6a, 1.8);
+    ombrer(cr, 0x74304e, 1.8);
+    ellipse(cr, 105, 82, 18, 3.5);
+    ombrer(cr, 0x4a1a30, 0);
+    for (int k = -2; k <= 2; ++k)
+        feuille(cr, 100, 36, {.longueur = 16, .largeur = 7, .angle = PI / 2 + k * 0.35, .couleur = 0x5a9a3a, .nervure = false});
 }
 
 void caroube(cairo_t* cr)
 {
-    // A long leathery pod, dark glossy brown, curved, its seeds bulging in a row.
-    cairo_move_to(cr, 10, 100);
-    cairo_curve_to(cr, 30, 40, 80, 14, 120, 12);
-    cairo_curve_to(cr, 122, 22, 118, 28, 110, 30);
-    cairo_curve_to(cr, 76, 36, 38, 70, 26, 112);
-    cairo_curve_to(cr, 20, 116, 12, 110, 10, 100);
-    cairo_close_path(cr);
-    ombrer(cr, 0x5a2e1a, 2.5);
-    for (double t = 0.15; t < 0.95; t += 0.12) {
-        const double x = 20 + 95 * t - 14 * t * (1 - t), y = 104 - 84 * t - 40 * t * (1 - t);
-        ellipse(cr, x + 4, y + 2, 5, 3.5, -0.8);
-        couleur(cr, 0x8a5030);
-        cairo_fill(cr);
+    // Two carob pods: long, flat, dark brown, slightly curved, their thick edges
+    // ridged and the seeds bulging in a row; the lower one split open on its seeds.
+    cosse(cr, 6, 40, 122, 26, -16, 15, 9, false);
+    cosse(cr, 8, 92, 120, 106, 14, 15, 8, true);
+}
+
+void cerise(cairo_t* cr)
+{
+    // Two cherries whose stalks meet at the top under one leaf.
+    tige(cr, 66, 14, 56, 34, 44, 56, 40, 74, 2.5, 0x6a8a3a);
+    tige(cr, 66, 14, 74, 38, 86, 60, 88, 80, 2.5, 0x6a8a3a);
+    feuille(cr, 66, 14, {.longueur = 46, .largeur = 20, .angle = -0.25, .couleur = VERT, .dents = 6, .rondeur = 0.45});
+    for (auto [x, y] : {std::pair{40.0, 96.0}, {88.0, 102.0}}) {
+        point(cr, x, y, 24, 0xd0182a, 2);
+        reflet(cr, x - 9, y - 8, 7, 4);
+        couleur(cr, 0x7a0a14);
+        cairo_set_line_width(cr, 1.5);
+        cairo_arc(cr, x, y - 26, 6, 0.6, PI - 0.6);
+        cairo_stroke(cr);
     }
-    reflet(cr, 50, 52, 18, 2.5, -0.9);
 }
 }  // namespace images::dessins

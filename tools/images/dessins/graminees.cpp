@@ -1,4 +1,5 @@
 // Grasses and their grains.
+#include <algorithm>
 #include <cmath>
 
 #include "dessins.hpp"
@@ -37,28 +38,65 @@ void foin(cairo_t* cr)
 
 void avoine(cairo_t* cr)
 {
-    // An oat stalk: golden spikelets dangling on thin threads from a nodding stem.
-    tige(cr, 64, 126, 62, 80, 60, 40, 70, 4, 3, 0xa09040);
-    feuille(cr, 62, 108, {.longueur = 50, .largeur = 10, .angle = -PI / 2 - 0.7, .couleur = 0x7aa04a, .rondeur = 0.3});
-    for (int i = 0; i < 6; ++i) {
-        const double y = 14 + i * 14, x = 62 + (i < 3 ? 4 : 0);
-        const int cote = i % 2 ? 1 : -1;
-        const double bx = x + cote * (28 + i * 4), by = y + 10;
-        tige(cr, x, y, x + cote * 12, y - 8, bx, by - 12, bx, by, 1.8, 0x8a7a30);
-        coque(cr, bx, by + 12, 15, 10, PI / 2, 0xe0b030, 2);
+    // An oat stalk: a loose, open panicle whose spikelets hang on thin threads like
+    // little bells, none of the tight ear that wheat has.
+    constexpr std::uint32_t EPILLET = 0xe0d870, FIL = 0x7a8a30;
+    tige(cr, 66, 126, 64, 90, 60, 40, 62, 6, 3, 0x8aa84a);
+    feuille(cr, 65, 112, {.longueur = 56, .largeur = 9, .angle = -PI / 2 + 0.75, .couleur = 0x7aa04a, .rondeur = 0.25});
+    auto clochette = [&](double x, double y) {
+        // A spikelet: a short thread, then two glumes opening downwards.
+        tige(cr, x, y, x, y + 3, x, y + 5, x, y + 7, 1.2, FIL);
+        coque(cr, x - 3, y + 18, 12, 6, PI / 2 + 0.3, EPILLET, 1);
+        coque(cr, x + 3, y + 18, 12, 6, PI / 2 - 0.3, EPILLET, 1);
+    };
+    for (int i = 0; i < 4; ++i) {
+        const double y = 14 + i * 20, x = 62 - i * 0.4, l = 16 + i * 8;
+        for (int cote : {-1, 1}) {
+            const double bx = x + cote * l, by = y + 8;
+            tige(cr, x, y, x + cote * l * 0.3, y - 8, x + cote * l * 0.8, y - 6, bx, by, 1.5, FIL);
+            clochette(bx, by);
+            if (i > 0)
+                clochette(x + cote * l * 0.5, y - 4);
+        }
     }
+    clochette(62, 4);
 }
+
+namespace {
+// A broad blade leaving the stalk at (x, y), arching out towards `cote` and drooping at
+// its tip, as maize and sorghum leaves do.
+void lame(cairo_t* cr, double x, double y, int cote, double L, double w, std::uint32_t c)
+{
+    const double x1 = x + cote * L * 0.3, y1 = y - L * 0.5, x2 = x + cote * L * 0.8, y2 = y - L * 0.4;
+    const double x3 = x + cote * L, y3 = y + L * 0.05;
+    cairo_move_to(cr, x, y - w / 2);
+    cairo_curve_to(cr, x1, y1 - w, x2, y2 - w * 0.6, x3, y3);
+    cairo_curve_to(cr, x2, y2 + w * 0.6, x1, y1 + w, x, y + w / 2);
+    cairo_close_path(cr);
+    ombrer(cr, c, 1.5);
+    cairo_move_to(cr, x, y);
+    cairo_curve_to(cr, x1, y1, x2, y2, x3, y3);
+    couleur(cr, nuance(c, 1.3));
+    cairo_set_line_width(cr, 1.5);
+    cairo_stroke(cr);
+}
+}  // namespace
 
 void darisroux(cairo_t* cr)
 {
-    // Sorghum: a dense oval head of red-brown grains on a stout stalk with blades.
-    tige(cr, 64, 126, 64, 100, 64, 80, 64, 62, 4, 0x7a9a4a);
-    for (int cote : {-1, 1})
-        feuille(cr, 64, 112, {.longueur = 56, .largeur = 12, .angle = -PI / 2 + cote * 0.9, .couleur = 0x6a9a4a, .rondeur = 0.3});
-    for (int r = 0; r < 7; ++r) {
-        const int n = 3 + (r > 0 && r < 6) + (r > 1 && r < 5);
-        for (int i = 0; i < n; ++i)
-            point(cr, 64 + (i - (n - 1) / 2.0) * 10, 8 + r * 9, 5.5, r % 2 ? 0xd8602a : 0xe87a3a, 1);
+    // Sorghum: a dense, upright head packed with round red-brown grains, on a stout
+    // stalk with broad arching leaves.
+    tige(cr, 64, 126, 64, 100, 64, 80, 64, 56, 8, 0x7a9a3a);
+    lame(cr, 64, 112, -1, 58, 14, 0x6a9a3a);
+    lame(cr, 64, 92, 1, 56, 13, 0x5f8f34);
+    ellipse(cr, 64, 32, 20, 27);
+    ombrer(cr, 0x6a2814, 1.5);
+    constexpr std::uint32_t GRAINS[] = {0xa8442a, 0xbc5a30, 0x94381e};
+    for (int r = 0; r < 9; ++r) {
+        const double y = 7 + r * 6.4, dy = (y - 32) / 30;
+        const double demi = 24 * std::sqrt(std::max(0.0, 1 - dy * dy)) - 2;
+        for (double x = 64 - demi + (r % 2) * 3.5; x <= 64 + demi + 0.1; x += 7)
+            point(cr, x, y, 4.6, GRAINS[(r + static_cast<int>(x)) % 3], 0.8);
     }
 }
 }  // namespace images::dessins

@@ -8,38 +8,62 @@
 namespace images::dessins {
 void thym(cairo_t* cr)
 {
-    // A low rounded bush of wiry twigs set with tiny grey-green leaves, pink at the tips.
-    for (int i = 0; i < 9; ++i) {
-        const double a = -PI / 2 + (i - 4) * 0.3, l = 92 - std::abs(i - 4) * 6;
-        const double x1 = 64 + l * std::cos(a), y1 = 124 + l * std::sin(a) * 0.95;
-        tige(cr, 64, 124, 64 + l * 0.3 * std::cos(a), 124 + l * 0.5 * std::sin(a), x1, y1 + 10, x1, y1, 1.8, 0x8a6a4a);
-        for (double t = 0.35; t < 0.95; t += 0.12)
-            point(cr, 64 + (x1 - 64) * t, 124 + (y1 - 124) * t, 4.2, 0x7a9a6a, 1);
-        point(cr, x1, y1, 4.5, 0xe08ad0, 1);
+    // A small bushy tuft of thin woody twigs, forking, set with tiny grey-green leaves
+    // in pairs; a few lilac flower heads on top.
+    struct Brin {
+        double x0, y0, x1, y1;
+    };
+    const Brin brins[] = {{64, 126, 22, 40}, {64, 126, 42, 20}, {64, 126, 66, 10}, {64, 126, 88, 18},
+                          {64, 126, 108, 42}, {50, 90, 14, 66}, {78, 88, 116, 70}, {58, 70, 50, 30},
+                          {72, 66, 80, 32}};
+    for (const auto& b : brins)
+        tige(cr, b.x0, b.y0, b.x0 + (b.x1 - b.x0) * 0.2, b.y0 + (b.y1 - b.y0) * 0.6, b.x1, b.y1 + 12, b.x1, b.y1, 1.6,
+             0x8a5a3a);
+    for (const auto& b : brins) {
+        const double a = std::atan2(b.y1 - b.y0, b.x1 - b.x0);
+        for (double t = 0.3; t < 1.0; t += 0.1)
+            for (int cote : {-1, 1})
+                feuille(cr, b.x0 + (b.x1 - b.x0) * t, b.y0 + (b.y1 - b.y0) * t,
+                        {.longueur = 9, .largeur = 5.5, .angle = a + cote * 0.9, .couleur = 0x6f8f5a, .rondeur = 0.7, .nervure = false});
     }
+    for (int i : {1, 2, 3})
+        for (auto [dx, dy] : {std::pair{0.0, 0.0}, {-3.0, 3.0}, {3.0, 3.0}})
+            point(cr, brins[i].x1 + dx, brins[i].y1 + dy, 3, 0xc898d8, 0.8);
 }
 
 void menthe(cairo_t* cr)
 {
-    // A square stem with toothed, veined leaves in crossed pairs, bright and fresh.
-    tige(cr, 64, 126, 64, 90, 64, 40, 64, 8, 3.5, 0x8a5a6a);
-    for (auto [y, l] : {std::pair{104.0, 44.0}, {72.0, 38.0}, {44.0, 30.0}})
+    // A square stem with toothed, quilted leaves in crossed pairs, bright and fresh.
+    cairo_rectangle(cr, 61, 14, 6, 112);
+    ombrer(cr, 0x7a9a5a, 1.5);
+    couleur(cr, 0x5a7a3a);
+    cairo_set_line_width(cr, 1);
+    cairo_move_to(cr, 64, 16);
+    cairo_line_to(cr, 64, 124);
+    cairo_stroke(cr);
+    for (auto [y, l] : {std::pair{106.0, 50.0}, {70.0, 42.0}, {40.0, 32.0}})
         for (int cote : {-1, 1})
-            feuille(cr, 64, y, {.longueur = l, .largeur = l * 0.62, .angle = -PI / 2 + cote * 1.05, .couleur = 0x7ad89a, .dents = 5, .rondeur = 0.6});
-    feuille(cr, 64, 24, {.longueur = 20, .largeur = 12, .angle = -PI / 2, .couleur = 0x8ae0a8, .dents = 3});
+            feuille(cr, 64, y, {.longueur = l, .largeur = l * 0.66, .angle = -PI / 2 + cote * 1.1, .couleur = 0x58c060, .dents = 7, .rondeur = 0.6, .veines = 4});
+    for (int cote : {-1, 1})
+        feuille(cr, 64, 18, {.longueur = 20, .largeur = 13, .angle = -PI / 2 + cote * 0.35, .couleur = 0x70d070, .dents = 4, .veines = 2});
 }
 
 void basilic(cairo_t* cr)
 {
-    // Big glossy cupped leaves, smooth edged, in pairs, a tuft at the top.
-    tige(cr, 64, 126, 62, 96, 66, 60, 64, 30, 4, 0x6a9a3a);
-    for (auto [y, l] : {std::pair{108.0, 52.0}, {74.0, 44.0}})
-        for (int cote : {-1, 1}) {
-            feuille(cr, 64, y, {.longueur = l, .largeur = l * 0.7, .angle = -PI / 2 + cote * 1.25, .couleur = 0x2a8a2a, .rondeur = 0.8});
-            reflet(cr, 64 + cote * l * 0.45, y - l * 0.22, l * 0.16, l * 0.07, cote * -0.3);
-        }
-    for (int cote : {-1, 1})
-        feuille(cr, 64, 42, {.longueur = 30, .largeur = 22, .angle = -PI / 2 + cote * 0.5, .couleur = 0x35982f, .rondeur = 0.8});
+    // A basil top seen from above: big bright, glossy, cupped leaves, smooth edged,
+    // in crossed pairs around a small tuft.
+    for (int i = 0; i < 4; ++i) {
+        const double a = -PI / 4 + i * PI / 2;
+        feuille(cr, 64 + 6 * std::cos(a), 66 + 6 * std::sin(a), {.longueur = 58, .largeur = 40, .angle = a, .couleur = 0x3ab02a, .rondeur = 0.7, .veines = 4});
+        reflet(cr, 64 + 32 * std::cos(a - 0.15), 66 + 32 * std::sin(a - 0.15), 13, 4.5, a);
+    }
+    for (int i = 0; i < 4; ++i) {
+        const double a = i * PI / 2;
+        feuille(cr, 64, 66, {.longueur = 36, .largeur = 26, .angle = a, .couleur = 0x4cc03a, .rondeur = 0.7, .veines = 3});
+        reflet(cr, 64 + 19 * std::cos(a - 0.15), 66 + 19 * std::sin(a - 0.15), 6, 2.2, a);
+    }
+    for (int i = 0; i < 4; ++i)
+        feuille(cr, 64, 66, {.longueur = 14, .largeur = 10, .angle = PI / 4 + i * PI / 2, .couleur = 0x6ad04a, .rondeur = 0.7});
 }
 
 void romarin(cairo_t* cr)
@@ -66,15 +90,53 @@ void romarin(cairo_t* cr)
 
 void laurier(cairo_t* cr)
 {
-    // A bay sprig: stiff, glossy, dark pointed leaves set alternately along a twig.
-    tige(cr, 30, 126, 44, 90, 70, 50, 96, 8, 3, 0x7a6a3a);
+    // A bay sprig: long, stiff, pointed, dark glossy leaves with smooth edges set
+    // alternately along a brown twig.
+    tige(cr, 30, 126, 44, 90, 70, 50, 96, 8, 3.5, 0x7a5a3a);
     for (int i = 0; i < 6; ++i) {
-        const double t = 0.15 + i * 0.15, x = 30 + 66 * t + 8 * t * (1 - t), y = 126 - 118 * t;
+        const double t = 0.12 + i * 0.15, x = 30 + 66 * t + 8 * t * (1 - t), y = 126 - 118 * t;
         const int cote = i % 2 ? 1 : -1;
-        feuille(cr, x, y, {.longueur = 46 - i * 3.0, .largeur = 20.0 - i, .angle = -PI / 2 + cote * 0.85 + 0.3,
-                           .couleur = 0x2f6a3a, .rondeur = 0.45});
-        reflet(cr, x + cote * 12 + 6, y - 14, 6, 2, -PI / 2 + cote * 0.85 + 0.3);
+        const double a = -PI / 2 + cote * 0.9 + 0.35;
+        feuille(cr, x, y, {.longueur = 54 - i * 3.0, .largeur = 17.0 - i, .angle = a, .couleur = 0x245a2e, .rondeur = 0.45});
+        reflet(cr, x + 20 * std::cos(a - 0.12), y + 20 * std::sin(a - 0.12), 8, 2, a);
     }
-    feuille(cr, 96, 8, {.longueur = 26, .largeur = 12, .angle = -0.9, .couleur = 0x3a7a44, .rondeur = 0.45});
+    feuille(cr, 96, 8, {.longueur = 30, .largeur = 11, .angle = -0.9, .couleur = 0x2f6a36, .rondeur = 0.45});
+}
+
+void persil(cairo_t* cr)
+{
+    // A bunch of parsley: long thin green stalks, each ending in a bright leaflet cut
+    // in three deeply toothed lobes, a smaller pair lower down.
+    for (int i = 0; i < 4; ++i) {
+        const double a = -PI / 2 + (i - 1.5) * 0.5, l = 72 - std::abs(i - 1.5) * 8;
+        const double x = 64 + l * std::cos(a), y = 124 + l * std::sin(a);
+        tige(cr, 64, 126, 64 + l * 0.3 * std::cos(a), 124 + l * 0.4 * std::sin(a), x, y + 10, x, y, 1.6, 0x6ab83a);
+        for (int k = -1; k <= 1; ++k)
+            feuille(cr, x, y, {.longueur = k ? 20.0 : 24.0, .largeur = 13, .angle = a + k * 0.85, .couleur = 0x34b02a, .dents = 3, .rondeur = 0.5});
+        const double xm = 64 + l * 0.55 * std::cos(a), ym = 124 + l * 0.55 * std::sin(a);
+        for (int k : {-1, 1})
+            feuille(cr, xm, ym, {.longueur = 14, .largeur = 10, .angle = a + k * 0.9, .couleur = 0x34b02a, .dents = 2, .rondeur = 0.5, .nervure = false});
+    }
+}
+
+void luzerne(cairo_t* cr)
+{
+    // Alfalfa in flower: a leafy clump of stems, small leaves in threes, and short
+    // round heads of violet pea flowers at the tips.
+    const double sommets[][2] = {{20, 44}, {44, 22}, {72, 14}, {100, 28}, {114, 58}};
+    for (const auto& s : sommets)
+        tige(cr, 64, 126, 64, 100, s[0], s[1] + 40, s[0], s[1] + 8, 2, 0x5a9a3a);
+    for (const auto& s : sommets) {
+        for (double t : {0.35, 0.65}) {
+            const double x = 64 + (s[0] - 64) * t, y = 126 + (s[1] + 30 - 126) * t;
+            for (int k = -1; k <= 1; ++k)
+                feuille(cr, x, y, {.longueur = 16, .largeur = 9, .angle = -PI / 2 + (s[0] < 64 ? -0.9 : 0.9) + k * 0.6, .couleur = VERT, .dents = 2, .rondeur = 0.6, .nervure = false});
+        }
+        for (int k = 0; k < 8; ++k) {
+            const double a = k * PI / 4;
+            ellipse(cr, s[0] + 6 * std::cos(a), s[1] + 7 * std::sin(a), 4.5, 3.5, a), ombrer(cr, 0x7a4ad0, 1);
+        }
+        point(cr, s[0], s[1], 4, 0x9a70e8, 1);
+    }
 }
 }  // namespace images::dessins

@@ -118,19 +118,28 @@ void artichaut(cairo_t* cr)
 
 void courgette(cairo_t* cr)
 {
-    // A long dark green squash, speckled, with its big yellow flower at the tip.
+    // A courgette: long, dark green and glossy with fine pale speckles, a star-shaped
+    // cap on its stem end, its big yellow flower still at the tip.
     cairo_save(cr);
-    cairo_translate(cr, 64, 64);
+    cairo_translate(cr, 62, 66);
     cairo_rotate(cr, -0.7);
-    rectangle_arrondi(cr, -58, -14, 100, 28, 14);
-    ombrer(cr, 0x2f6a2a, 2);
+    cairo_move_to(cr, -52, -11);
+    cairo_curve_to(cr, -10, -13, 20, -16, 38, -16);
+    cairo_curve_to(cr, 50, -16, 54, 16, 38, 16);
+    cairo_curve_to(cr, 20, 16, -10, 13, -52, 11);
+    cairo_curve_to(cr, -58, 8, -58, -8, -52, -11);
+    cairo_close_path(cr);
+    ombrer(cr, 0x2a5e24, 2);
     couleur(cr, 0xa8d08a);
-    for (int i = 0; i < 16; ++i)
-        ellipse(cr, -48 + i * 5.8, (i % 3 - 1) * 6, 2.2, 1.2), cairo_fill(cr);
-    rectangle_arrondi(cr, -66, -5, 12, 10, 3);
+    for (int i = 0; i < 30; ++i)
+        ellipse(cr, -46 + (i * 31 % 88), (i * 17 % 22) - 11, 1.3, 0.8), cairo_fill(cr);
+    reflet(cr, -4, -8, 30, 2.5, 0);
+    for (int i = 0; i < 5; ++i)
+        feuille(cr, -54, 0, {.longueur = 12, .largeur = 7, .angle = 2 * PI * i / 5, .couleur = 0x6a8a3a, .nervure = false});
+    rectangle_arrondi(cr, -68, -4, 14, 8, 3);
     ombrer(cr, 0x8aa85a, 1.5);
     cairo_restore(cr);
-    fleur(cr, 98, 32, 5, {.longueur = 24, .largeur = 18, .couleur = 0xf8b818, .rondeur = 0.7}, -0.3, 5, 0xe89018);
+    fleur(cr, 104, 30, 5, {.longueur = 26, .largeur = 20, .couleur = 0xf8b818, .rondeur = 0.7}, -0.3, 6, 0xe89018);
 }
 
 void betterave(cairo_t* cr)
@@ -145,5 +154,34 @@ void betterave(cairo_t* cr)
     tige(cr, 64, 108, 66, 116, 70, 122, 78, 126, 2, 0x8a1a3a);
     point(cr, 64, 90, 26, 0x9a1a44, 2.5);
     reflet(cr, 54, 80, 7, 3.5);
+}
+
+void concombre(cairo_t* cr)
+{
+    // A cucumber: lighter green with pale stripes along it and little bumps, and in
+    // front a round slice, pale flesh with a ring of seeds inside a dark green rim.
+    cairo_save(cr);
+    cairo_translate(cr, 64, 90);
+    cairo_rotate(cr, -0.25);
+    rectangle_arrondi(cr, -56, -16, 112, 32, 16);
+    ombrer(cr, 0x4a9a38, 2);
+    couleur(cr, 0xb8e08a);
+    cairo_set_line_width(cr, 2.5);
+    for (double v : {-9.0, 0.0, 9.0}) {
+        cairo_move_to(cr, -48, v * 0.8);
+        cairo_curve_to(cr, -20, v, 20, v, 48, v * 0.8);
+    }
+    cairo_stroke(cr);
+    for (int i = 0; i < 14; ++i)
+        point(cr, -44 + i * 6.8, (i % 3 - 1) * 9 + 4.5, 1.6, 0x2f6e2a, 0.6);
+    cairo_restore(cr);
+    point(cr, 40, 44, 30, 0x2f7a2a, 2);
+    point(cr, 40, 44, 26, 0xe6f4c4, 0);
+    point(cr, 40, 44, 14, 0xcfe8a0, 0);
+    for (int i = 0; i < 10; ++i) {
+        const double a = 2 * PI * i / 10;
+        ellipse(cr, 40 + 10 * std::cos(a), 44 + 10 * std::sin(a), 3.2, 1.8, a);
+        ombrer(cr, 0xfafae6, 0.8);
+    }
 }
 }  // namespace images::dessins

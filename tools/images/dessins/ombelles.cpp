@@ -9,52 +9,77 @@
 namespace images::dessins {
 void aneth(cairo_t* cr)
 {
-    // Thread-fine blue-green fronds and a flat yellow umbel on a tall stalk.
-    tige(cr, 64, 126, 62, 90, 66, 60, 64, 42, 3, 0x5f8a4a);
-    for (auto [y, a, l] : {std::tuple{110.0, -2.6, 50.0}, {108.0, -0.5, 50.0}, {88.0, -2.8, 42.0}, {84.0, -0.3, 42.0}, {66.0, -2.4, 30.0}, {64.0, -0.7, 30.0}})
-        fronde(cr, 64, y, l, a, 0x2f7a4a);
-    ombelle(cr, 64, 42, 9, 34, 2.2, 0x6a8a3a, [&](double x, double y) {
-        ombelle(cr, x, y, 5, 7, 2.0, 0x8a9a3a, [&](double u, double v) { point(cr, u, v, 2.4, 0xf2d21a, 0.6); });
+    // Thread-fine blue-green fronds and one broad flat umbel of bright yellow florets.
+    tige(cr, 64, 126, 62, 96, 66, 70, 64, 54, 3, 0x5f8a5a);
+    for (auto [y, a, l] : {std::tuple{116.0, -2.7, 54.0}, {112.0, -0.45, 54.0}, {96.0, -2.8, 44.0}, {92.0, -0.35, 44.0}, {76.0, -2.5, 32.0}, {74.0, -0.65, 32.0}})
+        fronde(cr, 64, y, l, a, 0x3a7a6a);
+    ombelle(cr, 64, 54, 11, 50, 2.5, 0x6a8a3a, [&](double x, double y) {
+        ombelle(cr, x, y, 6, 9, 2.6, 0x8a9a3a, [&](double u, double v) { point(cr, u, v, 3, 0xf8d810, 0.7); });
     });
 }
 
 void cigue(cairo_t* cr)
 {
-    // Several small flat umbels of white florets on a purple-spotted stem, lacy leaves.
-    tige(cr, 64, 126, 62, 100, 66, 80, 64, 66, 4, 0x6a9a4a);
-    couleur(cr, 0x7a2a5a);
-    for (double y : {120.0, 108.0, 96.0, 84.0, 74.0})
-        ellipse(cr, 64 + (static_cast<int>(y) % 3 - 1), y, 1.6, 2.4), cairo_fill(cr);
+    // Hemlock: a smooth pale stem blotched with purple, fern-like leaves, and flat
+    // lacy umbels of white florets.
+    tige(cr, 64, 126, 62, 104, 66, 84, 64, 60, 8, 0x8ab86a);
+    for (auto [y, dx] : {std::pair{120.0, -1.0}, {110.0, 1.5}, {100.0, -1.5}, {90.0, 1.0}, {80.0, -1.0}, {70.0, 1.0}})
+        ellipse(cr, 64 + dx, y, 3, 4.5), ombrer(cr, 0x7a1a5a, 0);
     for (int cote : {-1, 1})
-        fronde(cr, 64, 100, 46, -PI / 2 + cote * 1.2, 0x4a8a3a);
-    ombelle(cr, 64, 66, 7, 36, 2.3, 0x6a9a4a, [&](double x, double y) {
-        ombelle(cr, x, y, 6, 9, 2.4, 0x6a9a4a, [&](double u, double v) { point(cr, u, v, 2.6, 0xffffff, 0.9); });
-    });
+        penne(cr, 64, 104, 52, -PI / 2 + cote * 1.15, 5, {.longueur = 11, .largeur = 6, .angle = 1.1, .couleur = 0x3a7a2a, .dents = 2, .rondeur = 0.5, .nervure = false}, 0x5a8a3a);
+    auto blanche = [&](double x, double y) {
+        ombelle(cr, x, y, 6, 8, 2.6, 0x6a9a4a, [&](double u, double v) { point(cr, u, v, 2.6, 0xffffff, 0.9); });
+    };
+    ombelle(cr, 64, 60, 7, 34, 2.3, 0x6a9a4a, blanche);
+    for (int cote : {-1, 1}) {
+        tige(cr, 64, 84, 64 + cote * 10, 76, 64 + cote * 30, 72, 64 + cote * 38, 72, 2.5, 0x8ab86a);
+        ombelle(cr, 64 + cote * 38, 72, 5, 16, 2.0, 0x6a9a4a, blanche);
+    }
 }
 
 void angelique(cairo_t* cr)
 {
-    // One big ball of greenish florets on a thick hollow stem wrapped in a sheath.
-    tige(cr, 64, 126, 64, 110, 64, 90, 64, 70, 8, 0x7aa85a);
-    cairo_move_to(cr, 58, 110);
-    cairo_curve_to(cr, 48, 96, 52, 84, 62, 78);
-    cairo_line_to(cr, 70, 96);
-    cairo_close_path(cr);
-    ombrer(cr, 0x9ac06a, 1.5);
-    feuille(cr, 66, 100, {.longueur = 46, .largeur = 26, .angle = -0.5, .couleur = VERT, .dents = 4});
-    couleur(cr, 0x7a9a4a);
-    cairo_set_line_width(cr, 1.5);
-    for (int i = 0; i < 16; ++i) {
-        const double a = 2 * PI * i / 16;
-        cairo_move_to(cr, 64, 70);
-        cairo_line_to(cr, 64 + 30 * std::cos(a), 44 + 30 * std::sin(a));
+    // Angelica: one big domed ball of greenish-white florets on a thick, hollow, ribbed
+    // stalk wrapped in a swollen sheath, big toothed leaves below.
+    for (int cote : {-1, 1})
+        for (int k = -1; k <= 1; ++k)
+            feuille(cr, 64 + cote * 30, 106, {.longueur = 30, .largeur = 18, .angle = -PI / 2 + cote * 1.2 + k * 0.6, .couleur = VERT, .dents = 5});
+    for (int cote : {-1, 1})
+        tige(cr, 64, 112, 64 + cote * 12, 108, 64 + cote * 24, 106, 64 + cote * 30, 106, 3, 0x7aa85a);
+    cairo_rectangle(cr, 57, 62, 14, 66);
+    ombrer(cr, 0x8ab060, 1.5);
+    couleur(cr, 0x5a8a3a);
+    cairo_set_line_width(cr, 1.2);
+    for (double x : {61.0, 64.5, 68.0}) {
+        cairo_move_to(cr, x, 64);
+        cairo_line_to(cr, x, 126);
     }
     cairo_stroke(cr);
-    for (int i = 0; i < 16; ++i) {
-        const double a = 2 * PI * i / 16;
-        point(cr, 64 + 32 * std::cos(a), 44 + 32 * std::sin(a), 7, 0xd8e890, 1.2);
-    }
-    point(cr, 64, 44, 14, 0xc8dc80, 1.2);
+    cairo_move_to(cr, 57, 122);
+    cairo_curve_to(cr, 44, 108, 46, 92, 58, 84);
+    cairo_curve_to(cr, 66, 92, 72, 108, 70, 122);
+    cairo_close_path(cr);
+    ombrer(cr, 0xb0d080, 1.5);
+    // The ball: small round umbellets on rays from the top of the stalk, with gaps
+    // between them so that the rays show it is an umbel.
+    const std::tuple<double, int, double> anneaux[] = {{38.0, 11, 0.0}, {21.0, 6, 0.5}, {0.0, 1, 0.0}};
+    couleur(cr, 0x6a8a3a);
+    cairo_set_line_width(cr, 2);
+    for (auto [r, n, decalage] : anneaux)
+        for (int i = 0; i < n; ++i) {
+            const double a = 2 * PI * (i + decalage) / n;
+            cairo_move_to(cr, 64, 64);
+            cairo_line_to(cr, 64 + r * std::cos(a), 34 + r * 0.85 * std::sin(a));
+        }
+    cairo_stroke(cr);
+    for (auto [r, n, decalage] : anneaux)
+        for (int i = 0; i < n; ++i) {
+            const double a = 2 * PI * (i + decalage) / n, x = 64 + r * std::cos(a), y = 34 + r * 0.85 * std::sin(a);
+            for (int k = 0; k < 7; ++k) {
+                const double d = k ? 5 : 0;
+                point(cr, x + d * std::cos(k * PI / 3), y + d * std::sin(k * PI / 3), 2.6, 0xe6efc0, 0.8);
+            }
+        }
 }
 
 void sureau(cairo_t* cr)

@@ -1,4 +1,5 @@
 // Prepared foods and where they are kept.
+#include <algorithm>
 #include <cmath>
 #include <tuple>
 
@@ -6,24 +7,170 @@
 #include "trousse.hpp"
 
 namespace images::dessins {
+namespace {
+// Raw pasta's pale gold: the shapes come straight from the packet, uncooked and bare.
+constexpr std::uint32_t PATE = 0xf2c862;
+
+// A penne along x: a ridged tube cut on the slant at both ends, its hollow showing.
+void penne(cairo_t* cr, double cx, double cy, double angle)
+{
+    constexpr double L = 26, r = 9, k = 0.7;
+    cairo_save(cr);
+    cairo_translate(cr, cx, cy);
+    cairo_rotate(cr, angle);
+    cairo_move_to(cr, -L - k * r, -r);
+    cairo_line_to(cr, L - k * r, -r);
+    cairo_line_to(cr, L + k * r, r);
+    cairo_line_to(cr, -L + k * r, r);
+    cairo_close_path(cr);
+    ombrer(cr, PATE, 2);
+    couleur(cr, nuance(PATE, 0.7));
+    cairo_set_line_width(cr, 1.3);
+    for (double v : {-0.5, 0.0, 0.5}) {
+        cairo_move_to(cr, -L + k * r * v + 3, r * v);
+        cairo_line_to(cr, L + k * r * v - 6, r * v);
+    }
+    cairo_stroke(cr);
+    // The open end, a dark oval along the cut.
+    ellipse(cr, L, 0, 4.5, r * 1.15, -std::atan(k));
+    ombrer(cr, nuance(PATE, 0.55), 1.5);
+    cairo_restore(cr);
+}
+
+// A bow tie: two pinked wings pinched in the middle by a knot.
+void farfalle(cairo_t* cr, double cx, double cy, double angle)
+{
+    constexpr double w = 30, h = 22;
+    cairo_save(cr);
+    cairo_translate(cr, cx, cy);
+    cairo_rotate(cr, angle);
+    cairo_move_to(cr, 0, -6);
+    for (int cote : {1, -1}) {
+        cairo_curve_to(cr, cote * 10, -h * 0.6 * cote, cote * w * 0.7, -h * cote, cote * w, -h * cote);
+        // The zigzag edge the pasta cutter leaves.
+        for (int i = 1; i <= 8; ++i)
+            cairo_line_to(cr, cote * (w + (i % 2 ? 3.5 : 0)), cote * (-h + 2 * h * i / 8));
+        cairo_curve_to(cr, cote * w * 0.7, h * cote, cote * 10, h * 0.6 * cote, 0, 6 * cote);
+    }
+    cairo_close_path(cr);
+    ombrer(cr, PATE, 2);
+    couleur(cr, nuance(PATE, 0.7));
+    cairo_set_line_width(cr, 1.3);
+    for (int cote : {-1, 1})
+        for (double v : {-0.45, 0.45}) {
+            cairo_move_to(cr, cote * 6, v * 8);
+            cairo_curve_to(cr, cote * 12, v * 14, cote * 18, v * 26, cote * 24, v * 34);
+        }
+    cairo_stroke(cr);
+    ellipse(cr, 0, 0, 6, 9);
+    ombrer(cr, nuance(PATE, 0.85), 1.6);
+    cairo_restore(cr);
+}
+
+// A spiral along x: slanted turns over a darker core, the way a screw reads.
+void fusilli(cairo_t* cr, double cx, double cy, double angle)
+{
+    constexpr double L = 28, r = 9;
+    cairo_save(cr);
+    cairo_translate(cr, cx, cy);
+    cairo_rotate(cr, angle);
+    rectangle_arrondi(cr, -L, -r * 0.7, 2 * L, r * 1.4, r * 0.7);
+    ombrer(cr, nuance(PATE, 0.7), 1.5);
+    for (int i = 0; i < 6; ++i)
+        ellipse(cr, -L + 5 + i * (2 * L - 10) / 5.0, 0, 4.2, r, 0.5), ombrer(cr, PATE, 1.5);
+    cairo_restore(cr);
+}
+}  // namespace
+
+void pates(cairo_t* cr)
+{
+    // A little heap of dry pasta: a bow tie, tubes and spirals, no sauce, no steam.
+    fusilli(cr, 38, 34, 0.45);
+    penne(cr, 88, 36, -0.6);
+    fusilli(cr, 84, 96, -0.25);
+    penne(cr, 34, 100, 0.35);
+    farfalle(cr, 62, 66, -0.25);
+}
+
+namespace {
+// One rusk seen flat: a rectangle with the wavy rim of a toasted slice, a golden crust
+// band around a paler, finely holed crumb.
+void tranche_grillee(cairo_t* cr, double cx, double cy, double angle)
+{
+    constexpr double l = 34, h = 27;
+    cairo_save(cr);
+    cairo_translate(cr, cx, cy);
+    cairo_rotate(cr, angle);
+    auto bord = [&](double marge, double onde) {
+        // Walks the rim corner to corner, bumping in and out.
+        const double a = l - marge, b = h - marge;
+        const double coins[5][2] = {{-a, -b}, {a, -b}, {a, b}, {-a, b}, {-a, -b}};
+        cairo_move_to(cr, -a, -b);
+        for (int c = 0; c < 4; ++c)
+            for (int i = 1; i <= 10; ++i) {
+                const double t = i / 10.0;
+                const double x = coins[c][0] + (coins[c + 1][0] - coins[c][0]) * t;
+                const double y = coins[c][1] + (coins[c + 1][1] - coins[c][1]) * t;
+                const double o = i % 2 ? onde : 0;
+                cairo_line_to(cr, x + (c == 1 ? o : c == 3 ? -o : 0), y + (c == 0 ? -o : c == 2 ? o : 0));
+            }
+        cairo_close_path(cr);
+    };
+    bord(0, 2.2);
+    ombrer(cr, 0xc8782a, 2);
+    bord(6, 0);
+    ombrer(cr, 0xf0c474, 0);
+    couleur(cr, 0xc08030);
+    for (int i = 0; i < 34; ++i)
+        ellipse(cr, -l + 10 + (i * 37 % 48), -h + 9 + (i * 23 % 36), 1.6, 1.1), cairo_fill(cr);
+    cairo_restore(cr);
+}
+}  // namespace
+
 void biscotte(cairo_t* cr)
 {
-    // A golden rusk seen flat: a domed slice with a darker crust and an airy crumb.
-    cairo_move_to(cr, 12, 118);
-    cairo_line_to(cr, 12, 46);
-    cairo_curve_to(cr, 12, 6, 116, 6, 116, 46);
-    cairo_line_to(cr, 116, 118);
+    // Three rusks stacked askew: flat, golden, wavy-rimmed, finely holed all over.
+    tranche_grillee(cr, 52, 42, -0.18);
+    tranche_grillee(cr, 66, 62, 0.08);
+    tranche_grillee(cr, 60, 86, -0.05);
+}
+
+void fougasse(cairo_t* cr)
+{
+    // A flat leaf-shaped bread, golden, cut right through with open slits laid out like a
+    // leaf's veins: a midrib and three pairs of side cuts.
+    cairo_move_to(cr, 64, 6);
+    cairo_curve_to(cr, 100, 22, 126, 64, 118, 96);
+    cairo_curve_to(cr, 110, 124, 18, 124, 10, 96);
+    cairo_curve_to(cr, 2, 64, 28, 22, 64, 6);
     cairo_close_path(cr);
-    ombrer(cr, 0xc07a2a, 2.5);
-    cairo_move_to(cr, 22, 110);
-    cairo_line_to(cr, 22, 48);
-    cairo_curve_to(cr, 22, 18, 106, 18, 106, 48);
-    cairo_line_to(cr, 106, 110);
-    cairo_close_path(cr);
-    ombrer(cr, 0xf2c66a, 0);
-    couleur(cr, 0xc8903a);
-    for (int i = 0; i < 30; ++i)
-        ellipse(cr, 30 + (i * 37 % 70), 36 + (i * 23 % 68), 2.4, 1.6), cairo_fill(cr);
+    ombrer(cr, 0xe0a24a, 2.5);
+    auto fente = [&](double x0, double y0, double x1, double y1, double larg) {
+        const double dx = x1 - x0, dy = y1 - y0, n = std::hypot(dx, dy);
+        const double nx = -dy / n * larg, ny = dx / n * larg;
+        cairo_move_to(cr, x0, y0);
+        cairo_curve_to(cr, x0 + dx * 0.2 + nx, y0 + dy * 0.2 + ny, x0 + dx * 0.8 + nx, y0 + dy * 0.8 + ny, x1, y1);
+        cairo_curve_to(cr, x0 + dx * 0.8 - nx, y0 + dy * 0.8 - ny, x0 + dx * 0.2 - nx, y0 + dy * 0.2 - ny, x0, y0);
+        cairo_close_path(cr);
+        // The baked lip around the cut, then the opening itself, through to the tile.
+        couleur(cr, 0x8a4a18);
+        cairo_set_line_width(cr, 5);
+        cairo_stroke_preserve(cr);
+        cairo_save(cr);
+        cairo_set_operator(cr, CAIRO_OPERATOR_CLEAR);
+        cairo_fill(cr);
+        cairo_restore(cr);
+    };
+    fente(64, 28, 64, 104, 6);
+    for (int cote : {-1, 1})
+        for (int i = 0; i < 3; ++i) {
+            const double y = 52 + i * 22;
+            fente(64 + cote * 15, y, 64 + cote * (38 + (i == 1) * 8), y - 20, 5.5);
+        }
+    // A dusting of flour.
+    couleur(cr, 0xfff4dc, 0.8);
+    for (int i = 0; i < 14; ++i)
+        ellipse(cr, 30 + (i * 37 % 68), 30 + (i * 29 % 80), 1.5, 1.2), cairo_fill(cr);
 }
 
 namespace {
@@ -62,20 +209,49 @@ void cereales(cairo_t* cr)
 
 void flocons(cairo_t* cr)
 {
-    // Pale oat flakes heaped in a wooden scoop, a few spilled before it.
-    cairo_move_to(cr, 8, 40);
-    cairo_curve_to(cr, 10, 100, 40, 112, 76, 108);
-    cairo_curve_to(cr, 100, 104, 112, 80, 110, 46);
+    // A wooden scoop tipped over, pale rolled oats spilling from its mouth into a heap:
+    // each flake flat, oval and creased, bigger than any seed.
+    constexpr std::uint32_t BOIS = 0xb07a42, FLOCON = 0xf4e4b8;
+    auto flocon = [&](double x, double y, double a) {
+        // Rolled flat, so the edge is a little uneven rather than a seed's clean oval.
+        cairo_save(cr);
+        cairo_translate(cr, x, y);
+        cairo_rotate(cr, a);
+        for (int i = 0; i < 9; ++i) {
+            const double t = 2 * PI * i / 9, k = 1 + ((i * 5) % 3 - 1) * 0.08;
+            cairo_line_to(cr, 12 * k * std::cos(t), 8 * k * std::sin(t));
+        }
+        cairo_close_path(cr);
+        ombrer(cr, FLOCON, 1.3);
+        cairo_move_to(cr, -6, 1);
+        cairo_curve_to(cr, -2, -2, 2, -2, 6, 1);
+        couleur(cr, nuance(FLOCON, 0.72));
+        cairo_set_line_width(cr, 1);
+        cairo_stroke(cr);
+        cairo_restore(cr);
+    };
+    cairo_save(cr);
+    cairo_translate(cr, 40, 40);
+    cairo_rotate(cr, 0.45);
+    rectangle_arrondi(cr, -58, -5, 30, 10, 5);
+    ombrer(cr, nuance(BOIS, 0.9), 1.5);
+    cairo_move_to(cr, 26, -20);
+    cairo_line_to(cr, -20, -20);
+    cairo_curve_to(cr, -34, -20, -34, 20, -20, 20);
+    cairo_line_to(cr, 26, 20);
     cairo_close_path(cr);
-    ombrer(cr, 0xb07a42, 2.5);
-    rectangle_arrondi(cr, 104, 56, 22, 10, 4);
-    ombrer(cr, 0xa06a32, 1.5);
-    for (int i = 0; i < 22; ++i) {
-        const double x = 16 + (i * 41 % 88), y = 46 - (i * 11 % 26) + std::abs(x - 60) * 0.3;
-        coque(cr, x, y, 10, 7, i * 1.1, 0xf0e0b8, 0);
+    ombrer(cr, BOIS, 2.5);
+    ellipse(cr, 26, 0, 8, 20);
+    ombrer(cr, nuance(BOIS, 0.6), 2);
+    cairo_restore(cr);
+    for (int i = 0; i < 18; ++i) {
+        const double u = (i * 7 % 18) / 17.0;
+        const double x = 40 + u * 78, haut = 30 * std::sin(PI * (0.2 + u * 0.8));
+        const double y = 120 - (i * 11 % 5) / 4.0 * std::max(0.0, haut - 6) - 6;
+        flocon(x, y, i * 1.3);
     }
-    for (auto [x, y, a] : {std::tuple{30.0, 118.0, 0.3}, {58.0, 121.0, -0.5}, {86.0, 117.0, 1.2}})
-        coque(cr, x, y, 9, 6, a, 0xf0e0b8, 0);
+    for (auto [x, y, a] : {std::tuple{62.0, 58.0, 0.4}, {70.0, 72.0, 1.5}, {58.0, 80.0, -0.4}})
+        flocon(x, y, a);
 }
 
 // A fridge, since no emoji shows one: white doors, a handle, a cold blue-grey rim.
