@@ -3,7 +3,10 @@
 #   - the CPU that the game and the X server use together over 10 s at rest in level 1
 #     (% of one core, from /proc/<pid>/stat),
 #   - Bidou's walk once level 1 is sorted: outward and return,
-#   - the time from the start of level 2 to its time-up screen.
+#   - the time from the start of level 2 to its time-up screen,
+#   - then, in level 2 played again, the CPU of the game and the X server over 10 s while
+#     the pointer moves over the board 100 times a second,
+#   - and the time from a click on a food to the screen showing it in its bowl or bin.
 # A measurement, not a test: on a shared machine run it more than once.
 # Usage: bench/fenetre_reelle.sh path/to/grignotin path/to/guetteur [directory with photo/ and angelina.ttf]
 #   (guetteur: `cmake --build build-test --target guetteur`, in build-test/bench/)
@@ -24,6 +27,21 @@ source "$(dirname "$0")/../tests/xvfb_commun.sh"
 # utime + stime of a process, in clock ticks.
 cpu() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
 
+# cout WHAT SECONDS COMMAND...: runs the command (which should take about that long) and
+# prints what the game and the X server spent meanwhile, in % of one core.
+cout() {
+  local quoi=$1 duree=$2; shift 2
+  local jeu_avant x_avant t_avant jeu_apres x_apres t_apres
+  jeu_avant=$(cpu "$jeu"); x_avant=$(cpu "$serveur"); t_avant=$EPOCHREALTIME
+  "$@"
+  jeu_apres=$(cpu "$jeu"); x_apres=$(cpu "$serveur"); t_apres=$EPOCHREALTIME
+  awk -v quoi="$quoi" -v j=$((jeu_apres - jeu_avant)) -v x=$((x_apres - x_avant)) -v hz="$(getconf CLK_TCK)" \
+      -v t0="$t_avant" -v t1="$t_apres" 'BEGIN {
+    d = t1 - t0
+    printf "%s, %.1f s: game %.1f %%, X server %.1f %%, together %.1f %% of one core\n",
+           quoi, d, 100 * j / hz / d, 100 * x / hz / d, 100 * (j + x) / hz / d }'
+}
+
 cd "$travail"
 "$commande" &
 jeu=$!
@@ -35,14 +53,7 @@ xdotool key KP_End
 sleep 2
 
 # At rest: nobody touches anything, nothing watches the screen.
-jeu_avant=$(cpu "$jeu"); x_avant=$(cpu "$serveur"); t_avant=$EPOCHREALTIME
-sleep 10
-jeu_apres=$(cpu "$jeu"); x_apres=$(cpu "$serveur"); t_apres=$EPOCHREALTIME
-awk -v j=$((jeu_apres - jeu_avant)) -v x=$((x_apres - x_avant)) -v hz="$(getconf CLK_TCK)" \
-    -v t0="$t_avant" -v t1="$t_apres" 'BEGIN {
-  d = t1 - t0
-  printf "at rest in level 1, %.1f s: game %.1f %%, X server %.1f %%, together %.1f %% of one core\n",
-         d, 100 * j / hz / d, 100 * x / hz / d, 100 * (j + x) / hz / d }'
+cout "at rest in level 1" 10 sleep 10
 
 # The walk. Region 0: the hutch, where the pet waits and comes back to. Region 1: a
 # patch at the middle of the pet's first climb beside the bowls, which the outward
@@ -80,8 +91,13 @@ awk -v debut="$t_s" '
     if (!fini) { print "fenetre_reelle: no time-up screen within 35 s" > "/dev/stderr"; exit 1 }
     printf "level 2: time-up screen %.2f s after it starts\n", fini - debut }' "$travail/niveau"
 
+# r leaves the time-up screen; the file still holds level 2, which starts again.
 xdotool key r
-sleep 0.5
+sleep 1
+cout "pointer moving over level 2's board" 10 "$guetteur" --mouvements 10
+# Left and right presses in turn on the first food: it goes to the bowl, then the bin,
+# and so on; both are watched.
+"$guetteur" --clics 10 580 110 400,100,136,88 700,100,130,88 | tail -n1
 xdotool key Escape
 wait "$jeu" || true
 jeu=

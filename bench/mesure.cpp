@@ -1,5 +1,6 @@
 // Headless measurements of the game's hot paths, through the real code:
-//   - one pass of the level loop with five foods on the board (median),
+//   - one pass of the level loop that finds nothing new, and one that redraws the board
+//     after a click (medians),
 //   - one frame of Bidou's walk (median),
 //   - peak resident memory after 100 and after 10 000 passes.
 // Run: SDL_VIDEODRIVER=dummy build/bench/mesure
@@ -14,6 +15,7 @@
 
 #include "dossier_de_jeu.hpp"
 #include "draw/bidou.hpp"
+#include "draw/geometrie.hpp"
 #include "draw/noms_images.hpp"
 #include "draw/ressources.hpp"
 #include "flow/aliment.hpp"
@@ -28,6 +30,7 @@ class Chronometre final : public Plateforme {
 public:
     explicit Chronometre(PlateformeScriptee& script) : script_(script) {}
     std::vector<Horloge::time_point> sondages, presentations;
+    std::vector<Uint8> pris;  // for each poll, the type of the event it took, or 0
     long rss_a_100 = 0;
     // Set: deadlines are noted but the clock does not go to them, so the level loop's
     // rests cost no virtual time and a pass is measured for its work alone.
@@ -45,7 +48,9 @@ public:
         sondages.push_back(Horloge::now());
         if (sondages.size() == 100)
             rss_a_100 = rss_max_ko();
-        return script_.sonder_evenement(e);
+        const bool evenement = script_.sonder_evenement(e);
+        pris.push_back(evenement ? e.type : 0);
+        return evenement;
     }
     void presenter(SDL_Surface* ecran) override
     {
@@ -63,15 +68,32 @@ private:
     PlateformeScriptee& script_;
 };
 
+double mediane(std::vector<double> durees)
+{
+    if (durees.empty())
+        return 0;
+    std::nth_element(durees.begin(), durees.begin() + static_cast<long>(durees.size() / 2), durees.end());
+    return durees[durees.size() / 2];
+}
+
 double mediane_ms(const std::vector<Horloge::time_point>& instants, std::size_t pas, std::size_t debut, std::size_t fin)
 {
     std::vector<double> durees;
     for (std::size_t i = debut + pas; i < fin && i < instants.size(); i += pas)
         durees.push_back(std::chrono::duration<double, std::milli>(instants[i] - instants[i - pas]).count());
-    if (durees.empty())
-        return 0;
-    std::nth_element(durees.begin(), durees.begin() + static_cast<long>(durees.size() / 2), durees.end());
-    return durees[durees.size() / 2];
+    return mediane(std::move(durees));
+}
+
+// The median pass, from its poll to the next, among the passes whose poll took an event
+// of type `type` (0: none).
+double mediane_passes_ms(const Chronometre& c, Uint8 type, std::size_t &n)
+{
+    std::vector<double> durees;
+    for (std::size_t i = 0; i + 1 < c.sondages.size(); ++i)
+        if (c.pris[i] == type)
+            durees.push_back(std::chrono::duration<double, std::milli>(c.sondages[i + 1] - c.sondages[i]).count());
+    n = durees.size();
+    return mediane(std::move(durees));
 }
 
 }  // namespace
@@ -80,18 +102,27 @@ int main()
 {
     DossierDeJeu dossier;
 
-    // Level 1 left alone: one poll per pass, a virtual millisecond per idle poll and
-    // no rest, so 10 000 passes before Escape and no time-up.
+    // Level 1 for ten virtual seconds: a virtual millisecond per idle poll and no rest,
+    // and every 5 ms a click on the first food, left and right in turn, so that each
+    // press moves it between bowl and bin and its pass redraws the board: 2 000 of those,
+    // 2 000 releases and some 10 000 passes with nothing new, before Escape.
     PlateformeScriptee script;
-    script.pas_inactif = 1;
-    script.touche(SDLK_KP1).apres(10000).touche(SDLK_ESCAPE);
+    script.pas_inactif = std::chrono::milliseconds(1);
+    script.touche(SDLK_KP1);
+    for (int i = 0; i < 2000; ++i)
+        script.apres(5).clic(X_ALIMENT + 30, Y_ALIMENT_0 + 30, i % 2 == 0 ? SDL_BUTTON_LEFT : SDL_BUTTON_RIGHT);
+    script.touche(SDLK_ESCAPE);
     Chronometre chrono(script);
     chrono.sans_repos = true;
     if (jouer(chrono) != 0)
         return 1;
     const long rss_fin = Chronometre::rss_max_ko();
-    std::printf("level-loop pass, five foods on the board: median %.3f ms over %zu passes\n",
-                mediane_ms(chrono.sondages, 1, 0, chrono.sondages.size()), chrono.sondages.size());
+    std::size_t au_repos = 0, clics = 0;
+    const double repos_ms = mediane_passes_ms(chrono, 0, au_repos);
+    const double clic_ms = mediane_passes_ms(chrono, SDL_MOUSEBUTTONDOWN, clics);
+    std::printf("level-loop pass with nothing new: median %.4f ms over %zu passes\n", repos_ms, au_repos);
+    std::printf("level-loop pass that redraws after a click, five foods on the board: median %.3f ms over %zu passes\n",
+                clic_ms, clics);
     std::printf("peak RSS: %ld KiB after 100 passes, %ld KiB after %zu passes\n", chrono.rss_a_100, rss_fin,
                 chrono.sondages.size());
 

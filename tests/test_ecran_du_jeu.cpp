@@ -45,7 +45,8 @@ TEST_P(DecompteApresLeTri, LePanneauSuitLHorloge)
     // Twenty seconds of looking at the board, then s and Escape (two events each).
     partie.p.apres(20000).touche(SDLK_s).touche(SDLK_ESCAPE);
 
-    // The frames drawn after the last click is taken and before s is.
+    // The frames drawn after the last click is taken and before s is: with a food left on
+    // the board, the countdown's; with none, there should be none, or none that differ.
     std::vector<Rvb> premier, dernier;
     partie.p.sur_image = [&](SDL_Surface* ecran, std::size_t) {
         if (partie.p.restants() != 4)
@@ -55,11 +56,12 @@ TEST_P(DecompteApresLeTri, LePanneauSuitLHorloge)
             premier = dernier;
     };
     EXPECT_EQ(partie.jouer(), 0);
-    ASSERT_FALSE(premier.empty());
-    if (d.immobile)
+    if (d.immobile) {
         EXPECT_EQ(premier, dernier) << "the countdown moved after the fifth food was sorted";
-    else
+    } else {
+        ASSERT_FALSE(premier.empty());
         EXPECT_NE(premier, dernier) << "the countdown stood still with a food on the board";
+    }
     // A run-on clock would also have reached the time-up screen, which only r leaves:
     // s and Escape would be swallowed there and the script would run out.
     EXPECT_EQ(partie.p.restants(), 1u) << "only Escape's release is left";
@@ -193,7 +195,9 @@ TEST_P(Verdict, LeMessageResteJusquAuNiveauSuivant)
     trier(partie.p, 0, GetParam()).touche(SDLK_s).touche(SDLK_ESCAPE);
     int avant_s = -1, niveau_suivant = -1;  // on the last frame of each
     partie.p.sur_image = [&](SDL_Surface* ecran, std::size_t) {
-        if (partie.p.restants() == 4)
+        // From the fifth press (its release, s and Escape left) to s: the walk, then the
+        // verdict's frame.
+        if (partie.p.restants() == 5 || partie.p.restants() == 4)
             avant_s = texte_dans_la_bande(ecran);
         if (partie.p.restants() == 2)
             niveau_suivant = texte_dans_la_bande(ecran);

@@ -109,7 +109,7 @@ TEST(Partie, NiveauPerduLeCercueilPuisLeMemeNiveauToutARefaire)
     std::string fichier_apres_verdict;
     partie.p.sur_image = [&](SDL_Surface* ecran, std::size_t) {
         const std::size_t pris = total - partie.p.restants();
-        if (pris == apres_verdict) {
+        if (pris + 1 == apres_verdict) {  // the fifth press: the walk, then the verdict's frame
             cercueil_vu = cercueil_vu || cercueil.sur(ecran, 0, 300);
             fichier_apres_verdict = partie.dossier.fichier_niveau();
         }
@@ -222,8 +222,8 @@ TEST(Partie, PauseEtReglesCoutentAuPlusUneSecondeChacune)
     ASSERT_GT(sans, 0u);
     ASSERT_GT(avec, 0u);
     // 90 s spent in the two screens; the clock may lose at most one second for each.
-    EXPECT_GE(avec + 2000 + 250, sans + 90000);
-    EXPECT_LE(avec, sans + 90000 + 250);
+    EXPECT_GE(avec + 2000, sans + 90000);
+    EXPECT_LE(avec, sans + 90000);
 }
 
 TEST(Partie, UnClicNEstTraiteQuUneFois)

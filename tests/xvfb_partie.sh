@@ -4,8 +4,10 @@
 # window. On each screen it passes through, checks a part of the screen that only that
 # screen shows (the intro, the choice cards, the panel and the first food of level 1,
 # the rules, the fat pet of a won level, the red crosses of a lost one), and that the
-# intro and the walk take the time they are meant to. Then the saved level and the
-# exit status. With SCREENSHOTS=dir set, leaves PNG screenshots of the main moments there.
+# intro, the difficulty fade and the walk take the time they are meant to (the fade and
+# the walk are paced by deadlines on the clock: a deadline wait that stopped waiting would
+# cut them short). Then the saved level and the exit status. With SCREENSHOTS=dir set,
+# leaves PNG screenshots of the main moments there.
 # Usage: xvfb_partie.sh path/to/grignotin [directory with photo/ and angelina.ttf]
 #        xvfb_partie.sh --lanceur path/to/bin/grignotin DIR
 # The second form starts an installed game through its launcher, from an unrelated working
@@ -13,8 +15,9 @@
 # after level 1, since what follows tests the game, not the install.
 set -euo pipefail
 
+guetteur=$(realpath "${GRIGNOTIN_GUETTEUR:?set GRIGNOTIN_GUETTEUR to the path of bench/guetteur (build target guetteur)}")
 travail=$(mktemp -d)
-trap 'kill "${jeu:-}" "${serveur:-}" 2>/dev/null || true; rm -rf "$travail"' EXIT
+trap 'kill "${guet:-}" "${jeu:-}" "${serveur:-}" 2>/dev/null || true; rm -rf "$travail"' EXIT
 installe=
 if [ "$1" = --lanceur ]; then
   installe=1
@@ -41,12 +44,18 @@ ms() { local t=${EPOCHREALTIME/./}; echo $((t / 1000)); }
 # montre PICTURE WxH+I+J X Y: the window, whose corner is at the screen's, shows the part
 # WxH+I+J of photo/PICTURE with the picture's corner at X, Y: at most one pixel in twenty
 # off by more than 8 %. Every part named below is opaque and unlike the other screens.
-montre() {
-  local zone=$2 l h i j
+montre() { montre_dans "" "$@"; }
+# The same on a screenshot of the whole screen taken earlier ("" takes one now).
+montre_dans() {
+  local zone=$3 l h i j ecran=$1
   IFS='x+' read -r l h i j <<<"$zone"
-  import -window root -crop "${l}x${h}+$(($3 + i))+$(($4 + j))" +repage "$travail/vu.png" 2>/dev/null || return 1
+  if [ -n "$ecran" ]; then
+    convert "$ecran" -crop "${l}x${h}+$(($4 + i))+$(($5 + j))" +repage "$travail/vu.png" 2>/dev/null || return 1
+  else
+    import -window root -crop "${l}x${h}+$(($4 + i))+$(($5 + j))" +repage "$travail/vu.png" 2>/dev/null || return 1
+  fi
   local faux
-  faux=$(compare -metric AE -fuzz 8% "$images/$1[$zone]" "$travail/vu.png" null: 2>&1) || true
+  faux=$(compare -metric AE -fuzz 8% "$images/$2[$zone]" "$travail/vu.png" null: 2>&1) || true
   [[ $faux =~ ^[0-9]+$ ]] && [ "$faux" -le $((l * h / 20)) ]
 }
 # The score panel along the bottom: its light-yellow boxes fill most of the left part.
@@ -78,15 +87,33 @@ xprop -id "$fenetre" WM_HINTS | grep -q "bitmap id # to use for icon" ||
 voir 20 "the intro's title" montre debut2.bmp 400x90+200+35 0 0
 montre debut1.bmp 150x100+375+330 0 0 || echec "the intro's first picture does not show through the title picture"
 photo intro
-voir 40 "the choice of track" montre difficulte.bmp 800x120+50+130 0 0
+# The difficulty fade: 256 frames 8 ms apart, about 2 s, though the choice screen has
+# settled in after a few tenths of a second. The watcher (bench/guetteur, its path in
+# GRIGNOTIN_GUETTEUR) reads, every 2 ms, a strip of ground at the bottom that the intro
+# never changes: the fade's first frame paints it yellow, and level 1, which keypad 1
+# starts once the fade is over, puts its score panel there. Between the two: at least
+# the 2.04 s of the frames' deadlines, where an unpaced fade takes a few tenths of a
+# second (a second and a half on a machine busy with builds); at most 8 s.
+"$guetteur" 60 0,605,300,30 >"$travail/fondu" &
+guet=$!
+attendre_que 40 eval '[ "$(wc -l <"$travail/fondu")" -ge 2 ]' 2>/dev/null || echec "never saw the intro end"
 intro=$(($(ms) - debut))
 [ "$intro" -ge 10000 ] || echec "the intro lasted ${intro} ms; 241 frames 50 ms apart take 12 s"
+# The choice screen stays until a key is taken, so it is looked at before keypad 1 is
+# pressed; on a busy machine the press may come after the fade is over, which only makes
+# the time seen longer (the walk below still catches an unpaced game).
+voir 5 "the choice of track" montre difficulte.bmp 800x120+50+130 0 0
 photo choix
-
 xdotool mousemove 450 320
 xdotool key KP_End   # keypad 1 with NumLock off: the easy track
 voir 10 "level 1's first food" montre laitue.bmp 36x12+17+66 550 76
 voir 5 "the score panel" panneau
+kill "$guet"; wait "$guet" 2>/dev/null || true
+guet=
+fondu=$(awk 'NR == 2 { debut = $1 } { fin = $1 } END { printf "%d", 1000 * (fin - debut) }' "$travail/fondu")
+if [ "$fondu" -lt 1800 ] || [ "$fondu" -gt 8000 ]; then
+  echec "the difficulty fade took about ${fondu} ms; 256 frames 8 ms apart take 2 s"
+fi
 photo niveau
 
 # Level 1 by the answer key, bin, bowl, bowl, bowl, bin, with the left button alone, as
@@ -99,12 +126,16 @@ for k in 0 1 2 3 4; do
   [ "$k" = 4 ] || sleep 0.3
 done
 cinquieme=$(ms)
-# The walk to the bowls and back (rests of 0.7 s at each row going up, 0.2 s going
-# down); the verdict saves as soon as the pet is back.
+# The walk to the bowls and back: 3.6 s of rests (0.7 s at each row going up, 0.2 s
+# going down) and some 370 steps 9 ms apart, about 6.9 s; the verdict saves as soon as
+# the pet is back. Unpaced, the steps would add only a few tenths of a second to the
+# rests; at most 15 s, for a loaded machine.
 sleep 1; photo marche
 attendre_que 30 grep -sqx 5 "$niveau"
 marche=$(($(ms) - cinquieme))
-[ "$marche" -ge 3000 ] || echec "the walk, from the fifth click to the verdict, took ${marche} ms (at least 3 s)"
+if [ "$marche" -lt 6500 ] || [ "$marche" -gt 15000 ]; then
+  echec "the walk, from the fifth click to the verdict, took ${marche} ms (about 6.9 s)"
+fi
 voir 5 "the fat pet of a won level" montre bidou_gros.bmp 60x40+40+25 0 300
 photo verdict
 xdotool key r
@@ -142,4 +173,4 @@ contenu=$(cat "$niveau")
 if [ "$statut" != 0 ] || [ "$contenu" != 5 ]; then
   echec "exit status $statut, niveau.lvl holds '$contenu' (expected 0 and 5)"
 fi
-echo "xvfb_partie: level 1 won with the left button alone, level 2 lost and its two wrong foods crossed, in a real window (intro ${intro} ms, walk ${marche} ms); niveau.lvl holds 5; exit status 0"
+echo "xvfb_partie: level 1 won with the left button alone, level 2 lost and its two wrong foods crossed, in a real window (intro ${intro} ms, difficulty fade ${fondu} ms, walk ${marche} ms); niveau.lvl holds 5; exit status 0"

@@ -6,11 +6,11 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/dependances.sh captures
 cmake -S . -B build -DBUILD_TESTING=OFF >/dev/null
-cmake --build build -j"$(nproc)" --target grignotin
+cmake --build build -j"$(nproc)" --target grignotin guetteur
 
 brut=$(mktemp -d)
 trap 'rm -rf "$brut"' EXIT
-SCREENSHOTS=$brut tests/xvfb_partie.sh assets/grignotin
+SCREENSHOTS=$brut GRIGNOTIN_GUETTEUR=build/bench/guetteur tests/xvfb_partie.sh assets/grignotin
 
 mkdir -p docs/captures
 for moment in intro choix niveau marche verdict perdu regles; do

@@ -17,12 +17,14 @@ if [ "${1:-}" = test ] || [ "${1:-}" = extras ]; then
     libgtest-dev fonts-dejavu-extra
     # playing the real program in a real window, as a person would
     xvfb xdotool x11-utils x11-xkb-utils imagemagick
+    # bench/guetteur times what the real window shows, and moves and clicks through XTEST
+    libxtst-dev
     # the desktop entry and AppStream validators; dpkg-shlibdeps for the .deb's Depends; CPack asks file about binaries
     desktop-file-utils appstream dpkg-dev file
   )
 fi
 if [ "${1:-}" = captures ]; then
-  paquets+=(xvfb xdotool imagemagick optipng)  # the README's screenshots
+  paquets+=(xvfb xdotool imagemagick optipng libxtst-dev)  # the README's screenshots
 fi
 if [ "${1:-}" = extras ]; then
   # tests/ci_extras.sh: libFuzzer, valgrind, and SDL 1.2 over SDL 2 beside the classic one;

@@ -28,15 +28,22 @@ namespace {
 
 constexpr std::int32_t SECONDES_PAR_NIVEAU = 30;
 constexpr std::uint32_t DUREE_FIN_DE_PISTE = 12000;  // ms
-// A pass of the level loop that found no event rests until 40 ms after it began, so a
-// level at rest draws 25 frames a second instead of keeping a core busy. The board
-// changes only on a click or a countdown step, a click waits at most 40 ms to be seen
-// (under the tenth of a second at which an answer stops feeling immediate), and the
-// rest never runs past a countdown step. A pass that handled an event goes straight on,
-// so a burst of events drains at full speed.
-constexpr std::uint32_t PERIODE_PASSE = 40;  // ms
-// The countdown steps once more than 999 ms have passed since the last step.
+// A level changes only on a click, a key or a countdown step. A pass that found nothing
+// new draws nothing and rests until 10 ms after it began, then looks at the queue again:
+// a click is seen within 10 ms, well under the tenth of a second at which an answer stops
+// feeling immediate, and a level at rest costs a poll of the queue a hundred times a
+// second instead of a frame. The rest never runs past a countdown step. A pass that
+// handled an event goes straight on, so a burst of events drains at full speed.
+constexpr std::uint32_t PERIODE_SONDAGE = 10;  // ms
+// A countdown step is due one second after the previous one was due, however late the
+// pass that took it came, so that a late pass does not stretch the level.
 constexpr std::uint32_t DUREE_SECONDE = 1000;  // ms
+// A step found more than this late means the game was held (a stalled machine, a process
+// stopped and resumed) rather than merely slow: the schedule starts again from now
+// instead of taking the missed steps a pass apart, which would show the seconds racing
+// by. A quarter of a second is far above any pass on a slow machine, whose steps keep
+// their schedule, and keeps the shortest second a child can see at three quarters of one.
+constexpr std::uint32_t RETARD_MAXIMAL = 250;  // ms
 
 SDL_Rect rectangle(std::int16_t x, std::int16_t y)
 {
@@ -56,12 +63,13 @@ private:
     void jouer_niveau();
     void passe();
     void reposer(std::uint32_t debut_passe);
-    void decompter();
+    bool decompter();
+    void reprendre_decompte();
     void temps_ecoule();
-    void traiter(const SDL_Event& e);
-    void cliquer(const SDL_MouseButtonEvent& b);
+    bool traiter(const SDL_Event& e);
+    bool cliquer(const SDL_MouseButtonEvent& b);
     void juger();
-    void fin_de_piste_eventuelle();
+    bool fin_de_piste_eventuelle();
     void redessiner();
     void ecran_de_fin();
     void sauver(std::int32_t valeur);
@@ -78,7 +86,8 @@ private:
     std::int32_t niveau_ = 0;
     std::int32_t difficulte_ = 0;
     std::int32_t reste_ = SECONDES_PAR_NIVEAU;
-    std::uint32_t dernier_tic_ = 0;
+    std::uint32_t dernier_tic_ = 0;  // when the last countdown step was due
+    bool plateau_perime_ = true;     // the screen no longer shows the board as it is
     bool continuer_ = true;
     bool continuer_niveau_ = true;
     bool verdict_en_attente_ = true;
@@ -162,6 +171,7 @@ void Partie::jouer_niveau()
     remplir_tableau(tableau_);
     afficher_aliment(ecran_, tableau_, niveau_);
     temps_fini_ = charger_image(image::TEMPS_FINI);
+    plateau_perime_ = true;  // the set-up draws but does not present: the first pass does
 
     while (continuer_niveau_)
         passe();
@@ -183,48 +193,71 @@ void Partie::jouer_niveau()
 void Partie::passe()
 {
     const std::uint32_t debut = plateforme_.ticks();
-    decompter();
+    plateau_perime_ |= decompter();
     // Each event is handled once. Handling the last event again while the queue is
     // empty would replay a stale click into the next level, or a held s level after level.
     SDL_Event e;
     const bool evenement = plateforme_.sonder_evenement(e);
-    if (evenement) {
-        traiter(e);
-    }
-    if (tous_choisi(tableau_, niveau_) && verdict_en_attente_)
+    if (evenement)
+        plateau_perime_ |= traiter(e);
+    if (tous_choisi(tableau_, niveau_) && verdict_en_attente_) {
         juger();
-    fin_de_piste_eventuelle();
-    redessiner();
+        plateau_perime_ = true;
+    }
+    plateau_perime_ |= fin_de_piste_eventuelle();
+    // Deliberately, the board is redrawn only when something on it changed: a countdown
+    // step, a click that sorted or moved a food, a screen that closed over it, the
+    // verdict, or a new level. A pass with nothing new (no event, a mouse motion, a
+    // release, a key that does nothing) draws nothing, so a level at rest or under a
+    // moving pointer costs next to nothing. A key that ends the level draws nothing
+    // either: the next level's first pass does.
+    if (plateau_perime_ && continuer_niveau_) {
+        redessiner();
+        plateau_perime_ = false;
+    }
     if (!evenement && continuer_niveau_)
         reposer(debut);
 }
 
 void Partie::reposer(std::uint32_t debut_passe)
 {
-    // A deliberate rest the loop was not written with (see PERIODE_PASSE): one pass
-    // period from the pass's start, but never past the moment the countdown's next step
-    // is due, so that each second still ends on time.
-    std::uint32_t echeance = debut_passe + PERIODE_PASSE;
+    // A deliberate rest the loop was not written with (see PERIODE_SONDAGE): until one
+    // poll period after the pass began, but never past the moment the countdown's next
+    // step is due, so that each second still ends on time.
+    std::uint32_t echeance = debut_passe + PERIODE_SONDAGE;
     const std::uint32_t prochain_tic = dernier_tic_ + DUREE_SECONDE;
     if (!tous_choisi(tableau_, niveau_) && static_cast<std::int32_t>(echeance - prochain_tic) > 0)
         echeance = prochain_tic;
     plateforme_.attendre_jusqua(echeance);
 }
 
-void Partie::decompter()
+// Takes a countdown step when one is due; true when it did.
+bool Partie::decompter()
 {
+    if (tous_choisi(tableau_, niveau_))
+        return false;
     const std::uint32_t maintenant = plateforme_.ticks();
-    // dernier_tic is not reset per level, so a level's first pass usually takes a step
-    // at once: the first level shows 29 seconds from the start. Intended; a long wait
-    // (pause, rules, walk) costs at most this one step.
-    if (static_cast<std::int32_t>(maintenant - dernier_tic_) < static_cast<std::int32_t>(DUREE_SECONDE) ||
-        tous_choisi(tableau_, niveau_))
-        return;
-    dernier_tic_ = maintenant;
+    const auto retard = static_cast<std::int32_t>(maintenant - (dernier_tic_ + DUREE_SECONDE));
+    if (retard < 0)
+        return false;
+    // dernier_tic is not reset per level, so a level's first pass usually finds a step
+    // long overdue and takes it at once: the first level shows 29 seconds from the start.
+    dernier_tic_ = retard > static_cast<std::int32_t>(RETARD_MAXIMAL) ? maintenant : dernier_tic_ + DUREE_SECONDE;
     --reste_;
     afficher_score(ecran_, tableau_, niveau_, reste_, plateforme_);
     if (reste_ == 0)
         temps_ecoule();
+    return true;
+}
+
+// After a wait that held the whole game (pause, rules, walk, track-end picture, time-up),
+// the countdown goes on from now: a step that fell due meanwhile is taken by the next
+// pass, and the one after it a second later, so such a wait costs at most one step.
+void Partie::reprendre_decompte()
+{
+    const std::uint32_t maintenant = plateforme_.ticks();
+    if (static_cast<std::int32_t>(maintenant - (dernier_tic_ + DUREE_SECONDE)) > 0)
+        dernier_tic_ = maintenant - DUREE_SECONDE;
 }
 
 void Partie::temps_ecoule()
@@ -239,17 +272,18 @@ void Partie::temps_ecoule()
         plateforme_.attendre_evenement(e);
         if (touche_enfoncee(e, SDLK_r)) {
             continuer_niveau_ = false;
+            reprendre_decompte();
             return;
         }
     }
 }
 
-void Partie::traiter(const SDL_Event& e)
+// Handles one event; true when the board must be drawn again.
+bool Partie::traiter(const SDL_Event& e)
 {
     switch (e.type) {
     case SDL_MOUSEBUTTONDOWN:
-        cliquer(e.button);
-        break;
+        return cliquer(e.button);
     case SDL_QUIT:
         continuer_niveau_ = false;
         continuer_ = false;
@@ -258,10 +292,12 @@ void Partie::traiter(const SDL_Event& e)
         switch (e.key.keysym.sym) {
         case SDLK_p:
             pause(ecran_, plateforme_);
-            break;
+            reprendre_decompte();
+            return true;
         case SDLK_r:
             regle_jeu(ecran_, plateforme_);
-            break;
+            reprendre_decompte();
+            return true;
         case SDLK_s:
             continuer_niveau_ = false;
             // Once all five are sorted the verdict has saved already.
@@ -279,20 +315,28 @@ void Partie::traiter(const SDL_Event& e)
     default:
         break;
     }
+    return false;
 }
 
-void Partie::cliquer(const SDL_MouseButtonEvent& b)
+// True when the click sorted a food or moved one between bowl and bin.
+bool Partie::cliquer(const SDL_MouseButtonEvent& b)
 {
     // A sorted food may change sides, even after the verdict: the board and the score
     // follow, but the verdict and the file stay as they were.
-    if (const std::optional<Tri> tri = tri_du_clic(b.x, b.y, b.button))
-        tableau_[static_cast<std::size_t>(LIGNE_CHOIX + niveau_ + tri->rangee)] = tri->choix;
+    const std::optional<Tri> tri = tri_du_clic(b.x, b.y, b.button);
+    if (!tri)
+        return false;
+    std::int32_t& choix = tableau_[static_cast<std::size_t>(LIGNE_CHOIX + niveau_ + tri->rangee)];
+    const std::int32_t avant = choix;
+    choix = tri->choix;
+    return choix != avant;
 }
 
 void Partie::juger()
 {
     deplacer_bidou(ecran_, sprite_bidou_.get(), tableau_, fond_.get(), position_fond_, position_bidou_, niveau_,
                    plateforme_);
+    reprendre_decompte();
     verdict_en_attente_ = false;
     if (resultat(tableau_, niveau_) == ALIMENTS_PAR_NIVEAU) {
         sprite_bidou_ = charger_image(image::BIDOU_GROS);
@@ -311,18 +355,21 @@ void Partie::juger()
     poser_cle_bleue(sprite_bidou_.get());
 }
 
-void Partie::fin_de_piste_eventuelle()
+// True when it showed the track-end picture.
+bool Partie::fin_de_piste_eventuelle()
 {
     // The flag is set at the end of a track but `niveau_` moves only between levels,
     // so the picture comes early in the next track's first level, and never to a
     // player who chose that track.
     if (!fin_de_piste_ || !arrive_sur_la_piste_suivante(niveau_, difficulte_))
-        return;
+        return false;
     fin_de_piste_ = false;
     const Surface image = charger_image(image::PSEUDO_FIN);
     coller(ecran_, image.get(), 0, 0);
     plateforme_.presenter(ecran_);
     plateforme_.attendre(DUREE_FIN_DE_PISTE);
+    reprendre_decompte();
+    return true;
 }
 
 void Partie::redessiner()

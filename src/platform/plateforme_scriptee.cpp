@@ -71,10 +71,10 @@ PlateformeScriptee& PlateformeScriptee::fermeture()
     return evenement(e);
 }
 
-void PlateformeScriptee::avancer(std::uint32_t ms)
+void PlateformeScriptee::avancer_us(std::uint64_t us)
 {
-    maintenant_ += ms;
-    if (maintenant_ > limite)
+    maintenant_us_ += us;
+    if (maintenant() > limite)
         throw ScriptEpuise("virtual clock passed " + std::to_string(limite) + " ms with " +
                            std::to_string(file_.size()) + " scripted events left: the game never ended");
 }
@@ -83,12 +83,12 @@ SDL_Event PlateformeScriptee::prendre()
 {
     SDL_Event e = file_.front().evenement;
     file_.pop_front();
-    dernier_pris_ = maintenant_;
-    prises_.push_back(maintenant_);
+    dernier_pris_us_ = maintenant_us_;
+    prises_.push_back(maintenant());
     return e;
 }
 
-std::uint32_t PlateformeScriptee::ticks() { return maintenant_; }
+std::uint32_t PlateformeScriptee::ticks() { return maintenant(); }
 
 void PlateformeScriptee::attendre(std::uint32_t ms)
 {
@@ -98,30 +98,32 @@ void PlateformeScriptee::attendre(std::uint32_t ms)
 
 void PlateformeScriptee::attendre_jusqua(std::uint32_t echeance)
 {
-    echeances_.push_back({maintenant_, echeance});
-    const auto reste = static_cast<std::int32_t>(echeance - maintenant_);
+    echeances_.push_back({maintenant(), echeance});
+    // To the very start of the millisecond asked for, as SDL_Delay would wake.
+    const auto reste = static_cast<std::int32_t>(echeance - maintenant());
     if (reste > 0)
-        avancer(static_cast<std::uint32_t>(reste));
+        avancer_us(std::uint64_t{static_cast<std::uint32_t>(reste)} * 1000 - maintenant_us_ % 1000);
 }
 
 void PlateformeScriptee::attendre_evenement(SDL_Event& evenement)
 {
     if (file_.empty())
-        throw ScriptEpuise("script exhausted at " + std::to_string(maintenant_) +
+        throw ScriptEpuise("script exhausted at " + std::to_string(maintenant()) +
                            " ms: the game waits for an event that will never come");
-    if (echeance() > maintenant_)
-        avancer(echeance() - maintenant_);
+    if (echeance_us() > maintenant_us_)
+        avancer_us(echeance_us() - maintenant_us_);
     evenement = prendre();
 }
 
 bool PlateformeScriptee::sonder_evenement(SDL_Event& evenement)
 {
-    sondages_.push_back(maintenant_);
-    if (!file_.empty() && echeance() <= maintenant_) {
+    sondages_.push_back(maintenant());
+    if (!file_.empty() && echeance_us() <= maintenant_us_) {
         evenement = prendre();
         return true;
     }
-    avancer(file_.empty() ? pas_inactif : std::min(pas_inactif, echeance() - maintenant_));
+    const auto pas = static_cast<std::uint64_t>(pas_inactif.count());
+    avancer_us(file_.empty() ? pas : std::min(pas, echeance_us() - maintenant_us_));
     return false;
 }
 

@@ -3,15 +3,17 @@
 // Each scripted event comes a given number of virtual milliseconds after the previous
 // one was taken, the way a player acts some time after the last thing they did. The
 // clock moves only when the game waits (attendre, attendre_jusqua, which goes exactly
-// to its deadline), when it polls and nothing is due yet (by at most `pas_inactif`, a
-// stand-in for the time a pass takes; 0 keeps the clock to the game's own waits), and
-// by `cout_image` per presented frame. A wait on an empty script, or a clock past
-// `limite`, throws ScriptEpuise: a game that would hang for ever under SDL's dummy
-// driver fails the test instead.
+// to its deadline), when it polls and nothing is due yet (by at most `pas_inactif`, what
+// a pass that draws nothing costs), and by `cout_image` per presented frame. It counts
+// microseconds, so that passes cheaper than a millisecond add up as they do on a real
+// machine; the game reads it in whole milliseconds, as SDL's. A wait on an empty script,
+// or a clock past `limite`, throws ScriptEpuise: a game that would hang for ever under
+// SDL's dummy driver fails the test instead.
 #pragma once
 
 #include "plateforme.hpp"
 
+#include <chrono>
 #include <cstddef>
 #include <deque>
 #include <functional>
@@ -24,9 +26,11 @@ struct ScriptEpuise : std::runtime_error {
 
 class PlateformeScriptee final : public Plateforme {
 public:
-    std::uint32_t pas_inactif = 250;
-    std::uint32_t cout_image = 0;
-    std::uint32_t limite = 4 * 3600 * 1000;
+    // A pass of the level loop that draws nothing takes some 20 microseconds on today's
+    // machines; a test that wants slow passes says so (std::chrono::milliseconds(60)).
+    std::chrono::microseconds pas_inactif{20};
+    std::uint32_t cout_image = 0;           // ms
+    std::uint32_t limite = 4 * 3600 * 1000;  // ms
 
     // The next events come `ms` after the previous one was taken.
     PlateformeScriptee& apres(std::uint32_t ms);
@@ -42,7 +46,8 @@ public:
     std::function<void(SDL_Surface*, std::size_t)> sur_image;
 
     std::size_t images() const { return images_; }
-    std::uint32_t maintenant() const { return maintenant_; }
+    // The clock as the game reads it, in ms.
+    std::uint32_t maintenant() const { return static_cast<std::uint32_t>(maintenant_us_ / 1000); }
     std::size_t restants() const { return file_.size(); }
     // Every attendre() the game made, in order (ms).
     const std::vector<std::uint32_t>& attentes() const { return attentes_; }
@@ -69,14 +74,16 @@ private:
         std::uint32_t delai;
         SDL_Event evenement;
     };
-    void avancer(std::uint32_t ms);
-    std::uint32_t echeance() const { return dernier_pris_ + file_.front().delai; }
+    void avancer_us(std::uint64_t us);
+    void avancer(std::uint32_t ms) { avancer_us(std::uint64_t{ms} * 1000); }
+    // When the next scripted event is due, in us.
+    std::uint64_t echeance_us() const { return dernier_pris_us_ + std::uint64_t{file_.front().delai} * 1000; }
     SDL_Event prendre();
 
     std::deque<Prevu> file_;
     std::uint32_t delai_suivant_ = 0;
-    std::uint32_t maintenant_ = 0;
-    std::uint32_t dernier_pris_ = 0;
+    std::uint64_t maintenant_us_ = 0;
+    std::uint64_t dernier_pris_us_ = 0;
     std::size_t images_ = 0;
     std::vector<std::uint32_t> attentes_;
     std::vector<Echeance> echeances_;
