@@ -134,20 +134,57 @@ void merisier(cairo_t* cr)
         feuille(cr, x, y, {.longueur = 18, .largeur = 10, .angle = a, .couleur = 0x6ab04a, .dents = 3, .rondeur = 0.4});
 }
 
+namespace {
+// A cherry flower face on: five broad pink petals, each with the little notch a cherry
+// petal has at its tip, around a ring of stamens.
+void fleur_de_cerisier(cairo_t* cr, double cx, double cy, double r, double depart)
+{
+    for (int i = 0; i < 5; ++i) {
+        cairo_save(cr);
+        cairo_translate(cr, cx, cy);
+        cairo_rotate(cr, depart + 2 * PI * i / 5);
+        const double w = r * 0.62;
+        cairo_move_to(cr, 0, 0);
+        cairo_curve_to(cr, r * 0.3, -w * 1.1, r * 0.95, -w * 1.1, r, -w * 0.4);
+        cairo_line_to(cr, r * 0.78, 0);
+        cairo_line_to(cr, r, w * 0.4);
+        cairo_curve_to(cr, r * 0.95, w * 1.1, r * 0.3, w * 1.1, 0, 0);
+        cairo_close_path(cr);
+        ombrer(cr, 0xf6a6c4, 1.4);
+        cairo_restore(cr);
+    }
+    coeur_raye(cr, cx, cy, 10, r * 0.45, 1, 0xb02a5a, r * 0.2, 0xf0d040);
+}
+}  // namespace
+
 void cerisier(cairo_t* cr)
 {
-    // A cherry branch in blossom: a dark twig crowded with clusters of pale pink
-    // five-petalled flowers, pink-hearted, and a few buds, before any leaf.
-    tige(cr, 2, 124, 30, 96, 60, 70, 126, 40, 6, 0x5a3428);
-    tige(cr, 40, 86, 40, 60, 30, 40, 24, 20, 3.5, 0x5a3428);
-    tige(cr, 80, 58, 92, 40, 96, 24, 104, 8, 3, 0x5a3428);
-    const std::pair<double, double> fleurs[] = {{24, 104}, {40, 110}, {14, 90}, {32, 56}, {20, 36}, {44, 40}, {28, 18},
-                                                {62, 74}, {76, 82}, {70, 58}, {90, 40}, {108, 52}, {98, 20}, {116, 32}, {84, 66}};
-    for (auto [x, y] : fleurs) {
-        fleur(cr, x, y, 5, {.longueur = 12, .largeur = 12, .couleur = 0xfbe2ec, .rondeur = 0.95, .nervure = false}, x * 0.13, 0, 0);
-        coeur_raye(cr, x, y, 8, 5.5, 0.8, 0xd0507a, 2.4, 0xe86a9a);
+    // A cherry branch in blossom: glossy red-brown bark ringed with pale bands, and
+    // bunches of pink notched flowers hanging from it on long thin stalks, a few young
+    // leaves at the foot of each bunch.
+    tige(cr, 2, 30, 40, 18, 80, 24, 126, 12, 8, 0x9a3a2a);
+    couleur(cr, 0xe8b8a0);
+    cairo_set_line_width(cr, 1.6);
+    for (double x : {14.0, 30.0, 48.0, 66.0, 84.0, 102.0, 118.0}) {
+        const double y = x < 40 ? 30 - (x - 2) * 0.3 : x < 80 ? 20 + (x - 40) * 0.08 : 23 - (x - 80) * 0.24;
+        cairo_move_to(cr, x - 1, y - 3);
+        cairo_line_to(cr, x + 1, y + 3);
     }
-    for (auto [x, y] : {std::pair{8.0, 112.0}, {118.0, 18.0}, {50.0, 94.0}})
-        point(cr, x, y, 4.5, 0xf0a0c0, 1);
+    cairo_stroke(cr);
+    reflet(cr, 60, 18, 14, 1.2, 0.1);
+    for (auto [bx, by, bunch] : {std::tuple{30.0, 22.0, 0}, {94.0, 19.0, 1}}) {
+        for (int cote : {-1, 1})
+            feuille(cr, bx, by, {.longueur = 16, .largeur = 8, .angle = -PI / 2 + cote * 0.6, .couleur = 0x7ab04a, .nervure = false});
+        const std::pair<double, double> bouts[] = {{bx - 19, by + 36}, {bx + 2, by + 68}, {bx + 22, by + 40}};
+        for (auto [x, y] : bouts)
+            tige(cr, bx, by, bx + (x - bx) * 0.2, by + 20, x, y - 20, x, y, 1.2, 0x6a8a3a);
+        for (int k = 0; k < 3; ++k)
+            fleur_de_cerisier(cr, bouts[k].first, bouts[k].second, 13, 0.3 * (k + bunch));
+    }
+    for (auto [x, y] : {std::pair{62.0, 56.0}, {124.0, 50.0}}) {
+        tige(cr, x - 4, 22, x - 4, 30, x, y - 10, x, y, 1.2, 0x6a8a3a);
+        ellipse(cr, x, y, 4.5, 6);
+        ombrer(cr, 0xe8709a, 1);
+    }
 }
 }  // namespace images::dessins
