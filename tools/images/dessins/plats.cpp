@@ -137,40 +137,47 @@ void biscotte(cairo_t* cr)
 
 void fougasse(cairo_t* cr)
 {
-    // A flat leaf-shaped bread, golden, cut right through with open slits laid out like a
-    // leaf's veins: a midrib and three pairs of side cuts.
-    cairo_move_to(cr, 64, 6);
-    cairo_curve_to(cr, 100, 22, 126, 64, 118, 96);
-    cairo_curve_to(cr, 110, 124, 18, 124, 10, 96);
-    cairo_curve_to(cr, 2, 64, 28, 22, 64, 6);
-    cairo_close_path(cr);
-    ombrer(cr, 0xe0a24a, 2.5);
+    // A flat leaf-shaped bread lying on the table, pointed at the top and broad at the
+    // base, golden, cut right through with open slits laid out like a leaf's veins: a
+    // midrib and three pairs of side cuts. Its thin baked edge shows below it, so it
+    // reads as a flat slab and not a domed loaf.
+    auto contour = [&](double dy) {
+        cairo_move_to(cr, 64, 0 + dy);
+        cairo_curve_to(cr, 76, 18 + dy, 126, 46 + dy, 122, 78 + dy);
+        cairo_curve_to(cr, 118, 100 + dy, 10, 100 + dy, 6, 78 + dy);
+        cairo_curve_to(cr, 2, 46 + dy, 52, 18 + dy, 64, 0 + dy);
+        cairo_close_path(cr);
+    };
+    contour(9);
+    ombrer(cr, 0xa8601e, 2.5);
+    contour(0);
+    ombrer(cr, 0xe8b054, 2.5);
     auto fente = [&](double x0, double y0, double x1, double y1, double larg) {
         const double dx = x1 - x0, dy = y1 - y0, n = std::hypot(dx, dy);
         const double nx = -dy / n * larg, ny = dx / n * larg;
         cairo_move_to(cr, x0, y0);
-        cairo_curve_to(cr, x0 + dx * 0.2 + nx, y0 + dy * 0.2 + ny, x0 + dx * 0.8 + nx, y0 + dy * 0.8 + ny, x1, y1);
-        cairo_curve_to(cr, x0 + dx * 0.8 - nx, y0 + dy * 0.8 - ny, x0 + dx * 0.2 - nx, y0 + dy * 0.2 - ny, x0, y0);
+        cairo_curve_to(cr, x0 + dx * 0.15 + nx, y0 + dy * 0.15 + ny, x0 + dx * 0.85 + nx, y0 + dy * 0.85 + ny, x1, y1);
+        cairo_curve_to(cr, x0 + dx * 0.85 - nx, y0 + dy * 0.85 - ny, x0 + dx * 0.15 - nx, y0 + dy * 0.15 - ny, x0, y0);
         cairo_close_path(cr);
         // The baked lip around the cut, then the opening itself, through to the tile.
-        couleur(cr, 0x8a4a18);
-        cairo_set_line_width(cr, 5);
+        couleur(cr, 0x9a5418);
+        cairo_set_line_width(cr, 3);
         cairo_stroke_preserve(cr);
         cairo_save(cr);
         cairo_set_operator(cr, CAIRO_OPERATOR_CLEAR);
         cairo_fill(cr);
         cairo_restore(cr);
     };
-    fente(64, 28, 64, 104, 6);
+    fente(64, 24, 64, 88, 8);
     for (int cote : {-1, 1})
         for (int i = 0; i < 3; ++i) {
-            const double y = 52 + i * 22;
-            fente(64 + cote * 15, y, 64 + cote * (38 + (i == 1) * 8), y - 20, 5.5);
+            const double y = 46 + i * 18;
+            fente(64 + cote * 12, y, 64 + cote * (34 + i * 12), y - 12 + i * 2, 7.5);
         }
     // A dusting of flour.
     couleur(cr, 0xfff4dc, 0.8);
     for (int i = 0; i < 14; ++i)
-        ellipse(cr, 30 + (i * 37 % 68), 30 + (i * 29 % 80), 1.5, 1.2), cairo_fill(cr);
+        ellipse(cr, 24 + (i * 37 % 80), 30 + (i * 29 % 60), 1.5, 1.2), cairo_fill(cr);
 }
 
 namespace {
