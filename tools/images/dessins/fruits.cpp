@@ -93,19 +93,20 @@ void morelle(cairo_t* cr)
     for (auto [x, y, a] : {std::tuple{14.0, 28.0, -2.5}, {62.0, 23.0, -1.5}, {112.0, 18.0, -0.5}})
         feuille(cr, x, y, {.longueur = 30, .largeur = 20, .angle = a, .couleur = 0x4a8a3a, .rondeur = 0.6});
     // The flowers: two seen face on, one from the side, hanging from one stalk.
-    for (auto [x, y] : {std::pair{16.0, 60.0}, {44.0, 58.0}, {30.0, 86.0}})
-        tige(cr, 30, 24, 30, 36, x, y - 14, x, y, 1.2, 0x5a7a3a);
-    for (auto [x, y] : {std::pair{16.0, 60.0}, {44.0, 58.0}}) {
-        fleur(cr, x, y, 5, {.longueur = 17, .largeur = 7, .couleur = 0xffffff, .rondeur = 0.35, .nervure = false}, -PI / 2, 0, 0);
-        point(cr, x, y, 6.5, 0xffd21a, 1.2);
+    for (auto [x, y] : {std::pair{18.0, 58.0}, {50.0, 50.0}, {36.0, 88.0}})
+        tige(cr, 34, 24, 34, 36, x, y - 14, x, y, 1.2, 0x5a7a3a);
+    for (auto [x, y] : {std::pair{18.0, 58.0}, {50.0, 50.0}}) {
+        fleur(cr, x, y, 5, {.longueur = 20, .largeur = 8, .couleur = 0xffffff, .rondeur = 0.35, .nervure = false}, -PI / 2, 0, 0);
+        point(cr, x, y, 8, 0xffd21a, 1.4);
+        point(cr, x, y, 2.5, 0xd89a10, 0);
     }
     for (int k = -2; k <= 2; ++k)
-        feuille(cr, 30, 82, {.longueur = 18, .largeur = 6, .angle = -PI / 2 + k * 0.42, .couleur = 0xffffff, .rondeur = 0.35, .nervure = false});
-    cairo_move_to(cr, 24, 82);
-    cairo_line_to(cr, 30, 102);
-    cairo_line_to(cr, 36, 82);
+        feuille(cr, 36, 86, {.longueur = 20, .largeur = 7, .angle = -PI / 2 + k * 0.42, .couleur = 0xffffff, .rondeur = 0.35, .nervure = false});
+    cairo_move_to(cr, 28, 84);
+    cairo_line_to(cr, 36, 108);
+    cairo_line_to(cr, 44, 84);
     cairo_close_path(cr);
-    ombrer(cr, 0xffd21a, 1.2);
+    ombrer(cr, 0xffd21a, 1.4);
     // The berries: one umbel, ripe black ones glossy, two still green.
     const std::tuple<double, double, std::uint32_t> baies[] = {
         {70, 66, 0x1c1a24}, {86, 60, 0x1c1a24}, {102, 62, 0x1c1a24}, {116, 70, 0x6aa040},
