@@ -33,12 +33,12 @@ void menthe(cairo_t* cr)
 {
     // A sprig of mint as in a cup of tea: a few big bright leaves in opposite pairs,
     // deeply quilted by their veins and sawtoothed, the top pair small.
-    tige(cr, 64, 126, 64, 100, 64, 60, 64, 26, 4, 0x6a9a4a);
-    for (auto [y, l, a] : {std::tuple{104.0, 60.0, 1.35}, {64.0, 48.0, 1.2}})
+    tige(cr, 64, 126, 64, 100, 64, 70, 64, 44, 4, 0x6a9a4a);
+    for (auto [y, l, a] : {std::tuple{108.0, 60.0, 1.55}, {76.0, 50.0, 1.3}})
         for (int cote : {-1, 1})
             feuille(cr, 64, y, {.longueur = l, .largeur = l * 0.68, .angle = -PI / 2 + cote * a, .couleur = 0x4cc04a, .dents = 9, .rondeur = 0.55, .veines = 5});
     for (int cote : {-1, 1})
-        feuille(cr, 64, 30, {.longueur = 24, .largeur = 15, .angle = -PI / 2 + cote * 0.55, .couleur = 0x6ad05a, .dents = 5, .veines = 2});
+        feuille(cr, 64, 48, {.longueur = 26, .largeur = 17, .angle = -PI / 2 + cote * 0.6, .couleur = 0x6ad05a, .dents = 5, .veines = 2});
 }
 
 void basilic(cairo_t* cr)
