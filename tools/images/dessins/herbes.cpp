@@ -55,8 +55,8 @@ void basilic(cairo_t* cr)
     cairo_rectangle(cr, 32, 92, 64, 9);
     ombrer(cr, 0xd8784a, 2);
     auto bombee = [&](double x, double y, double l, double a) {
-        feuille(cr, x, y, {.longueur = l, .largeur = l * 0.7, .angle = a, .couleur = 0x2a9a2a, .rondeur = 0.7, .nervure = false});
-        feuille(cr, x + 3 * std::cos(a), y + 3 * std::sin(a), {.longueur = l * 0.8, .largeur = l * 0.48, .angle = a, .couleur = 0x56c83e, .rondeur = 0.7});
+        feuille(cr, x, y, {.longueur = l, .largeur = l * 0.7, .angle = a, .couleur = 0x2a9a2a, .rondeur = 0.55, .nervure = false});
+        feuille(cr, x + 3 * std::cos(a), y + 3 * std::sin(a), {.longueur = l * 0.8, .largeur = l * 0.48, .angle = a, .couleur = 0x56c83e, .rondeur = 0.55});
         reflet(cr, x + l * 0.55 * std::cos(a - 0.12), y + l * 0.55 * std::sin(a - 0.12), l * 0.2, l * 0.06, a);
     };
     for (auto [a, l] : {std::pair{-PI + 0.1, 52.0}, {-0.1, 52.0}, {-2.5, 50.0}, {-0.64, 50.0}})
