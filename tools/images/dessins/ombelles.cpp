@@ -73,7 +73,7 @@ void angelique(cairo_t* cr)
     }
     cairo_stroke(cr);
     ellipse(cr, 64, 38, 44, 36);
-    ombrer(cr, 0x84b04a, 1.5);
+    ombrer(cr, 0x9cc060, 1.5);
     for (int ligne = 0; ligne < 6; ++ligne) {
         const double y = 12 + ligne * 11.5, demi = std::sqrt(std::max(0.0, 1 - std::pow((y - 40) / 40, 2))) * 42;
         for (double x = 64 - demi + 6; x <= 64 + demi - 6; x += 12) {
