@@ -133,7 +133,7 @@ void luzerne(cairo_t* cr)
 {
     // Alfalfa: upright stems, leaves of three narrow oblong leaflets, topped by short
     // upright spikes of small violet flowers (longer than round clover heads).
-    const double sommets[][2] = {{22, 40}, {50, 18}, {80, 16}, {108, 36}};
+    const double sommets[][2] = {{14, 46}, {46, 26}, {82, 24}, {114, 44}};
     for (const auto& s : sommets)
         tige(cr, 64, 126, 64, 100, s[0], s[1] + 50, s[0], s[1] + 14, 2.2, 0x5a9a3a);
     for (const auto& s : sommets) {
@@ -141,7 +141,7 @@ void luzerne(cairo_t* cr)
             const double x = 64 + (s[0] - 64) * t, y = 126 + (s[1] + 40 - 126) * t;
             const double a0 = -PI / 2 + (s[0] < 64 ? -1.0 : 1.0);
             for (int k = -1; k <= 1; ++k)
-                feuille(cr, x, y, {.longueur = k ? 17.0 : 20.0, .largeur = 6.5, .angle = a0 + k * 0.7, .couleur = VERT, .rondeur = 0.75});
+                feuille(cr, x, y, {.longueur = k ? 21.0 : 25.0, .largeur = 8.5, .angle = a0 + k * 0.7, .couleur = VERT, .rondeur = 0.75});
         }
         for (int r = 0; r < 3; ++r)
             for (int cote : {-1, 1})
