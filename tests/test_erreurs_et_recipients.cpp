@@ -126,17 +126,22 @@ TEST(Croix, SurLesSeulesErreursDUnNiveauPerduJusquAuDeplacement)
         // cross shows only under the verdict of a lost one, the coffin.
         if (!aucune(vues) && !cercueil.sur(ecran, X_BIDOU, Y_BIDOU))
             croix_hors_verdict.insert(pris);
-        if (!regardes.count(pris))
+        // A pass draws only when something changed, so the screen after watched event W
+        // is the last frame drawn once W is taken: a click's press may draw, its release
+        // not. Each frame counts for the first watched event not yet behind it.
+        const auto regarde = regardes.lower_bound(pris);
+        if (regarde == regardes.end())
             return;
-        croix[pris] = vues;
-        score[pris] = score_vu(ecran);
-        plateau[pris] = etat_plateau(ecran, 0);
-        if (pris == verdict && fichier_au_verdict.empty()) {
+        const std::size_t w = *regarde;
+        croix[w] = vues;
+        score[w] = score_vu(ecran);
+        plateau[w] = etat_plateau(ecran, 0);
+        if (w == verdict && fichier_au_verdict.empty() && cercueil.sur(ecran, X_BIDOU, Y_BIDOU)) {
             // The verdict saved its "0"; whatever writes the file from now on shows.
             fichier_au_verdict = partie.dossier.fichier_niveau();
             partie.dossier.ecrire_fichier_niveau("rien");
         }
-        if (pris == ligne_2)
+        if (w == ligne_2)
             fichier_avant_s = partie.dossier.fichier_niveau();
     };
     EXPECT_EQ(partie.jouer(), 0);

@@ -61,23 +61,29 @@ void acacia(cairo_t* cr)
 
 void osier(cairo_t* cr)
 {
-    // Willow withies growing from a cut stool: long, whippy red and yellow rods with
-    // slim leaves, silver catkins here and there.
-    const double bouts[][2] = {{14, 12}, {36, 4}, {60, 2}, {84, 6}, {108, 12}, {122, 34}};
-    for (int i = 0; i < 6; ++i) {
-        const double x = bouts[i][0], y = bouts[i][1];
-        const std::uint32_t c = i % 2 ? 0xd8a02a : 0xa8382a;
-        tige(cr, 64 + (i - 2.5) * 3, 118, 64, 80, x, y + 50, x, y, 3, c);
-        for (double t = 0.45; t < 1; t += 0.14) {
-            const double u = 1 - t, bx = u * u * u * (64 + (i - 2.5) * 3) + 3 * u * u * t * 64 + 3 * u * t * t * x + t * t * t * x;
-            const double by = u * u * u * 118 + 3 * u * u * t * 80 + 3 * u * t * t * (y + 50) + t * t * t * y;
-            feuille(cr, bx, by, {.longueur = 26, .largeur = 7, .angle = -PI / 2 + ((i + static_cast<int>(t * 10)) % 2 ? 0.7 : -0.7), .couleur = 0x7aa84a, .rondeur = 0.4, .nervure = false});
+    // Pussy willow rods: thin, bare red-brown twigs carrying silver fluffy catkins,
+    // each sitting in a little brown bud scale. Thin and dotted with fur, not the thick
+    // pink stalks of rhubarb.
+    struct Brin {
+        double x0, y0, x1, y1;
+    };
+    const Brin brins[] = {{10, 120, 118, 14}, {30, 124, 126, 66}, {4, 96, 80, 6}};
+    for (const auto& b : brins)
+        tige(cr, b.x0, b.y0, b.x0 + (b.x1 - b.x0) * 0.35, b.y0 + (b.y1 - b.y0) * 0.3, b.x0 + (b.x1 - b.x0) * 0.7,
+             b.y0 + (b.y1 - b.y0) * 0.72, b.x1, b.y1, 2.6, 0x8a3a2a);
+    for (const auto& b : brins) {
+        const double a = std::atan2(b.y1 - b.y0, b.x1 - b.x0);
+        for (int i = 0; i < 4; ++i) {
+            const int cote = i % 2 ? 1 : -1;
+            const double t = 0.3 + 0.22 * i, x = b.x0 + (b.x1 - b.x0) * t, y = b.y0 + (b.y1 - b.y0) * t, c = a + cote * 0.6;
+            const double cx = x + 9 * std::cos(c), cy = y + 9 * std::sin(c);
+            ellipse(cr, cx, cy, 10, 6.5, c);
+            ombrer(cr, 0xe4e4e0, 1.2);
+            reflet(cr, cx - 1, cy - 2, 4, 2, c);
+            ellipse(cr, x + 2 * std::cos(c), y + 2 * std::sin(c), 3.5, 2.5, c);
+            ombrer(cr, 0x6a3a20, 0.8);
         }
     }
-    ellipse(cr, 64, 120, 22, 8);
-    ombrer(cr, 0x7a5a3a, 2);
-    for (auto [x, y] : {std::pair{36.0, 4.0}, {84.0, 6.0}, {122.0, 34.0}})
-        ellipse(cr, x, y, 4.5, 6.5), ombrer(cr, 0xe8e8e0, 1);
 }
 
 void noisetier(cairo_t* cr)
