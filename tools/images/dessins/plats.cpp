@@ -234,12 +234,12 @@ void flocons(cairo_t* cr)
         cairo_restore(cr);
     };
     // The oat spray: a bent stalk with grains dangling on thread-like stems.
-    tige(cr, 14, 122, 8, 90, 12, 50, 24, 14, 2, 0xb8a860);
+    tige(cr, 14, 122, 8, 90, 12, 50, 24, 14, 2.5, 0x9a8a40);
     for (int i = 0; i < 6; ++i) {
         const double y = 26 + i * 14, x = 22 - i * 2.2, cote = i % 2 ? 1 : -1;
         const double bx = x + cote * 12, by = y + 14;
-        tige(cr, x - 1, y, x + cote * 6, y, bx, by - 8, bx, by - 2, 0.8, 0xb8a860);
-        feuille(cr, bx, by - 4, {.longueur = 15, .largeur = 7, .angle = PI / 2, .couleur = 0xd8cc78, .rondeur = 0.4, .nervure = false});
+        tige(cr, x - 1, y, x + cote * 6, y, bx, by - 8, bx, by - 2, 1, 0x9a8a40);
+        feuille(cr, bx, by - 4, {.longueur = 17, .largeur = 8, .angle = PI / 2, .couleur = 0xc8b048, .rondeur = 0.4, .nervure = false});
     }
     // The bowl's far inside, the heap in it, then its near wall over the heap's foot.
     ellipse(cr, 80, 72, 44, 10);
