@@ -108,7 +108,8 @@ void noisetier(cairo_t* cr)
 void merisier(cairo_t* cr)
 {
     // A wild cherry tree in summer: a straight trunk of shiny red-brown bark ringed
-    // with pale bands, under a round crown of pointed toothed leaves; no fruit.
+    // with pale bands, under a round crown of pointed toothed leaves, with pairs of
+    // small dark-red cherries hanging among the leaves, so it is not just any tree.
     cairo_move_to(cr, 50, 126);
     cairo_curve_to(cr, 56, 110, 56, 90, 56, 64);
     cairo_line_to(cr, 72, 64);
@@ -138,6 +139,15 @@ void merisier(cairo_t* cr)
     }
     for (auto [x, y, a] : {std::tuple{50.0, 38.0, -2.0}, {76.0, 30.0, -0.9}, {64.0, 50.0, 1.8}, {86.0, 56.0, 0.3}, {40.0, 58.0, 2.6}})
         feuille(cr, x, y, {.longueur = 18, .largeur = 10, .angle = a, .couleur = 0x6ab04a, .dents = 3, .rondeur = 0.4});
+    // Each pair hangs from one point on two thin stalks that part like a V.
+    for (auto [x, y] : {std::pair{34.0, 34.0}, {62.0, 18.0}, {92.0, 36.0}, {48.0, 56.0}, {80.0, 54.0}, {104.0, 56.0}, {22.0, 56.0}}) {
+        for (int cote : {-1, 1})
+            tige(cr, x, y, x + cote * 1, y + 4, x + cote * 4, y + 8, x + cote * 5, y + 11, 1.4, 0x3a5a1a);
+        for (int cote : {-1, 1}) {
+            point(cr, x + cote * 5, y + 14, 4.6, 0x9a1020, 1);
+            reflet(cr, x + cote * 5 - 1.5, y + 12.5, 1.3, 0.9);
+        }
+    }
 }
 
 namespace {
