@@ -2,6 +2,7 @@
 #include <cmath>
 #include <cstdint>
 #include <tuple>
+#include <utility>
 
 #include "dessins.hpp"
 #include "trousse.hpp"
@@ -146,23 +147,39 @@ void chicoree(cairo_t* cr)
 
 void endive(cairo_t* cr)
 {
-    // A tight white spindle of leaves with yellow tips, outlined since it is so pale.
-    for (int i : {0, 4, 1, 3, 2}) {
-        const double d = (i - 2) * 8;
-        cairo_move_to(cr, 64 + d * 0.2, 126);
-        cairo_curve_to(cr, 64 + d * 1.7 - 8, 104, 64 + d * 1.0 - 8, 30, 64 + d * 0.3, 2 + std::abs(d) * 1.2);
-        cairo_curve_to(cr, 64 + d * 1.0 + 8, 30, 64 + d * 1.7 + 8, 104, 64 + d * 0.2, 126);
+    // Two chicons as sold: tight white buds of leaves wrapped round each other, the
+    // outer ones shorter so their edges overlap in scales, every tip yellow-green;
+    // one outer leaf peels away from the right one. Outlined since they are so pale.
+    // A leaf from the foot of the bud, `d` off its middle, `haut` tall; `ecart` bends it out.
+    auto feuille_endive = [&](double d, double haut, double larg, double ecart) {
+        cairo_move_to(cr, d * 0.3, 0);
+        cairo_curve_to(cr, d - larg + ecart * 0.2, -haut * 0.2, d - larg * 0.8 + ecart * 0.6, -haut * 0.8, d * 0.4 + ecart, -haut);
+        cairo_curve_to(cr, d + larg * 0.8 + ecart * 0.7, -haut * 0.8, d + larg + ecart * 0.3, -haut * 0.2, d * 0.3 + 2, 0);
         cairo_close_path(cr);
-        Motif m{cairo_pattern_create_linear(0, 124, 0, 4)};
+        Motif m{cairo_pattern_create_linear(0, 0, 0, -haut)};
         arret(m.get(), 0, 0xfbf8e6);
-        arret(m.get(), 0.6, 0xf4efc2);
-        arret(m.get(), 1, 0xd6dc5a);
+        arret(m.get(), 0.55, 0xf6f2cc);
+        arret(m.get(), 0.85, 0xdde27a);
+        arret(m.get(), 1, 0xc2d040);
         cairo_set_source(cr, m.get());
         cairo_fill_preserve(cr);
-        couleur(cr, 0x8a8a4a);
+        couleur(cr, 0x80804a);
         cairo_set_line_width(cr, 2);
         cairo_stroke(cr);
-    }
+    };
+    auto chicon = [&](double x, double y, double angle, double h, bool pelee) {
+        cairo_save(cr);
+        cairo_translate(cr, x, y);
+        cairo_rotate(cr, angle);
+        if (pelee)
+            feuille_endive(10, h * 0.7, 9, 30);
+        feuille_endive(0, h, 15, 0);
+        for (auto [d, f] : {std::pair{-7.0, 0.86}, {7.0, 0.8}, {-10.0, 0.62}, {10.0, 0.56}, {-4.0, 0.42}})
+            feuille_endive(d, h * f, 10, 0);
+        cairo_restore(cr);
+    };
+    chicon(42, 124, -0.22, 112, false);
+    chicon(82, 124, 0.26, 100, true);
 }
 
 void dieffenbachia(cairo_t* cr)
