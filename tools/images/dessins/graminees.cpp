@@ -1,6 +1,7 @@
 // Grasses and their grains.
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "dessins.hpp"
 #include "trousse.hpp"
@@ -84,19 +85,33 @@ void lame(cairo_t* cr, double x, double y, int cote, double L, double w, std::ui
 
 void darisroux(cairo_t* cr)
 {
-    // Sorghum: a dense, upright head packed with round red-brown grains, on a stout
-    // stalk with broad arching leaves.
-    tige(cr, 64, 126, 64, 100, 64, 80, 64, 56, 8, 0x7a9a3a);
-    lame(cr, 64, 112, -1, 58, 14, 0x6a9a3a);
-    lame(cr, 64, 92, 1, 56, 13, 0x5f8f34);
-    ellipse(cr, 64, 32, 20, 27);
-    ombrer(cr, 0x6a2814, 1.5);
-    constexpr std::uint32_t GRAINS[] = {0xa8442a, 0xbc5a30, 0x94381e};
-    for (int r = 0; r < 9; ++r) {
-        const double y = 7 + r * 6.4, dy = (y - 32) / 30;
-        const double demi = 24 * std::sqrt(std::max(0.0, 1 - dy * dy)) - 2;
-        for (double x = 64 - demi + (r % 2) * 3.5; x <= 64 + demi + 0.1; x += 7)
-            point(cr, x, y, 4.6, GRAINS[(r + static_cast<int>(x)) % 3], 0.8);
+    // Sorghum: on a tall stout stalk with broad arching corn-like leaves, a big loose
+    // head of round red-brown grains in clumps on short branches, heavy enough to
+    // lean over: the gaps between the clumps keep it from reading as a tight spike.
+    tige(cr, 60, 126, 60, 100, 58, 80, 60, 56, 8, 0x7a9a3a);
+    lame(cr, 60, 114, -1, 56, 17, 0x6a9a3a);
+    lame(cr, 60, 94, 1, 58, 16, 0x5f8f34);
+    lame(cr, 60, 76, -1, 40, 12, 0x6fa03e);
+    constexpr std::uint32_t GRAINS[] = {0xa8442a, 0xbc5a30, 0x94381e}, AXE = 0x8a7a3a;
+    cairo_save(cr);
+    cairo_translate(cr, 60, 58);
+    cairo_rotate(cr, 0.42);
+    tige(cr, 0, 2, 0, -20, 1, -40, 0, -62, 3, AXE);
+    int n = 0;
+    auto grappe = [&](double x, double y, double r) {
+        for (auto [dx, dy] : {std::pair{0.0, 0.0}, {-0.9, 0.7}, {0.9, 0.7}, {0.0, 1.5}})
+            point(cr, x + dx * r, y + dy * r, r, GRAINS[n++ % 3], 0.9);
+    };
+    for (int k = 0; k < 6; ++k) {
+        const double y = -6 - k * 10, l = 22 - k * 2.6;
+        const int cote = k % 2 ? 1 : -1;
+        for (int c : {cote, -cote}) {
+            const double bx = c * l, by = y - l * 0.35 + (c == cote ? 0 : 5);
+            tige(cr, 0, y, c * l * 0.4, y - 4, c * l * 0.8, by - 2, bx, by, 1.4, AXE);
+            grappe(bx, by, 5);
+        }
     }
+    grappe(0, -70, 5);
+    cairo_restore(cr);
 }
 }  // namespace images::dessins
