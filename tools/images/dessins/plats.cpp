@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <cmath>
 #include <tuple>
+#include <utility>
 
 #include "dessins.hpp"
 #include "trousse.hpp"
@@ -137,47 +138,60 @@ void biscotte(cairo_t* cr)
 
 void fougasse(cairo_t* cr)
 {
-    // A flat leaf-shaped bread lying on the table, pointed at the top and broad at the
-    // base, golden, cut right through with open slits laid out like a leaf's veins: a
-    // midrib and three pairs of side cuts. Its thin baked edge shows below it, so it
-    // reads as a flat slab and not a domed loaf.
-    auto contour = [&](double dy) {
-        cairo_move_to(cr, 64, 0 + dy);
-        cairo_curve_to(cr, 76, 18 + dy, 126, 46 + dy, 122, 78 + dy);
-        cairo_curve_to(cr, 118, 100 + dy, 10, 100 + dy, 6, 78 + dy);
-        cairo_curve_to(cr, 2, 46 + dy, 52, 18 + dy, 64, 0 + dy);
+    // A flat bread shaped like a big leaf lying on the table, its point to the right:
+    // golden, cut right through with wide dark oval holes set like a ladder, one near
+    // the point and three pairs slanting off the uncut middle. Laid long-ways it fills
+    // the wide tile; the thin baked edge below it says it is flat, not a domed loaf.
+    // The leaf is drawn point up, turned a quarter; `dy` shifts it down the tile.
+    auto poser = [&](double dy) {
+        cairo_translate(cr, 64, 64 + dy);
+        cairo_rotate(cr, PI / 2);
+        cairo_translate(cr, -64, -64);
+    };
+    auto contour = [&] {
+        cairo_move_to(cr, 64, 0);
+        cairo_curve_to(cr, 80, 20, 110, 40, 108, 76);
+        cairo_curve_to(cr, 107, 108, 86, 128, 64, 128);
+        cairo_curve_to(cr, 42, 128, 21, 108, 20, 76);
+        cairo_curve_to(cr, 18, 40, 48, 20, 64, 0);
         cairo_close_path(cr);
     };
-    contour(9);
-    ombrer(cr, 0xa8601e, 2.5);
-    contour(0);
-    ombrer(cr, 0xe8b054, 2.5);
-    auto fente = [&](double x0, double y0, double x1, double y1, double larg) {
+    for (auto [dy, c] : {std::pair{5.0, 0xa8601eu}, {0.0, 0xe8b054u}}) {
+        cairo_save(cr);
+        poser(dy);
+        contour();
+        cairo_restore(cr);
+        ombrer(cr, c, 2.5);
+    }
+    cairo_save(cr);
+    poser(0);
+    auto trou = [&](double x0, double y0, double x1, double y1, double larg) {
         const double dx = x1 - x0, dy = y1 - y0, n = std::hypot(dx, dy);
         const double nx = -dy / n * larg, ny = dx / n * larg;
         cairo_move_to(cr, x0, y0);
-        cairo_curve_to(cr, x0 + dx * 0.15 + nx, y0 + dy * 0.15 + ny, x0 + dx * 0.85 + nx, y0 + dy * 0.85 + ny, x1, y1);
-        cairo_curve_to(cr, x0 + dx * 0.85 - nx, y0 + dy * 0.85 - ny, x0 + dx * 0.15 - nx, y0 + dy * 0.15 - ny, x0, y0);
+        cairo_curve_to(cr, x0 + nx, y0 + ny, x1 + nx, y1 + ny, x1, y1);
+        cairo_curve_to(cr, x1 - nx, y1 - ny, x0 - nx, y0 - ny, x0, y0);
         cairo_close_path(cr);
-        // The baked lip around the cut, then the opening itself, through to the tile.
+        // The baked lip around the hole, then the opening in deep shadow: a cut-out
+        // hole would be filled by the sticker rim at game size and read as a white
+        // egg, a dark one reads as a hole through to the board under the bread.
+        couleur(cr, 0x5a3a22);
+        cairo_fill_preserve(cr);
         couleur(cr, 0x9a5418);
-        cairo_set_line_width(cr, 3);
-        cairo_stroke_preserve(cr);
-        cairo_save(cr);
-        cairo_set_operator(cr, CAIRO_OPERATOR_CLEAR);
-        cairo_fill(cr);
-        cairo_restore(cr);
+        cairo_set_line_width(cr, 2.5);
+        cairo_stroke(cr);
     };
-    fente(64, 24, 64, 88, 8);
+    trou(64, 12, 64, 42, 9);
     for (int cote : {-1, 1})
         for (int i = 0; i < 3; ++i) {
-            const double y = 46 + i * 18;
-            fente(64 + cote * 12, y, 64 + cote * (34 + i * 12), y - 12 + i * 2, 7.5);
+            const double y = 60 + i * 24;
+            trou(64 + cote * 7, y, 64 + cote * (36 + i * 2), y - 22 + i * 4, 9);
         }
+    cairo_restore(cr);
     // A dusting of flour.
     couleur(cr, 0xfff4dc, 0.8);
-    for (int i = 0; i < 14; ++i)
-        ellipse(cr, 24 + (i * 37 % 80), 30 + (i * 29 % 60), 1.5, 1.2), cairo_fill(cr);
+    for (int i = 0; i < 10; ++i)
+        ellipse(cr, 12 + (i * 37 % 100), 42 + (i * 29 % 44), 1.5, 1.2), cairo_fill(cr);
 }
 
 namespace {
