@@ -231,20 +231,24 @@ void cereales(cairo_t* cr)
 void flocons(cairo_t* cr)
 {
     // Rolled oats heaped in a wooden bowl and spilling on the table, an oat spray
-    // beside them: each flake a thin, flat, irregular pale disc, many seen tilted or
-    // edge-on and overlapping, so they read as flakes rather than pellets or seeds.
-    constexpr std::uint32_t BOIS = 0xb07a42, FLOCON = 0xf4e4b8;
-    // `aplati` is how much of the disc the tilt leaves: 1 face on, near 0 edge-on.
-    auto flocon = [&](double x, double y, double a, double aplati) {
+    // beside them: each flake a small, thin, flat, angular scrap of a pale beige-grey,
+    // many overlapping and some edge-on as thin slivers, so they read as flakes
+    // rather than beans or seeds (which are round and plump).
+    constexpr std::uint32_t BOIS = 0xb07a42, FLOCON = 0xeadcbc;
+    // `aplati` is how much of the flake the tilt leaves: 1 face on, near 0 edge-on;
+    // `graine` varies its corners so that no two flakes are cut alike.
+    auto flocon = [&](double x, double y, double a, double aplati, int graine = 0) {
         cairo_save(cr);
         cairo_translate(cr, x, y);
         cairo_rotate(cr, a);
-        for (int i = 0; i < 11; ++i) {
-            const double t = 2 * PI * i / 11, k = 1 + ((i * 5) % 3 - 1) * 0.1;
-            cairo_line_to(cr, 11 * k * std::cos(t), 11 * aplati * k * std::sin(t));
+        const int n = 5 + graine % 3;
+        for (int i = 0; i < n; ++i) {
+            const double t = 2 * PI * (i + ((graine + i * 3) % 5 - 2) * 0.12) / n;
+            const double k = 0.7 + ((graine * 7 + i * 11) % 7) * 0.08;
+            cairo_line_to(cr, 9 * k * std::cos(t), 9 * aplati * k * std::sin(t));
         }
         cairo_close_path(cr);
-        ombrer(cr, FLOCON, 1.2);
+        ombrer(cr, nuance(FLOCON, 0.94 + (graine % 4) * 0.03), 1.1);
         cairo_restore(cr);
     };
     // The oat spray: a bent stalk with grains dangling on thread-like stems.
@@ -258,12 +262,17 @@ void flocons(cairo_t* cr)
     // The bowl's far inside, the heap in it, then its near wall over the heap's foot.
     ellipse(cr, 80, 72, 44, 10);
     ombrer(cr, nuance(BOIS, 0.6), 1.5);
-    const std::tuple<double, double, double, double> tas[] = {
-        {52, 66, 0.3, 0.9}, {70, 68, -0.4, 0.35}, {90, 66, 0.5, 0.8}, {108, 68, -0.2, 0.5}, {60, 56, 1.2, 0.2},
-        {78, 56, 0.1, 0.95}, {98, 54, -0.8, 0.4}, {66, 46, -0.3, 0.6}, {86, 42, 0.6, 0.85}, {104, 58, 1.4, 0.15},
-        {74, 36, -1.1, 0.3}, {80, 30, 0.2, 0.7}, {94, 48, 2.0, 0.25}, {58, 62, -1.0, 0.55}};
-    for (auto [x, y, a, e] : tas)
-        flocon(x, y, a, e);
+    // The heap, back to front: a mound over the bowl's rim, lower flakes drawn first.
+    for (int rang = 0; rang < 5; ++rang)
+        for (int i = 0; i < 8; ++i) {
+            const int g = rang * 8 + i;
+            const double x = 46 + i * 9.5 + (rang % 2) * 4 + (g * 5 % 7) - 3;
+            const double u = (x - 80) / 40, haut = 44 * (1 - u * u);
+            if (rang * 11 > haut + 6)
+                continue;
+            const double y = 70 - rang * 11 + (g * 3 % 5) - 2;
+            flocon(x, y, g * 1.7, g % 4 == 0 ? 0.18 : 0.5 + (g * 13 % 5) * 0.1, g);
+        }
     cairo_move_to(cr, 36, 72);
     cairo_curve_to(cr, 38, 104, 60, 112, 80, 112);
     cairo_curve_to(cr, 100, 112, 122, 104, 124, 72);
@@ -275,8 +284,10 @@ void flocons(cairo_t* cr)
     cairo_move_to(cr, 44, 84);
     cairo_curve_to(cr, 48, 96, 56, 102, 66, 106);
     cairo_stroke(cr);
-    for (auto [x, y, a, e] : {std::tuple{30.0, 114.0, 0.2, 0.45}, {44.0, 120.0, -0.3, 0.8}, {116.0, 118.0, 0.4, 0.3}, {102.0, 122.0, -0.1, 0.6}})
-        flocon(x, y, a, e);
+    int g = 3;
+    for (auto [x, y, a, e] : {std::tuple{30.0, 114.0, 0.2, 0.45}, {40.0, 121.0, -0.3, 0.8}, {116.0, 118.0, 0.4, 0.2},
+                              {104.0, 122.0, -0.1, 0.6}, {52.0, 122.0, 1.2, 0.7}})
+        flocon(x, y, a, e, g++);
 }
 
 // A fridge, since no emoji shows one: white doors, a handle, a cold blue-grey rim.
