@@ -67,9 +67,9 @@ static void dent_de_lion(cairo_t* cr, double x, double y, double longueur, doubl
             }
         }
         if (cote < 0) {
-            cairo_line_to(cr, L * 0.8, -w * 0.9);
+            cairo_line_to(cr, L * 0.8, -w * 0.6);
             cairo_line_to(cr, L, 0);
-            cairo_line_to(cr, L * 0.8, w * 0.9);
+            cairo_line_to(cr, L * 0.8, w * 0.6);
         }
     }
     cairo_line_to(cr, 0, 0);
@@ -88,10 +88,8 @@ void feuille_pissenlit(cairo_t* cr)
     // Only the leaves, as picked for salad: a bunch of long bright-green leaves
     // gathered at their base, cut into deep regular teeth hooked backwards, each with a
     // pale midrib. No flower: that is the dandelion itself.
-    for (int i = 0; i < 5; ++i) {
-        const double a = -PI / 2 + (i - 2) * 0.55, l = 118 - std::abs(i - 2) * 6;
-        dent_de_lion(cr, 64, 126, l, a, i % 2 ? 0x5ab830u : 0x78cc3au);
-    }
+    for (auto [a, l, c] : {std::tuple{-PI / 2 - 0.9, 104.0, 0x5ab830u}, {-PI / 2 + 0.9, 104.0, 0x5ab830u}, {-PI / 2 - 0.32, 122.0, 0x78cc3au}, {-PI / 2 + 0.32, 122.0, 0x78cc3au}})
+        dent_de_lion(cr, 64, 126, l, a, c);
 }
 
 void mache(cairo_t* cr)
