@@ -27,9 +27,9 @@ void thym(cairo_t* cr)
     }
     // The string round the stems.
     cairo_rectangle(cr, 54, 104, 20, 6);
-    ombrer(cr, 0xe0c080, 1);
+    ombrer(cr, 0xd84a3a, 1);
     for (int cote : {-1, 1})
-        ellipse(cr, 64 + cote * 9, 104, 7, 4, cote * 0.5), ombrer(cr, 0xe0c080, 1);
+        ellipse(cr, 64 + cote * 9, 104, 7, 4, cote * 0.5), ombrer(cr, 0xd84a3a, 1);
 }
 
 void menthe(cairo_t* cr)
@@ -169,11 +169,11 @@ void luzerne(cairo_t* cr)
             feuille(cr, x, y, {.longueur = 26, .largeur = 16, .angle = a + k * 1.05, .couleur = VERT, .rondeur = 0.8});
     };
     auto grappe = [&](double x, double y) {
-        ellipse(cr, x, y, 7, 12);
+        ellipse(cr, x, y, 8.5, 11);
         ombrer(cr, 0x6a3ab8, 1);
         for (int r = 0; r < 4; ++r)
             for (int c = -1; c <= 1; c += 2)
-                point(cr, x + c * 3 * (r == 0 ? 0.5 : 1), y - 8 + r * 5.5, 2.6, r % 2 ? 0xa07ae8u : 0x8a5ad8u, 0.6);
+                point(cr, x + c * 3.6 * (r == 0 ? 0.5 : 1), y - 8 + r * 5.5, 3, r % 2 ? 0xa07ae8u : 0x8a5ad8u, 0.6);
     };
     for (auto [x1, y1] : {std::pair{22.0, 30.0}, {64.0, 12.0}, {106.0, 30.0}}) {
         tige(cr, 64, 126, 64, 100, x1, y1 + 40, x1, y1, 2.4, 0x5a9a3a);
