@@ -68,9 +68,9 @@ static void dent_de_lion(cairo_t* cr, double x, double y, double longueur, doubl
             }
         }
         if (cote < 0) {
-            cairo_line_to(cr, L * 0.8, -w * 0.9);
+            cairo_line_to(cr, L * 0.8, -w * 0.6);
             cairo_line_to(cr, L, 0);
-            cairo_line_to(cr, L * 0.8, w * 0.9);
+            cairo_line_to(cr, L * 0.8, w * 0.6);
         }
     }
     cairo_line_to(cr, 0, 0);
@@ -86,16 +86,11 @@ static void dent_de_lion(cairo_t* cr, double x, double y, double longueur, doubl
 
 void feuille_pissenlit(cairo_t* cr)
 {
-    // Only the leaves: a flat rosette on the ground, seen slanting so it lies wide,
-    // long leaves cut into deep backward teeth, each with a pale midrib. No flower:
-    // that is the dandelion itself.
-    cairo_save(cr);
-    cairo_translate(cr, 64, 64);
-    cairo_scale(cr, 1, 0.62);
-    for (int i = 0; i < 7; ++i)
-        dent_de_lion(cr, 0, 0, i % 2 ? 58.0 : 64.0, -PI / 2 + 0.3 + i * 2 * PI / 7, i % 2 ? 0x7ac83au : 0x5ab030u);
-    point(cr, 0, 0, 6, 0xc86a7a, 1);
-    cairo_restore(cr);
+    // Only the leaves, as picked for salad: a bunch of long bright-green leaves
+    // gathered at their base, cut into deep regular teeth hooked backwards, each with a
+    // pale midrib. No flower: that is the dandelion itself.
+    for (auto [a, l, c] : {std::tuple{-PI / 2 - 0.9, 104.0, 0x5ab830u}, {-PI / 2 + 0.9, 104.0, 0x5ab830u}, {-PI / 2 - 0.32, 122.0, 0x78cc3au}, {-PI / 2 + 0.32, 122.0, 0x78cc3au}})
+        dent_de_lion(cr, 64, 126, l, a, c);
 }
 
 void mache(cairo_t* cr)

@@ -9,24 +9,27 @@
 namespace images::dessins {
 void thym(cairo_t* cr)
 {
-    // A low rounded cushion of thyme: thin woody twigs forking from one root, the dome
-    // thick with tiny round grey-green leaves and dotted with pink-lilac flower heads.
-    // A round tuft of dots, where rosemary is a sprig of needles.
+    // A bunch of thyme as it is sold: thin upright woody sprigs tied with a string,
+    // each set all along with tiny grey-green leaves in pairs, a few lilac dots at the
+    // tips. Small leaves on sticks, where rosemary is a sprig of needles.
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
     for (int i = 0; i < 7; ++i) {
-        const double a = -PI + 0.4 + (PI - 0.8) * i / 6;
-        tige(cr, 64, 126, 64 + 12 * std::cos(a), 120, 64 + 40 * std::cos(a), 112 + 30 * std::sin(a),
-             64 + 52 * std::cos(a), 112 + 46 * std::sin(a), 1.8, 0x7a4a2a);
+        const double a = -PI / 2 + (i - 3) * 0.16, l = 112 - std::abs(i - 3) * 7;
+        const double x1 = 64 + l * std::cos(a) + (i % 2 ? 4 : -4), y1 = 126 + l * std::sin(a);
+        tige(cr, 64 + (i - 3) * 1.5, 126, 64 + (i - 3) * 2, 100, x1, y1 + 30, x1, y1, 2.4, 0x7a4a2a);
+        for (double t = 0.3; t < 1.0; t += 0.075) {
+            const double x = 64 + (i - 3) * 1.5 + (x1 - 64 - (i - 3) * 1.5) * t * t, y = 126 + (y1 - 126) * t;
+            for (int cote : {-1, 1})
+                ellipse(cr, x + cote * 4.2, y - 1.5, 4.2, 2.3, cote * -0.5), ombrer(cr, (i + int(t * 20)) % 3 ? 0x7e9a6eu : 0x647e58u, 0.7);
+        }
+        if (i % 2 == 0)
+            point(cr, x1, y1 - 2, 2, 0xc8a0e0, 0.5);
     }
-    // Leaves scattered over a half-ellipse on a fixed golden-angle spiral, so the tuft
-    // looks dense but even.
-    for (int k = 0; k < 260; ++k) {
-        const double r = std::sqrt((k + 0.5) / 260), a = k * 2.39996;
-        const double y = 112 - 64 * r * std::abs(std::sin(a));
-        point(cr, 64 + 60 * r * std::cos(a), y, 3.2, k % 3 ? 0x72905eu : 0x5a7a4eu, 0.6);
-    }
-    for (auto [x, y] : {std::pair{24.0, 84.0}, {42.0, 62.0}, {64.0, 54.0}, {86.0, 62.0}, {104.0, 84.0}, {54.0, 80.0}, {76.0, 80.0}})
-        for (int k = 0; k < 6; ++k)
-            point(cr, x + 4 * std::cos(k * PI / 3), y + 4 * std::sin(k * PI / 3), 3.4, 0xe08ad0, 0.8);
+    // The string round the stems.
+    cairo_rectangle(cr, 54, 104, 20, 6);
+    ombrer(cr, 0xd84a3a, 1);
+    for (int cote : {-1, 1})
+        ellipse(cr, 64 + cote * 9, 104, 7, 4, cote * 0.5), ombrer(cr, 0xd84a3a, 1);
 }
 
 void menthe(cairo_t* cr)
@@ -43,26 +46,30 @@ void menthe(cairo_t* cr)
 
 void basilic(cairo_t* cr)
 {
-    // Basil in its little pot: a dome of big smooth, glossy leaves, each cupped so its
-    // rim curls down (a darker rim round a lighter, shining hump). No teeth, no
-    // wrinkles: that is mint.
-    cairo_move_to(cr, 36, 96);
-    cairo_line_to(cr, 92, 96);
-    cairo_line_to(cr, 86, 126);
-    cairo_line_to(cr, 42, 126);
+    // Basil in its little pot: three soft stems, each with pairs of thin, pointed, oval
+    // leaves of bright glossy green, veins curving towards the tip, the top pairs small.
+    // Smooth edges: a sawtooth is mint.
+    cairo_move_to(cr, 40, 100);
+    cairo_line_to(cr, 88, 100);
+    cairo_line_to(cr, 83, 126);
+    cairo_line_to(cr, 45, 126);
     cairo_close_path(cr);
     ombrer(cr, 0xc8643a, 2);
-    cairo_rectangle(cr, 32, 92, 64, 9);
+    cairo_rectangle(cr, 36, 96, 56, 8);
     ombrer(cr, 0xd8784a, 2);
-    auto bombee = [&](double x, double y, double l, double a) {
-        feuille(cr, x, y, {.longueur = l, .largeur = l * 0.7, .angle = a, .couleur = 0x2a9a2a, .rondeur = 0.55, .nervure = false});
-        feuille(cr, x + 3 * std::cos(a), y + 3 * std::sin(a), {.longueur = l * 0.8, .largeur = l * 0.48, .angle = a, .couleur = 0x56c83e, .rondeur = 0.55});
-        reflet(cr, x + l * 0.55 * std::cos(a - 0.12), y + l * 0.55 * std::sin(a - 0.12), l * 0.2, l * 0.06, a);
+    auto feuille_b = [&](double x, double y, double l, double a) {
+        feuille(cr, x, y, {.longueur = l, .largeur = l * 0.56, .angle = a, .couleur = 0x3cb43a, .rondeur = 0.45, .veines = 3});
+        reflet(cr, x + l * 0.5 * std::cos(a - 0.15), y + l * 0.5 * std::sin(a - 0.15), l * 0.16, l * 0.05, a);
     };
-    for (auto [a, l] : {std::pair{-PI + 0.1, 52.0}, {-0.1, 52.0}, {-2.5, 50.0}, {-0.64, 50.0}})
-        bombee(64, 92, l, a);
-    for (auto [a, l] : {std::pair{-2.0, 50.0}, {-1.14, 50.0}, {-1.57, 46.0}})
-        bombee(64, 88, l, a);
+    for (auto [x0, x1, y1] : {std::tuple{56.0, 24.0, 30.0}, {72.0, 104.0, 30.0}, {64.0, 64.0, 8.0}}) {
+        tige(cr, x0, 98, x0, 80, x1, y1 + 30, x1, y1, 2.6, 0x5aa040);
+        const double incl = (x1 - 64) * 0.01;
+        for (auto [t, l] : {std::pair{0.3, 36.0}, {0.62, 28.0}, {0.9, 17.0}}) {
+            const double x = x0 + (x1 - x0) * t * t, y = 98 + (y1 - 98) * t;
+            for (int cote : {-1, 1})
+                feuille_b(x, y, l, -PI / 2 + incl + cote * (t < 0.5 ? 1.15 : 0.75));
+        }
+    }
 }
 
 void romarin(cairo_t* cr)
@@ -94,23 +101,46 @@ void romarin(cairo_t* cr)
         fleur(cr, x, y, 5, {.longueur = 9, .largeur = 7.5, .couleur = 0xa8c4f4, .nervure = false}, 0.3, 1.8, 0x6a7ad0);
 }
 
+// A bay leaf from its base at (x, y) along `angle`: long, narrow, pointed at both
+// ends, its edge gently waved, dark and leathery with a pale midrib.
+static void feuille_laurier(cairo_t* cr, double x, double y, double l, double a)
+{
+    cairo_save(cr);
+    cairo_translate(cr, x, y);
+    cairo_rotate(cr, a);
+    const double w = l * 0.15;
+    for (int cote : {1, -1})
+        for (int k = 0; k <= 24; ++k) {
+            const double u = cote > 0 ? k / 24.0 : 1 - k / 24.0;
+            const double h = cote * w * std::pow(std::sin(PI * u), 0.8) * (1 + 0.12 * std::sin(u * 2 * PI * 4));
+            if (k == 0 && cote > 0)
+                cairo_move_to(cr, l * u, h);
+            else
+                cairo_line_to(cr, l * u, h);
+        }
+    cairo_close_path(cr);
+    ombrer(cr, 0x1e4e26, 1.5);
+    cairo_move_to(cr, 0, 0);
+    cairo_line_to(cr, l * 0.92, 0);
+    couleur(cr, 0xd0e0a0);
+    cairo_set_line_width(cr, 1.3);
+    cairo_stroke(cr);
+    reflet(cr, l * 0.4, -w * 0.5, l * 0.12, w * 0.12, 0);
+    cairo_restore(cr);
+}
+
 void laurier(cairo_t* cr)
 {
-    // Bay leaves as the kitchen knows them: a short woody twig with a few broad,
-    // pointed ovals, dark glossy green, each split by a clear pale midrib. Broader and
-    // darker than an olive's silvery slivers; pointed and leathery, not basil.
-    tige(cr, 10, 110, 40, 96, 80, 70, 118, 40, 3.5, 0x7a5a3a);
-    for (auto [t, a, l] : {std::tuple{0.2, -2.1, 50.0}, {0.35, 0.6, 52.0}, {0.55, -1.7, 52.0}, {0.7, 0.2, 48.0}, {0.9, -1.0, 46.0}}) {
-        const double u = 1 - t, x = u * u * u * 10 + 3 * u * u * t * 40 + 3 * u * t * t * 80 + t * t * t * 118;
-        const double y = u * u * u * 110 + 3 * u * u * t * 96 + 3 * u * t * t * 70 + t * t * t * 40;
-        feuille(cr, x, y, {.longueur = l, .largeur = l * 0.44, .angle = a, .couleur = 0x2a6a30, .rondeur = 0.5, .nervure = false});
-        cairo_move_to(cr, x, y);
-        cairo_line_to(cr, x + l * 0.9 * std::cos(a), y + l * 0.9 * std::sin(a));
-        couleur(cr, 0xc8dc9a);
-        cairo_set_line_width(cr, 1.8);
-        cairo_stroke(cr);
-        reflet(cr, x + l * 0.45 * std::cos(a - 0.22), y + l * 0.45 * std::sin(a - 0.22), l * 0.2, l * 0.05, a);
-    }
+    // A sprig of bay: a short woody twig crowded at its tip with long narrow pointed
+    // leaves, dark and leathery, waved at the edge, each split by a pale midrib, and a
+    // few small black berries. Narrow and bunched at the tip, unlike a fruit-tree twig.
+    tige(cr, 24, 124, 36, 110, 50, 92, 62, 76, 4, 0x6a4a2a);
+    for (auto [a, l] : {std::pair{-2.9, 52.0}, {0.25, 52.0}, {-2.3, 58.0}, {-0.5, 58.0}, {-1.85, 62.0}, {-1.1, 62.0}, {-1.5, 50.0}})
+        feuille_laurier(cr, 62, 76, l, a);
+    feuille_laurier(cr, 44, 100, 40, -2.8);
+    feuille_laurier(cr, 46, 96, 40, 0.1);
+    for (auto [x, y] : {std::pair{36.0, 106.0}, {28.0, 100.0}, {30.0, 110.0}})
+        point(cr, x, y, 5, 0x1a1a22, 1);
 }
 
 void persil(cairo_t* cr)
@@ -131,22 +161,30 @@ void persil(cairo_t* cr)
 
 void luzerne(cairo_t* cr)
 {
-    // Alfalfa: upright stems, leaves of three narrow oblong leaflets, topped by short
-    // upright spikes of small violet flowers (longer than round clover heads).
-    const double sommets[][2] = {{14, 46}, {46, 26}, {82, 24}, {114, 44}};
-    for (const auto& s : sommets)
-        tige(cr, 64, 126, 64, 100, s[0], s[1] + 50, s[0], s[1] + 14, 2.2, 0x5a9a3a);
-    for (const auto& s : sommets) {
-        for (double t : {0.3, 0.62}) {
-            const double x = 64 + (s[0] - 64) * t, y = 126 + (s[1] + 40 - 126) * t;
-            const double a0 = -PI / 2 + (s[0] < 64 ? -1.0 : 1.0);
-            for (int k = -1; k <= 1; ++k)
-                feuille(cr, x, y, {.longueur = k ? 21.0 : 25.0, .largeur = 8.5, .angle = a0 + k * 0.7, .couleur = VERT, .rondeur = 0.75});
-        }
-        for (int r = 0; r < 3; ++r)
-            for (int cote : {-1, 1})
-                ellipse(cr, s[0] + cote * (5 - r * 0.8), s[1] + 10 - r * 7, 5.2, 4.2, cote * 0.5), ombrer(cr, r % 2 ? 0x8a5ae0u : 0x6a3ac0u, 1);
-        point(cr, s[0], s[1] - 9, 3.5, 0x9a7ae8, 1);
+    // Alfalfa: leafy stems, every leaf a clear trefoil of three rounded leaflets, and
+    // several short, plump, rounded clusters of purple flowers per stem, not the tall
+    // spike of lavender nor the round head of clover.
+    auto trefle = [&](double x, double y, double a) {
+        for (int k = -1; k <= 1; ++k)
+            feuille(cr, x, y, {.longueur = 26, .largeur = 16, .angle = a + k * 1.05, .couleur = VERT, .rondeur = 0.8});
+    };
+    auto grappe = [&](double x, double y) {
+        ellipse(cr, x, y, 8.5, 11);
+        ombrer(cr, 0x6a3ab8, 1);
+        for (int r = 0; r < 4; ++r)
+            for (int c = -1; c <= 1; c += 2)
+                point(cr, x + c * 3.6 * (r == 0 ? 0.5 : 1), y - 8 + r * 5.5, 3, r % 2 ? 0xa07ae8u : 0x8a5ad8u, 0.6);
+    };
+    for (auto [x1, y1] : {std::pair{22.0, 30.0}, {64.0, 12.0}, {106.0, 30.0}}) {
+        tige(cr, 64, 126, 64, 100, x1, y1 + 40, x1, y1, 2.4, 0x5a9a3a);
+        const double s = x1 < 64 ? -1 : x1 > 64 ? 1 : 0;
+        trefle(64 + (x1 - 64) * 0.25, 104, -PI / 2 - (s == 0 ? 1 : s) * 1.2);
+        trefle(64 + (x1 - 64) * 0.55, 78 - std::abs(s) * 8, -PI / 2 + (s == 0 ? 1 : s) * 1.2);
+        // Side clusters on short stalks, and one at the tip.
+        const double xm = 64 + (x1 - 64) * 0.8, ym = y1 + 26;
+        tige(cr, xm, ym, xm, ym, xm + (s < 0 ? 12 : -12), ym - 4, xm + (s < 0 ? 14 : -14), ym - 8, 1.6, 0x5a9a3a);
+        grappe(xm + (s < 0 ? 14 : -14), ym - 12);
+        grappe(x1, y1 - 4);
     }
 }
 }  // namespace images::dessins

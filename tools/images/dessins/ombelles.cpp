@@ -3,6 +3,7 @@
 #include <cmath>
 #include <tuple>
 #include <utility>
+#include <vector>
 
 #include "dessins.hpp"
 #include "trousse.hpp"
@@ -40,48 +41,41 @@ void cigue(cairo_t* cr)
 
 void angelique(cairo_t* cr)
 {
-    // Angelica: one big round ball of green-white florets held up on a thick, hollow,
-    // purple-flushed stalk, with a big swollen sheath where a leaf clasps it. The ball
-    // is a globe, not the flat plate of hemlock or hogweed.
-    cairo_rectangle(cr, 55, 66, 18, 62);
+    // Angelica: a thick, purple-flushed stalk, and at its top the rays spread out like
+    // the ribs of an umbrella, each ending in a small round green ball of florets.
+    // Together the balls make a globe with gaps between them, where a hydrangea is one
+    // solid mop.
+    cairo_rectangle(cr, 56, 70, 16, 58);
     ombrer(cr, 0x9a4a8a, 1.5);
     couleur(cr, 0x5a2a5a);
     cairo_set_line_width(cr, 1.2);
-    for (double x : {60.5, 64.5, 68.5}) {
-        cairo_move_to(cr, x, 72);
+    for (double x : {61.0, 67.0}) {
+        cairo_move_to(cr, x, 76);
         cairo_line_to(cr, x, 126);
     }
     cairo_stroke(cr);
     for (int cote : {-1, 1})
-        for (int k = -1; k <= 1; ++k)
-            feuille(cr, 64 + cote * 26, 112, {.longueur = 28, .largeur = 16, .angle = -PI / 2 + cote * 1.25 + k * 0.55, .couleur = VERT_FONCE, .dents = 5});
-    for (int cote : {-1, 1})
-        tige(cr, 64, 114, 64 + cote * 10, 112, 64 + cote * 20, 112, 64 + cote * 26, 112, 3, 0x8a5a6a);
-    cairo_move_to(cr, 56, 124);
-    cairo_curve_to(cr, 40, 110, 42, 90, 58, 80);
-    cairo_curve_to(cr, 64, 92, 72, 110, 72, 124);
-    cairo_close_path(cr);
-    ombrer(cr, 0xa8c070, 1.5);
-    // The globe: a green ball of round umbellets, pale at the top where the light
-    // falls, the rays showing between them near the stalk.
-    couleur(cr, 0x7aa04a);
-    cairo_set_line_width(cr, 2.5);
-    for (int i = 0; i < 9; ++i) {
-        const double a = PI / 2 + (i - 4) * 0.32;
-        cairo_move_to(cr, 64, 74);
-        cairo_line_to(cr, 64 + 40 * std::cos(a), 74 - 36 * std::sin(a) + 4);
+        feuille(cr, 64 + cote * 6, 118, {.longueur = 34, .largeur = 16, .angle = -PI / 2 + cote * 1.1, .couleur = VERT_FONCE, .dents = 5});
+    // Each ray ends on a sphere round (64, 44): the outer ring at its rim, an inner
+    // ring nearer its middle (rays seen coming towards us).
+    std::vector<std::pair<double, double>> boules;
+    for (int i = 0; i < 11; ++i) {
+        const double a = PI + 0.1 + (PI - 0.2) * i / 10;
+        boules.emplace_back(64 + 50 * std::cos(a), 46 + 40 * std::sin(a));
+    }
+    for (int i = 0; i < 4; ++i)
+        boules.emplace_back(64 + (i - 1.5) * 22, 36 + std::abs(i - 1.5) * 4);
+    couleur(cr, 0x6a8a3a);
+    cairo_set_line_width(cr, 2.6);
+    for (auto [x, y] : boules) {
+        cairo_move_to(cr, 64, 72);
+        cairo_line_to(cr, x, y);
     }
     cairo_stroke(cr);
-    ellipse(cr, 64, 38, 44, 36);
-    ombrer(cr, 0x9cc060, 1.5);
-    for (int ligne = 0; ligne < 6; ++ligne) {
-        const double y = 12 + ligne * 11.5, demi = std::sqrt(std::max(0.0, 1 - std::pow((y - 40) / 40, 2))) * 42;
-        for (double x = 64 - demi + 6; x <= 64 + demi - 6; x += 12) {
-            const double dx = x + (ligne % 2) * 6 - 3;
-            const std::uint32_t c = ligne < 3 ? 0xeef4c8 : 0xd0e4a0;
-            for (int k = 0; k < 6; ++k)
-                point(cr, dx + 3.8 * std::cos(k * PI / 3), y + 3.8 * std::sin(k * PI / 3), 2.6, c, 0.6);
-        }
+    for (auto [x, y] : boules) {
+        point(cr, x, y, 9, 0x9cc060, 1);
+        for (int k = 0; k < 6; ++k)
+            point(cr, x + 4.5 * std::cos(k * PI / 3), y + 4.5 * std::sin(k * PI / 3), 2.4, 0xe4f0b8, 0.5);
     }
 }
 
