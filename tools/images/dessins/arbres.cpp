@@ -61,23 +61,29 @@ void acacia(cairo_t* cr)
 
 void osier(cairo_t* cr)
 {
-    // Willow withies growing from a cut stool: long, whippy red and yellow rods with
-    // slim leaves, silver catkins here and there.
-    const double bouts[][2] = {{14, 12}, {36, 4}, {60, 2}, {84, 6}, {108, 12}, {122, 34}};
-    for (int i = 0; i < 6; ++i) {
-        const double x = bouts[i][0], y = bouts[i][1];
-        const std::uint32_t c = i % 2 ? 0xd8a02a : 0xa8382a;
-        tige(cr, 64 + (i - 2.5) * 3, 118, 64, 80, x, y + 50, x, y, 3, c);
-        for (double t = 0.45; t < 1; t += 0.14) {
-            const double u = 1 - t, bx = u * u * u * (64 + (i - 2.5) * 3) + 3 * u * u * t * 64 + 3 * u * t * t * x + t * t * t * x;
-            const double by = u * u * u * 118 + 3 * u * u * t * 80 + 3 * u * t * t * (y + 50) + t * t * t * y;
-            feuille(cr, bx, by, {.longueur = 26, .largeur = 7, .angle = -PI / 2 + ((i + static_cast<int>(t * 10)) % 2 ? 0.7 : -0.7), .couleur = 0x7aa84a, .rondeur = 0.4, .nervure = false});
+    // Pussy willow rods: thin, bare red-brown twigs carrying silver fluffy catkins,
+    // each sitting in a little brown bud scale. Thin and dotted with fur, not the thick
+    // pink stalks of rhubarb.
+    struct Brin {
+        double x0, y0, x1, y1;
+    };
+    const Brin brins[] = {{10, 120, 118, 14}, {30, 124, 126, 66}, {4, 96, 80, 6}};
+    for (const auto& b : brins)
+        tige(cr, b.x0, b.y0, b.x0 + (b.x1 - b.x0) * 0.35, b.y0 + (b.y1 - b.y0) * 0.3, b.x0 + (b.x1 - b.x0) * 0.7,
+             b.y0 + (b.y1 - b.y0) * 0.72, b.x1, b.y1, 2.6, 0x8a3a2a);
+    for (const auto& b : brins) {
+        const double a = std::atan2(b.y1 - b.y0, b.x1 - b.x0);
+        for (int i = 0; i < 4; ++i) {
+            const int cote = i % 2 ? 1 : -1;
+            const double t = 0.3 + 0.22 * i, x = b.x0 + (b.x1 - b.x0) * t, y = b.y0 + (b.y1 - b.y0) * t, c = a + cote * 0.6;
+            const double cx = x + 9 * std::cos(c), cy = y + 9 * std::sin(c);
+            ellipse(cr, cx, cy, 10, 6.5, c);
+            ombrer(cr, 0xe4e4e0, 1.2);
+            reflet(cr, cx - 1, cy - 2, 4, 2, c);
+            ellipse(cr, x + 2 * std::cos(c), y + 2 * std::sin(c), 3.5, 2.5, c);
+            ombrer(cr, 0x6a3a20, 0.8);
         }
     }
-    ellipse(cr, 64, 120, 22, 8);
-    ombrer(cr, 0x7a5a3a, 2);
-    for (auto [x, y] : {std::pair{36.0, 4.0}, {84.0, 6.0}, {122.0, 34.0}})
-        ellipse(cr, x, y, 4.5, 6.5), ombrer(cr, 0xe8e8e0, 1);
 }
 
 void noisetier(cairo_t* cr)
@@ -134,20 +140,57 @@ void merisier(cairo_t* cr)
         feuille(cr, x, y, {.longueur = 18, .largeur = 10, .angle = a, .couleur = 0x6ab04a, .dents = 3, .rondeur = 0.4});
 }
 
+namespace {
+// A cherry flower face on: five broad pink petals, each with the little notch a cherry
+// petal has at its tip, around a ring of stamens.
+void fleur_de_cerisier(cairo_t* cr, double cx, double cy, double r, double depart)
+{
+    for (int i = 0; i < 5; ++i) {
+        cairo_save(cr);
+        cairo_translate(cr, cx, cy);
+        cairo_rotate(cr, depart + 2 * PI * i / 5);
+        const double w = r * 0.62;
+        cairo_move_to(cr, 0, 0);
+        cairo_curve_to(cr, r * 0.3, -w * 1.1, r * 0.95, -w * 1.1, r, -w * 0.4);
+        cairo_line_to(cr, r * 0.78, 0);
+        cairo_line_to(cr, r, w * 0.4);
+        cairo_curve_to(cr, r * 0.95, w * 1.1, r * 0.3, w * 1.1, 0, 0);
+        cairo_close_path(cr);
+        ombrer(cr, 0xf6a6c4, 1.4);
+        cairo_restore(cr);
+    }
+    coeur_raye(cr, cx, cy, 10, r * 0.45, 1, 0xb02a5a, r * 0.2, 0xf0d040);
+}
+}  // namespace
+
 void cerisier(cairo_t* cr)
 {
-    // A cherry branch in blossom: a dark twig crowded with clusters of pale pink
-    // five-petalled flowers, pink-hearted, and a few buds, before any leaf.
-    tige(cr, 2, 124, 30, 96, 60, 70, 126, 40, 6, 0x5a3428);
-    tige(cr, 40, 86, 40, 60, 30, 40, 24, 20, 3.5, 0x5a3428);
-    tige(cr, 80, 58, 92, 40, 96, 24, 104, 8, 3, 0x5a3428);
-    const std::pair<double, double> fleurs[] = {{24, 104}, {40, 110}, {14, 90}, {32, 56}, {20, 36}, {44, 40}, {28, 18},
-                                                {62, 74}, {76, 82}, {70, 58}, {90, 40}, {108, 52}, {98, 20}, {116, 32}, {84, 66}};
-    for (auto [x, y] : fleurs) {
-        fleur(cr, x, y, 5, {.longueur = 12, .largeur = 12, .couleur = 0xfbe2ec, .rondeur = 0.95, .nervure = false}, x * 0.13, 0, 0);
-        coeur_raye(cr, x, y, 8, 5.5, 0.8, 0xd0507a, 2.4, 0xe86a9a);
+    // A cherry branch in blossom: glossy red-brown bark ringed with pale bands, and
+    // bunches of pink notched flowers hanging from it on long thin stalks, a few young
+    // leaves at the foot of each bunch.
+    tige(cr, 2, 30, 40, 18, 80, 24, 126, 12, 8, 0x9a3a2a);
+    couleur(cr, 0xe8b8a0);
+    cairo_set_line_width(cr, 1.6);
+    for (double x : {14.0, 30.0, 48.0, 66.0, 84.0, 102.0, 118.0}) {
+        const double y = x < 40 ? 30 - (x - 2) * 0.3 : x < 80 ? 20 + (x - 40) * 0.08 : 23 - (x - 80) * 0.24;
+        cairo_move_to(cr, x - 1, y - 3);
+        cairo_line_to(cr, x + 1, y + 3);
     }
-    for (auto [x, y] : {std::pair{8.0, 112.0}, {118.0, 18.0}, {50.0, 94.0}})
-        point(cr, x, y, 4.5, 0xf0a0c0, 1);
+    cairo_stroke(cr);
+    reflet(cr, 60, 18, 14, 1.2, 0.1);
+    for (auto [bx, by, bunch] : {std::tuple{30.0, 22.0, 0}, {94.0, 19.0, 1}}) {
+        for (int cote : {-1, 1})
+            feuille(cr, bx, by, {.longueur = 16, .largeur = 8, .angle = -PI / 2 + cote * 0.6, .couleur = 0x7ab04a, .nervure = false});
+        const std::pair<double, double> bouts[] = {{bx - 19, by + 36}, {bx + 2, by + 68}, {bx + 22, by + 40}};
+        for (auto [x, y] : bouts)
+            tige(cr, bx, by, bx + (x - bx) * 0.2, by + 20, x, y - 20, x, y, 1.2, 0x6a8a3a);
+        for (int k = 0; k < 3; ++k)
+            fleur_de_cerisier(cr, bouts[k].first, bouts[k].second, 13, 0.3 * (k + bunch));
+    }
+    for (auto [x, y] : {std::pair{62.0, 56.0}, {124.0, 50.0}}) {
+        tige(cr, x - 4, 22, x - 4, 30, x, y - 10, x, y, 1.2, 0x6a8a3a);
+        ellipse(cr, x, y, 4.5, 6);
+        ombrer(cr, 0xe8709a, 1);
+    }
 }
 }  // namespace images::dessins

@@ -41,14 +41,60 @@ void fanes(cairo_t* cr)
     }
 }
 
+// A dandelion leaf from its base at (x, y) along `angle`: a pale midrib and deep
+// triangular lobes hooked back towards the base, the lion's teeth, ending in a
+// broad triangle.
+static void dent_de_lion(cairo_t* cr, double x, double y, double longueur, double angle, std::uint32_t c)
+{
+    cairo_save(cr);
+    cairo_translate(cr, x, y);
+    cairo_rotate(cr, angle);
+    const double L = longueur, w = longueur * 0.2;
+    constexpr int lobes = 4;
+    cairo_move_to(cr, 0, 0);
+    for (int cote : {-1, 1}) {
+        for (int i = 0; i < lobes; ++i) {
+            const int k = cote < 0 ? i : lobes - 1 - i;
+            const double u0 = 0.1 + 0.17 * k, h = w * (0.6 + 0.4 * k / lobes);
+            if (cote < 0) {
+                cairo_line_to(cr, L * u0, cote * h * 0.25);
+                cairo_line_to(cr, L * (u0 - 0.02), cote * h);
+                cairo_line_to(cr, L * (u0 + 0.17), cote * h * 0.3);
+            } else {
+                cairo_line_to(cr, L * (u0 + 0.17), cote * h * 0.3);
+                cairo_line_to(cr, L * (u0 - 0.02), cote * h);
+                cairo_line_to(cr, L * u0, cote * h * 0.25);
+            }
+        }
+        if (cote < 0) {
+            cairo_line_to(cr, L * 0.8, -w * 0.9);
+            cairo_line_to(cr, L, 0);
+            cairo_line_to(cr, L * 0.8, w * 0.9);
+        }
+    }
+    cairo_line_to(cr, 0, 0);
+    cairo_close_path(cr);
+    ombrer(cr, c, 1.5);
+    cairo_move_to(cr, 0, 0);
+    cairo_line_to(cr, L * 0.9, 0);
+    couleur(cr, 0xe8eec0);
+    cairo_set_line_width(cr, 2.2);
+    cairo_stroke(cr);
+    cairo_restore(cr);
+}
+
 void feuille_pissenlit(cairo_t* cr)
 {
-    // Long leaves cut into backward teeth, spread in a rosette, one yellow head.
-    for (int i = 0; i < 5; ++i)
-        feuille(cr, 64, 96, {.longueur = 64 - std::abs(i - 2) * 2.0, .largeur = 22, .angle = -PI / 2 + (i - 2) * 0.62,
-                             .couleur = i % 2 ? 0x7ac84au : 0x62b83au, .dents = 5, .rondeur = 0.2});
-    tige(cr, 64, 96, 66, 70, 76, 46, 88, 36, 2.5, 0x8ab85a);
-    fleur(cr, 88, 30, 16, {.longueur = 18, .largeur = 6, .couleur = 0xf8d020, .nervure = false}, 0, 4.5, 0xf0b010);
+    // Only the leaves: a flat rosette on the ground, seen slanting so it lies wide,
+    // long leaves cut into deep backward teeth, each with a pale midrib. No flower:
+    // that is the dandelion itself.
+    cairo_save(cr);
+    cairo_translate(cr, 64, 64);
+    cairo_scale(cr, 1, 0.62);
+    for (int i = 0; i < 7; ++i)
+        dent_de_lion(cr, 0, 0, i % 2 ? 58.0 : 64.0, -PI / 2 + 0.3 + i * 2 * PI / 7, i % 2 ? 0x7ac83au : 0x5ab030u);
+    point(cr, 0, 0, 6, 0xc86a7a, 1);
+    cairo_restore(cr);
 }
 
 void mache(cairo_t* cr)

@@ -86,27 +86,36 @@ void framboise(cairo_t* cr)
 
 void morelle(cairo_t* cr)
 {
-    // Black nightshade: a stem with soft leaves, small white star flowers with a
-    // yellow cone, and little bunches of shiny berries, black when ripe, some green.
-    tige(cr, 4, 44, 40, 30, 80, 34, 124, 22, 2.5, 0x5a7a3a);
-    for (auto [x, y, a] : {std::tuple{20.0, 38.0, -2.2}, {58.0, 32.0, -1.3}, {106.0, 26.0, -0.9}})
-        feuille(cr, x, y, {.longueur = 34, .largeur = 24, .angle = a, .couleur = 0x4a8a3a, .rondeur = 0.6});
+    // Black nightshade: a stem with soft leaves; on one side small white star flowers,
+    // their petals flung back around a big bright yellow cone; on the other a little
+    // umbrella of shiny berries on stalks from one point, black when ripe, some green.
+    tige(cr, 4, 30, 40, 20, 80, 26, 124, 16, 2.5, 0x5a7a3a);
+    for (auto [x, y, a] : {std::tuple{14.0, 28.0, -2.5}, {62.0, 23.0, -1.5}, {112.0, 18.0, -0.5}})
+        feuille(cr, x, y, {.longueur = 30, .largeur = 20, .angle = a, .couleur = 0x4a8a3a, .rondeur = 0.6});
+    // The flowers: two seen face on, one from the side, hanging from one stalk.
+    for (auto [x, y] : {std::pair{18.0, 58.0}, {50.0, 50.0}, {36.0, 88.0}})
+        tige(cr, 34, 24, 34, 36, x, y - 14, x, y, 1.2, 0x5a7a3a);
+    for (auto [x, y] : {std::pair{18.0, 58.0}, {50.0, 50.0}}) {
+        fleur(cr, x, y, 5, {.longueur = 20, .largeur = 8, .couleur = 0xffffff, .rondeur = 0.35, .nervure = false}, -PI / 2, 0, 0);
+        point(cr, x, y, 8, 0xffd21a, 1.4);
+        point(cr, x, y, 2.5, 0xd89a10, 0);
+    }
+    for (int k = -2; k <= 2; ++k)
+        feuille(cr, 36, 86, {.longueur = 20, .largeur = 7, .angle = -PI / 2 + k * 0.42, .couleur = 0xffffff, .rondeur = 0.35, .nervure = false});
+    cairo_move_to(cr, 28, 84);
+    cairo_line_to(cr, 36, 108);
+    cairo_line_to(cr, 44, 84);
+    cairo_close_path(cr);
+    ombrer(cr, 0xffd21a, 1.4);
+    // The berries: one umbel, ripe black ones glossy, two still green.
     const std::tuple<double, double, std::uint32_t> baies[] = {
-        {26, 80, 0x1c1a24}, {42, 84, 0x1c1a24}, {34, 98, 0x1c1a24}, {18, 96, 0x1c1a24}, {50, 100, 0x1c1a24},
-        {82, 86, 0x1c1a24}, {96, 90, 0x6aa040}, {88, 104, 0x7ab04a}, {104, 104, 0x1c1a24}};
+        {70, 66, 0x1c1a24}, {86, 60, 0x1c1a24}, {102, 62, 0x1c1a24}, {116, 70, 0x6aa040},
+        {78, 82, 0x1c1a24}, {94, 80, 0x1c1a24}, {110, 86, 0x7ab04a}, {88, 96, 0x1c1a24}};
+    for (auto [x, y, c] : baies)
+        tige(cr, 92, 24, 92, 34, x, y - 16, x, y, 1.2, 0x5a7a3a);
     for (auto [x, y, c] : baies) {
-        const double bx = x < 64 ? 34 : 92;
-        tige(cr, bx, 36, bx, 50, x, y - 20, x, y, 1.2, 0x5a7a3a);
-    }
-    for (auto [x, y, c] : baies) {
-        point(cr, x, y, 8, c, 1.3);
-        reflet(cr, x - 2.5, y - 3, 2.6, 1.5);
-    }
-    for (auto [x, y] : {std::pair{64.0, 60.0}, {76.0, 66.0}, {56.0, 74.0}}) {
-        tige(cr, 70, 34, 70, 44, x, y - 10, x, y, 1.1, 0x5a7a3a);
-        fleur(cr, x, y, 5, {.longueur = 11, .largeur = 5.5, .couleur = 0xffffff, .rondeur = 0.45, .nervure = false}, -PI / 2, 0, 0);
-        ellipse(cr, x, y, 2.6, 3.6);
-        ombrer(cr, 0xf0c820, 1);
+        point(cr, x, y, 9, c, 1.3);
+        reflet(cr, x - 3, y - 3.5, 3, 1.7);
     }
 }
 

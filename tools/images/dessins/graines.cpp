@@ -6,34 +6,58 @@
 #include "trousse.hpp"
 
 namespace images::dessins {
+namespace {
+// One hazelnut, tip up: round, drawn to a short point, light matt brown with faint
+// streaks, and at its base the broad pale rough scar where the husk held it.
+void noisette_seule(cairo_t* cr, double x, double y, double r)
+{
+    cairo_move_to(cr, x, y - r * 1.25);
+    cairo_curve_to(cr, x + r * 0.5, y - r * 0.95, x + r * 1.05, y - r * 0.5, x + r * 1.0, y + r * 0.2);
+    cairo_curve_to(cr, x + r * 0.95, y + r * 0.9, x + r * 0.4, y + r * 1.05, x, y + r * 1.05);
+    cairo_curve_to(cr, x - r * 0.4, y + r * 1.05, x - r * 0.95, y + r * 0.9, x - r * 1.0, y + r * 0.2);
+    cairo_curve_to(cr, x - r * 1.05, y - r * 0.5, x - r * 0.5, y - r * 0.95, x, y - r * 1.25);
+    cairo_close_path(cr);
+    ombrer(cr, 0xc08a4e, 2);
+    couleur(cr, 0x9a6634);
+    cairo_set_line_width(cr, 1);
+    for (int k = -2; k <= 2; ++k) {
+        cairo_move_to(cr, x + k * r * 0.08, y - r * 1.1);
+        cairo_curve_to(cr, x + k * r * 0.35, y - r * 0.5, x + k * r * 0.4, y + r * 0.1, x + k * r * 0.35, y + r * 0.5);
+    }
+    cairo_stroke(cr);
+    ellipse(cr, x, y + r * 0.7, r * 0.78, r * 0.36);
+    ombrer(cr, 0xe8d4a8, 1.2);
+    couleur(cr, 0xb89a6a);
+    for (int i = 0; i < 9; ++i)
+        ellipse(cr, x - r * 0.55 + (i * 7 % 9) * r * 0.14, y + r * 0.58 + (i * 5 % 4) * r * 0.07, 0.9, 0.9), cairo_fill(cr);
+}
+}  // namespace
+
 void noisette(cairo_t* cr)
 {
-    // Two hazelnuts, pointed at the top with a pale rough base, one still in its
-    // fringed green husk.
+    // Three hazelnuts: small, round, pointed at the top, light brown and matt with a
+    // pale rough base; one still sitting in its frilly green husk, one cracked open on
+    // its pale kernel.
+    noisette_seule(cr, 22, 78, 20);
+    // The husk: ragged green bracts behind the nut and wrapping its lower half.
     for (int cote : {-1, 1})
-        for (int i = 0; i < 4; ++i)
-            feuille(cr, 84, 108, {.longueur = 34 + i * 4.0, .largeur = 16, .angle = -PI / 2 + cote * (0.25 + i * 0.3),
-                                  .couleur = 0x8ac04a, .dents = 3, .rondeur = 0.3, .nervure = false});
-    for (auto [x, y, r] : {std::tuple{44.0, 76.0, 30.0}, {84.0, 66.0, 27.0}}) {
-        cairo_move_to(cr, x, y - r * 1.1);
-        cairo_curve_to(cr, x + r * 1.0, y - r * 0.9, x + r * 1.05, y + r * 0.4, x + r * 0.8, y + r * 0.75);
-        cairo_curve_to(cr, x + r * 0.5, y + r * 1.05, x - r * 0.5, y + r * 1.05, x - r * 0.8, y + r * 0.75);
-        cairo_curve_to(cr, x - r * 1.05, y + r * 0.4, x - r * 1.0, y - r * 0.9, x, y - r * 1.1);
-        cairo_close_path(cr);
-        ombrer(cr, 0xa86630, 2);
-        couleur(cr, 0x7a4420);
-        cairo_set_line_width(cr, 1.2);
-        for (int k = -2; k <= 2; ++k) {
-            cairo_move_to(cr, x + k * r * 0.12, y - r * 0.95);
-            cairo_curve_to(cr, x + k * r * 0.35, y - r * 0.4, x + k * r * 0.35, y + r * 0.2, x + k * r * 0.3, y + r * 0.5);
-        }
-        cairo_stroke(cr);
-        ellipse(cr, x, y + r * 0.72, r * 0.72, r * 0.3);
-        ombrer(cr, 0xe0c89a, 1.2);
-        reflet(cr, x - r * 0.35, y - r * 0.4, r * 0.22, r * 0.12, -1.0);
-    }
+        for (int i = 0; i < 3; ++i)
+            feuille(cr, 64, 96, {.longueur = 50 + i * 2.0, .largeur = 18, .angle = -PI / 2 + cote * (0.25 + i * 0.3),
+                                 .couleur = 0x8ac04a, .dents = 4, .rondeur = 0.3, .nervure = false});
+    noisette_seule(cr, 64, 60, 20);
     for (int cote : {-1, 1})
-        feuille(cr, 84, 100, {.longueur = 30, .largeur = 18, .angle = -PI / 2 + cote * 0.9, .couleur = 0x9ad05a, .dents = 3, .rondeur = 0.4, .nervure = false});
+        feuille(cr, 64, 104, {.longueur = 26, .largeur = 18, .angle = -PI / 2 + cote * 0.95, .couleur = 0x9ad05a, .dents = 4, .rondeur = 0.4, .nervure = false});
+    // The cracked one: a jagged hole in the shell's upper half shows the kernel.
+    noisette_seule(cr, 106, 80, 20);
+    cairo_move_to(cr, 92, 74);
+    const double bord[][2] = {{96, 66}, {99, 70}, {103, 62}, {107, 68}, {111, 61}, {114, 69}, {119, 66}, {120, 76}};
+    for (auto [x, y] : bord)
+        cairo_line_to(cr, x, y);
+    cairo_curve_to(cr, 118, 88, 96, 90, 92, 74);
+    cairo_close_path(cr);
+    ombrer(cr, 0x8a5a30, 1.5);
+    ellipse(cr, 106, 79, 11, 8.5);
+    ombrer(cr, 0xf2e2c0, 1.2);
 }
 
 void amande(cairo_t* cr)

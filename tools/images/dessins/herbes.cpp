@@ -1,5 +1,6 @@
 // Aromatic herbs: sprigs and stems set with small leaves.
 #include <cmath>
+#include <tuple>
 #include <utility>
 
 #include "dessins.hpp"
@@ -8,99 +9,108 @@
 namespace images::dessins {
 void thym(cairo_t* cr)
 {
-    // A small bushy tuft of thin woody twigs, forking, set with tiny grey-green leaves
-    // in pairs; a few lilac flower heads on top.
-    struct Brin {
-        double x0, y0, x1, y1;
-    };
-    const Brin brins[] = {{64, 126, 22, 40}, {64, 126, 42, 20}, {64, 126, 66, 10}, {64, 126, 88, 18},
-                          {64, 126, 108, 42}, {50, 90, 14, 66}, {78, 88, 116, 70}, {58, 70, 50, 30},
-                          {72, 66, 80, 32}};
-    for (const auto& b : brins)
-        tige(cr, b.x0, b.y0, b.x0 + (b.x1 - b.x0) * 0.2, b.y0 + (b.y1 - b.y0) * 0.6, b.x1, b.y1 + 12, b.x1, b.y1, 1.6,
-             0x8a5a3a);
-    for (const auto& b : brins) {
-        const double a = std::atan2(b.y1 - b.y0, b.x1 - b.x0);
-        for (double t = 0.3; t < 1.0; t += 0.1)
-            for (int cote : {-1, 1})
-                feuille(cr, b.x0 + (b.x1 - b.x0) * t, b.y0 + (b.y1 - b.y0) * t,
-                        {.longueur = 9, .largeur = 5.5, .angle = a + cote * 0.9, .couleur = 0x6f8f5a, .rondeur = 0.7, .nervure = false});
+    // A low rounded cushion of thyme: thin woody twigs forking from one root, the dome
+    // thick with tiny round grey-green leaves and dotted with pink-lilac flower heads.
+    // A round tuft of dots, where rosemary is a sprig of needles.
+    for (int i = 0; i < 7; ++i) {
+        const double a = -PI + 0.4 + (PI - 0.8) * i / 6;
+        tige(cr, 64, 126, 64 + 12 * std::cos(a), 120, 64 + 40 * std::cos(a), 112 + 30 * std::sin(a),
+             64 + 52 * std::cos(a), 112 + 46 * std::sin(a), 1.8, 0x7a4a2a);
     }
-    for (int i : {1, 2, 3})
-        for (auto [dx, dy] : {std::pair{0.0, 0.0}, {-3.0, 3.0}, {3.0, 3.0}})
-            point(cr, brins[i].x1 + dx, brins[i].y1 + dy, 3, 0xc898d8, 0.8);
+    // Leaves scattered over a half-ellipse on a fixed golden-angle spiral, so the tuft
+    // looks dense but even.
+    for (int k = 0; k < 260; ++k) {
+        const double r = std::sqrt((k + 0.5) / 260), a = k * 2.39996;
+        const double y = 112 - 64 * r * std::abs(std::sin(a));
+        point(cr, 64 + 60 * r * std::cos(a), y, 3.2, k % 3 ? 0x72905eu : 0x5a7a4eu, 0.6);
+    }
+    for (auto [x, y] : {std::pair{24.0, 84.0}, {42.0, 62.0}, {64.0, 54.0}, {86.0, 62.0}, {104.0, 84.0}, {54.0, 80.0}, {76.0, 80.0}})
+        for (int k = 0; k < 6; ++k)
+            point(cr, x + 4 * std::cos(k * PI / 3), y + 4 * std::sin(k * PI / 3), 3.4, 0xe08ad0, 0.8);
 }
 
 void menthe(cairo_t* cr)
 {
-    // A square stem with toothed, quilted leaves in crossed pairs, bright and fresh.
-    cairo_rectangle(cr, 61, 14, 6, 112);
-    ombrer(cr, 0x7a9a5a, 1.5);
-    couleur(cr, 0x5a7a3a);
-    cairo_set_line_width(cr, 1);
-    cairo_move_to(cr, 64, 16);
-    cairo_line_to(cr, 64, 124);
-    cairo_stroke(cr);
-    for (auto [y, l] : {std::pair{106.0, 50.0}, {70.0, 42.0}, {40.0, 32.0}})
+    // A sprig of mint as in a cup of tea: a few big bright leaves in opposite pairs,
+    // deeply quilted by their veins and sawtoothed, the top pair small.
+    tige(cr, 64, 126, 64, 100, 64, 70, 64, 44, 4, 0x6a9a4a);
+    for (auto [y, l, a] : {std::tuple{108.0, 60.0, 1.55}, {76.0, 50.0, 1.3}})
         for (int cote : {-1, 1})
-            feuille(cr, 64, y, {.longueur = l, .largeur = l * 0.66, .angle = -PI / 2 + cote * 1.1, .couleur = 0x58c060, .dents = 7, .rondeur = 0.6, .veines = 4});
+            feuille(cr, 64, y, {.longueur = l, .largeur = l * 0.68, .angle = -PI / 2 + cote * a, .couleur = 0x4cc04a, .dents = 9, .rondeur = 0.55, .veines = 5});
     for (int cote : {-1, 1})
-        feuille(cr, 64, 18, {.longueur = 20, .largeur = 13, .angle = -PI / 2 + cote * 0.35, .couleur = 0x70d070, .dents = 4, .veines = 2});
+        feuille(cr, 64, 48, {.longueur = 26, .largeur = 17, .angle = -PI / 2 + cote * 0.6, .couleur = 0x6ad05a, .dents = 5, .veines = 2});
 }
 
 void basilic(cairo_t* cr)
 {
-    // A basil top seen from above: big bright, glossy, cupped leaves, smooth edged,
-    // in crossed pairs around a small tuft.
-    for (int i = 0; i < 4; ++i) {
-        const double a = -PI / 4 + i * PI / 2;
-        feuille(cr, 64 + 6 * std::cos(a), 66 + 6 * std::sin(a), {.longueur = 58, .largeur = 40, .angle = a, .couleur = 0x3ab02a, .rondeur = 0.7, .veines = 4});
-        reflet(cr, 64 + 32 * std::cos(a - 0.15), 66 + 32 * std::sin(a - 0.15), 13, 4.5, a);
-    }
-    for (int i = 0; i < 4; ++i) {
-        const double a = i * PI / 2;
-        feuille(cr, 64, 66, {.longueur = 36, .largeur = 26, .angle = a, .couleur = 0x4cc03a, .rondeur = 0.7, .veines = 3});
-        reflet(cr, 64 + 19 * std::cos(a - 0.15), 66 + 19 * std::sin(a - 0.15), 6, 2.2, a);
-    }
-    for (int i = 0; i < 4; ++i)
-        feuille(cr, 64, 66, {.longueur = 14, .largeur = 10, .angle = PI / 4 + i * PI / 2, .couleur = 0x6ad04a, .rondeur = 0.7});
+    // Basil in its little pot: a dome of big smooth, glossy leaves, each cupped so its
+    // rim curls down (a darker rim round a lighter, shining hump). No teeth, no
+    // wrinkles: that is mint.
+    cairo_move_to(cr, 36, 96);
+    cairo_line_to(cr, 92, 96);
+    cairo_line_to(cr, 86, 126);
+    cairo_line_to(cr, 42, 126);
+    cairo_close_path(cr);
+    ombrer(cr, 0xc8643a, 2);
+    cairo_rectangle(cr, 32, 92, 64, 9);
+    ombrer(cr, 0xd8784a, 2);
+    auto bombee = [&](double x, double y, double l, double a) {
+        feuille(cr, x, y, {.longueur = l, .largeur = l * 0.7, .angle = a, .couleur = 0x2a9a2a, .rondeur = 0.55, .nervure = false});
+        feuille(cr, x + 3 * std::cos(a), y + 3 * std::sin(a), {.longueur = l * 0.8, .largeur = l * 0.48, .angle = a, .couleur = 0x56c83e, .rondeur = 0.55});
+        reflet(cr, x + l * 0.55 * std::cos(a - 0.12), y + l * 0.55 * std::sin(a - 0.12), l * 0.2, l * 0.06, a);
+    };
+    for (auto [a, l] : {std::pair{-PI + 0.1, 52.0}, {-0.1, 52.0}, {-2.5, 50.0}, {-0.64, 50.0}})
+        bombee(64, 92, l, a);
+    for (auto [a, l] : {std::pair{-2.0, 50.0}, {-1.14, 50.0}, {-1.57, 46.0}})
+        bombee(64, 88, l, a);
 }
 
 void romarin(cairo_t* cr)
 {
-    // Stiff woody sprigs densely set with needles, dark above and silvery below,
-    // and small pale blue flowers.
-    for (auto [x1, y1] : {std::pair{30.0, 10.0}, {64.0, 4.0}, {98.0, 12.0}}) {
-        tige(cr, 64, 126, 64, 100, x1, y1 + 40, x1, y1, 2.5, 0x7a5a3a);
-        for (double t = 0.25; t < 1.0; t += 0.055) {
-            const double x = 64 + (x1 - 64) * t, y = 126 + (y1 - 126) * t;
+    // Two sprigs of rosemary lying across: woody stems thickly set with short dark
+    // needles pointing forward, each with a silvery underside, and pale blue flowers
+    // along the stem. A sprig in the hand, not a little fir tree.
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+    for (auto [x0, y0, x1, y1] : {std::tuple{6.0, 96.0, 122.0, 40.0}, {30.0, 86.0, 100.0, 104.0}}) {
+        tige(cr, x0, y0, x0 + (x1 - x0) * 0.3, y0 + (y1 - y0) * 0.3, x0 + (x1 - x0) * 0.7, y0 + (y1 - y0) * 0.7, x1, y1, 3, 0x7a5a3a);
+        const double a = std::atan2(y1 - y0, x1 - x0), l = std::hypot(x1 - x0, y1 - y0);
+        for (double t = 0.12; t < 1.0; t += 7.0 / l)
             for (int cote : {-1, 1}) {
+                const double x = x0 + (x1 - x0) * t, y = y0 + (y1 - y0) * t, b = a + cote * 0.75;
+                const double ex = x + 17 * std::cos(b), ey = y + 17 * std::sin(b);
                 cairo_move_to(cr, x, y);
-                cairo_line_to(cr, x + cote * 15, y - 6);
-                couleur(cr, cote < 0 ? 0x2f5a3a : 0x4a7a5a);
-                cairo_set_line_width(cr, 3.2);
-                cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+                cairo_line_to(cr, ex, ey);
+                couleur(cr, 0x2a5a34);
+                cairo_set_line_width(cr, 4.4);
+                cairo_stroke(cr);
+                cairo_move_to(cr, x + 4 * std::cos(b) - cote * 1.3 * std::cos(a), y + 4 * std::sin(b) - cote * 1.3 * std::sin(a));
+                cairo_line_to(cr, ex - cote * 1.2 * std::cos(a), ey - cote * 1.2 * std::sin(a));
+                couleur(cr, 0xb8c8c0);
+                cairo_set_line_width(cr, 1.2);
                 cairo_stroke(cr);
             }
-        }
     }
-    for (auto [x, y] : {std::pair{44.0, 60.0}, {88.0, 50.0}, {60.0, 34.0}})
-        fleur(cr, x, y, 4, {.longueur = 6, .largeur = 5, .couleur = 0x8ab0ea, .nervure = false}, 0.3, 1.5, 0xffffff);
+    for (auto [x, y] : {std::pair{36.0, 80.0}, {64.0, 66.0}, {94.0, 52.0}, {116.0, 42.0}, {56.0, 92.0}, {84.0, 100.0}})
+        fleur(cr, x, y, 5, {.longueur = 9, .largeur = 7.5, .couleur = 0xa8c4f4, .nervure = false}, 0.3, 1.8, 0x6a7ad0);
 }
 
 void laurier(cairo_t* cr)
 {
-    // A bay sprig: long, stiff, pointed, dark glossy leaves with smooth edges set
-    // alternately along a brown twig.
-    tige(cr, 30, 126, 44, 90, 70, 50, 96, 8, 3.5, 0x7a5a3a);
-    for (int i = 0; i < 6; ++i) {
-        const double t = 0.12 + i * 0.15, x = 30 + 66 * t + 8 * t * (1 - t), y = 126 - 118 * t;
-        const int cote = i % 2 ? 1 : -1;
-        const double a = -PI / 2 + cote * 0.9 + 0.35;
-        feuille(cr, x, y, {.longueur = 54 - i * 3.0, .largeur = 17.0 - i, .angle = a, .couleur = 0x245a2e, .rondeur = 0.45});
-        reflet(cr, x + 20 * std::cos(a - 0.12), y + 20 * std::sin(a - 0.12), 8, 2, a);
+    // Bay leaves as the kitchen knows them: a short woody twig with a few broad,
+    // pointed ovals, dark glossy green, each split by a clear pale midrib. Broader and
+    // darker than an olive's silvery slivers; pointed and leathery, not basil.
+    tige(cr, 10, 110, 40, 96, 80, 70, 118, 40, 3.5, 0x7a5a3a);
+    for (auto [t, a, l] : {std::tuple{0.2, -2.1, 50.0}, {0.35, 0.6, 52.0}, {0.55, -1.7, 52.0}, {0.7, 0.2, 48.0}, {0.9, -1.0, 46.0}}) {
+        const double u = 1 - t, x = u * u * u * 10 + 3 * u * u * t * 40 + 3 * u * t * t * 80 + t * t * t * 118;
+        const double y = u * u * u * 110 + 3 * u * u * t * 96 + 3 * u * t * t * 70 + t * t * t * 40;
+        feuille(cr, x, y, {.longueur = l, .largeur = l * 0.44, .angle = a, .couleur = 0x2a6a30, .rondeur = 0.5, .nervure = false});
+        cairo_move_to(cr, x, y);
+        cairo_line_to(cr, x + l * 0.9 * std::cos(a), y + l * 0.9 * std::sin(a));
+        couleur(cr, 0xc8dc9a);
+        cairo_set_line_width(cr, 1.8);
+        cairo_stroke(cr);
+        reflet(cr, x + l * 0.45 * std::cos(a - 0.22), y + l * 0.45 * std::sin(a - 0.22), l * 0.2, l * 0.05, a);
     }
-    feuille(cr, 96, 8, {.longueur = 30, .largeur = 11, .angle = -0.9, .couleur = 0x2f6a36, .rondeur = 0.45});
 }
 
 void persil(cairo_t* cr)
@@ -121,22 +131,22 @@ void persil(cairo_t* cr)
 
 void luzerne(cairo_t* cr)
 {
-    // Alfalfa in flower: a leafy clump of stems, small leaves in threes, and short
-    // round heads of violet pea flowers at the tips.
-    const double sommets[][2] = {{20, 44}, {44, 22}, {72, 14}, {100, 28}, {114, 58}};
+    // Alfalfa: upright stems, leaves of three narrow oblong leaflets, topped by short
+    // upright spikes of small violet flowers (longer than round clover heads).
+    const double sommets[][2] = {{14, 46}, {46, 26}, {82, 24}, {114, 44}};
     for (const auto& s : sommets)
-        tige(cr, 64, 126, 64, 100, s[0], s[1] + 40, s[0], s[1] + 8, 2, 0x5a9a3a);
+        tige(cr, 64, 126, 64, 100, s[0], s[1] + 50, s[0], s[1] + 14, 2.2, 0x5a9a3a);
     for (const auto& s : sommets) {
-        for (double t : {0.35, 0.65}) {
-            const double x = 64 + (s[0] - 64) * t, y = 126 + (s[1] + 30 - 126) * t;
+        for (double t : {0.3, 0.62}) {
+            const double x = 64 + (s[0] - 64) * t, y = 126 + (s[1] + 40 - 126) * t;
+            const double a0 = -PI / 2 + (s[0] < 64 ? -1.0 : 1.0);
             for (int k = -1; k <= 1; ++k)
-                feuille(cr, x, y, {.longueur = 16, .largeur = 9, .angle = -PI / 2 + (s[0] < 64 ? -0.9 : 0.9) + k * 0.6, .couleur = VERT, .dents = 2, .rondeur = 0.6, .nervure = false});
+                feuille(cr, x, y, {.longueur = k ? 21.0 : 25.0, .largeur = 8.5, .angle = a0 + k * 0.7, .couleur = VERT, .rondeur = 0.75});
         }
-        for (int k = 0; k < 8; ++k) {
-            const double a = k * PI / 4;
-            ellipse(cr, s[0] + 6 * std::cos(a), s[1] + 7 * std::sin(a), 4.5, 3.5, a), ombrer(cr, 0x7a4ad0, 1);
-        }
-        point(cr, s[0], s[1], 4, 0x9a70e8, 1);
+        for (int r = 0; r < 3; ++r)
+            for (int cote : {-1, 1})
+                ellipse(cr, s[0] + cote * (5 - r * 0.8), s[1] + 10 - r * 7, 5.2, 4.2, cote * 0.5), ombrer(cr, r % 2 ? 0x8a5ae0u : 0x6a3ac0u, 1);
+        point(cr, s[0], s[1] - 9, 3.5, 0x9a7ae8, 1);
     }
 }
 }  // namespace images::dessins

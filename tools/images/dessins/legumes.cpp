@@ -118,11 +118,12 @@ void artichaut(cairo_t* cr)
 
 void courgette(cairo_t* cr)
 {
-    // A courgette: long, dark green and glossy with fine pale speckles, a star-shaped
-    // cap on its stem end, its big yellow flower still at the tip.
+    // A courgette lying on its side: long, dark green and glossy with fine pale
+    // speckles, a star-shaped cap on its stem end, its big yellow flower still at the tip.
+    // Lying flat rather than slanting, so that it never takes the carrot's pose.
     cairo_save(cr);
-    cairo_translate(cr, 62, 66);
-    cairo_rotate(cr, -0.7);
+    cairo_translate(cr, 58, 84);
+    cairo_rotate(cr, 0.12);
     cairo_move_to(cr, -52, -11);
     cairo_curve_to(cr, -10, -13, 20, -16, 38, -16);
     cairo_curve_to(cr, 50, -16, 54, 16, 38, 16);
@@ -139,7 +140,7 @@ void courgette(cairo_t* cr)
     rectangle_arrondi(cr, -68, -4, 14, 8, 3);
     ombrer(cr, 0x8aa85a, 1.5);
     cairo_restore(cr);
-    fleur(cr, 104, 30, 5, {.longueur = 26, .largeur = 20, .couleur = 0xf8b818, .rondeur = 0.7}, -0.3, 6, 0xe89018);
+    fleur(cr, 102, 62, 5, {.longueur = 26, .largeur = 20, .couleur = 0xf8b818, .rondeur = 0.7}, -0.3, 6, 0xe89018);
 }
 
 void betterave(cairo_t* cr)

@@ -1,4 +1,5 @@
 // Umbels: flat or round heads of florets or berries on rays from one point.
+#include <algorithm>
 #include <cmath>
 #include <tuple>
 #include <utility>
@@ -39,47 +40,49 @@ void cigue(cairo_t* cr)
 
 void angelique(cairo_t* cr)
 {
-    // Angelica: one big domed ball of greenish-white florets on a thick, hollow, ribbed
-    // stalk wrapped in a swollen sheath, big toothed leaves below.
-    for (int cote : {-1, 1})
-        for (int k = -1; k <= 1; ++k)
-            feuille(cr, 64 + cote * 30, 106, {.longueur = 30, .largeur = 18, .angle = -PI / 2 + cote * 1.2 + k * 0.6, .couleur = VERT, .dents = 5});
-    for (int cote : {-1, 1})
-        tige(cr, 64, 112, 64 + cote * 12, 108, 64 + cote * 24, 106, 64 + cote * 30, 106, 3, 0x7aa85a);
-    cairo_rectangle(cr, 57, 62, 14, 66);
-    ombrer(cr, 0x8ab060, 1.5);
-    couleur(cr, 0x5a8a3a);
+    // Angelica: one big round ball of green-white florets held up on a thick, hollow,
+    // purple-flushed stalk, with a big swollen sheath where a leaf clasps it. The ball
+    // is a globe, not the flat plate of hemlock or hogweed.
+    cairo_rectangle(cr, 55, 66, 18, 62);
+    ombrer(cr, 0x9a4a8a, 1.5);
+    couleur(cr, 0x5a2a5a);
     cairo_set_line_width(cr, 1.2);
-    for (double x : {61.0, 64.5, 68.0}) {
-        cairo_move_to(cr, x, 64);
+    for (double x : {60.5, 64.5, 68.5}) {
+        cairo_move_to(cr, x, 72);
         cairo_line_to(cr, x, 126);
     }
     cairo_stroke(cr);
-    cairo_move_to(cr, 57, 122);
-    cairo_curve_to(cr, 44, 108, 46, 92, 58, 84);
-    cairo_curve_to(cr, 66, 92, 72, 108, 70, 122);
+    for (int cote : {-1, 1})
+        for (int k = -1; k <= 1; ++k)
+            feuille(cr, 64 + cote * 26, 112, {.longueur = 28, .largeur = 16, .angle = -PI / 2 + cote * 1.25 + k * 0.55, .couleur = VERT_FONCE, .dents = 5});
+    for (int cote : {-1, 1})
+        tige(cr, 64, 114, 64 + cote * 10, 112, 64 + cote * 20, 112, 64 + cote * 26, 112, 3, 0x8a5a6a);
+    cairo_move_to(cr, 56, 124);
+    cairo_curve_to(cr, 40, 110, 42, 90, 58, 80);
+    cairo_curve_to(cr, 64, 92, 72, 110, 72, 124);
     cairo_close_path(cr);
-    ombrer(cr, 0xb0d080, 1.5);
-    // The ball: small round umbellets on rays from the top of the stalk, with gaps
-    // between them so that the rays show it is an umbel.
-    const std::tuple<double, int, double> anneaux[] = {{38.0, 11, 0.0}, {21.0, 6, 0.5}, {0.0, 1, 0.0}};
-    couleur(cr, 0x6a8a3a);
-    cairo_set_line_width(cr, 2);
-    for (auto [r, n, decalage] : anneaux)
-        for (int i = 0; i < n; ++i) {
-            const double a = 2 * PI * (i + decalage) / n;
-            cairo_move_to(cr, 64, 64);
-            cairo_line_to(cr, 64 + r * std::cos(a), 34 + r * 0.85 * std::sin(a));
-        }
+    ombrer(cr, 0xa8c070, 1.5);
+    // The globe: a green ball of round umbellets, pale at the top where the light
+    // falls, the rays showing between them near the stalk.
+    couleur(cr, 0x7aa04a);
+    cairo_set_line_width(cr, 2.5);
+    for (int i = 0; i < 9; ++i) {
+        const double a = PI / 2 + (i - 4) * 0.32;
+        cairo_move_to(cr, 64, 74);
+        cairo_line_to(cr, 64 + 40 * std::cos(a), 74 - 36 * std::sin(a) + 4);
+    }
     cairo_stroke(cr);
-    for (auto [r, n, decalage] : anneaux)
-        for (int i = 0; i < n; ++i) {
-            const double a = 2 * PI * (i + decalage) / n, x = 64 + r * std::cos(a), y = 34 + r * 0.85 * std::sin(a);
-            for (int k = 0; k < 7; ++k) {
-                const double d = k ? 5 : 0;
-                point(cr, x + d * std::cos(k * PI / 3), y + d * std::sin(k * PI / 3), 2.6, 0xe6efc0, 0.8);
-            }
+    ellipse(cr, 64, 38, 44, 36);
+    ombrer(cr, 0x9cc060, 1.5);
+    for (int ligne = 0; ligne < 6; ++ligne) {
+        const double y = 12 + ligne * 11.5, demi = std::sqrt(std::max(0.0, 1 - std::pow((y - 40) / 40, 2))) * 42;
+        for (double x = 64 - demi + 6; x <= 64 + demi - 6; x += 12) {
+            const double dx = x + (ligne % 2) * 6 - 3;
+            const std::uint32_t c = ligne < 3 ? 0xeef4c8 : 0xd0e4a0;
+            for (int k = 0; k < 6; ++k)
+                point(cr, dx + 3.8 * std::cos(k * PI / 3), y + 3.8 * std::sin(k * PI / 3), 2.6, c, 0.6);
         }
+    }
 }
 
 void sureau(cairo_t* cr)

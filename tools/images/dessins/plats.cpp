@@ -137,40 +137,47 @@ void biscotte(cairo_t* cr)
 
 void fougasse(cairo_t* cr)
 {
-    // A flat leaf-shaped bread, golden, cut right through with open slits laid out like a
-    // leaf's veins: a midrib and three pairs of side cuts.
-    cairo_move_to(cr, 64, 6);
-    cairo_curve_to(cr, 100, 22, 126, 64, 118, 96);
-    cairo_curve_to(cr, 110, 124, 18, 124, 10, 96);
-    cairo_curve_to(cr, 2, 64, 28, 22, 64, 6);
-    cairo_close_path(cr);
-    ombrer(cr, 0xe0a24a, 2.5);
+    // A flat leaf-shaped bread lying on the table, pointed at the top and broad at the
+    // base, golden, cut right through with open slits laid out like a leaf's veins: a
+    // midrib and three pairs of side cuts. Its thin baked edge shows below it, so it
+    // reads as a flat slab and not a domed loaf.
+    auto contour = [&](double dy) {
+        cairo_move_to(cr, 64, 0 + dy);
+        cairo_curve_to(cr, 76, 18 + dy, 126, 46 + dy, 122, 78 + dy);
+        cairo_curve_to(cr, 118, 100 + dy, 10, 100 + dy, 6, 78 + dy);
+        cairo_curve_to(cr, 2, 46 + dy, 52, 18 + dy, 64, 0 + dy);
+        cairo_close_path(cr);
+    };
+    contour(9);
+    ombrer(cr, 0xa8601e, 2.5);
+    contour(0);
+    ombrer(cr, 0xe8b054, 2.5);
     auto fente = [&](double x0, double y0, double x1, double y1, double larg) {
         const double dx = x1 - x0, dy = y1 - y0, n = std::hypot(dx, dy);
         const double nx = -dy / n * larg, ny = dx / n * larg;
         cairo_move_to(cr, x0, y0);
-        cairo_curve_to(cr, x0 + dx * 0.2 + nx, y0 + dy * 0.2 + ny, x0 + dx * 0.8 + nx, y0 + dy * 0.8 + ny, x1, y1);
-        cairo_curve_to(cr, x0 + dx * 0.8 - nx, y0 + dy * 0.8 - ny, x0 + dx * 0.2 - nx, y0 + dy * 0.2 - ny, x0, y0);
+        cairo_curve_to(cr, x0 + dx * 0.15 + nx, y0 + dy * 0.15 + ny, x0 + dx * 0.85 + nx, y0 + dy * 0.85 + ny, x1, y1);
+        cairo_curve_to(cr, x0 + dx * 0.85 - nx, y0 + dy * 0.85 - ny, x0 + dx * 0.15 - nx, y0 + dy * 0.15 - ny, x0, y0);
         cairo_close_path(cr);
         // The baked lip around the cut, then the opening itself, through to the tile.
-        couleur(cr, 0x8a4a18);
-        cairo_set_line_width(cr, 5);
+        couleur(cr, 0x9a5418);
+        cairo_set_line_width(cr, 3);
         cairo_stroke_preserve(cr);
         cairo_save(cr);
         cairo_set_operator(cr, CAIRO_OPERATOR_CLEAR);
         cairo_fill(cr);
         cairo_restore(cr);
     };
-    fente(64, 28, 64, 104, 6);
+    fente(64, 24, 64, 88, 8);
     for (int cote : {-1, 1})
         for (int i = 0; i < 3; ++i) {
-            const double y = 52 + i * 22;
-            fente(64 + cote * 15, y, 64 + cote * (38 + (i == 1) * 8), y - 20, 5.5);
+            const double y = 46 + i * 18;
+            fente(64 + cote * 12, y, 64 + cote * (34 + i * 12), y - 12 + i * 2, 7.5);
         }
     // A dusting of flour.
     couleur(cr, 0xfff4dc, 0.8);
     for (int i = 0; i < 14; ++i)
-        ellipse(cr, 30 + (i * 37 % 68), 30 + (i * 29 % 80), 1.5, 1.2), cairo_fill(cr);
+        ellipse(cr, 24 + (i * 37 % 80), 30 + (i * 29 % 60), 1.5, 1.2), cairo_fill(cr);
 }
 
 namespace {
@@ -209,49 +216,53 @@ void cereales(cairo_t* cr)
 
 void flocons(cairo_t* cr)
 {
-    // A wooden scoop tipped over, pale rolled oats spilling from its mouth into a heap:
-    // each flake flat, oval and creased, bigger than any seed.
+    // Rolled oats heaped in a wooden bowl and spilling on the table, an oat spray
+    // beside them: each flake a thin, flat, irregular pale disc, many seen tilted or
+    // edge-on and overlapping, so they read as flakes rather than pellets or seeds.
     constexpr std::uint32_t BOIS = 0xb07a42, FLOCON = 0xf4e4b8;
-    auto flocon = [&](double x, double y, double a) {
-        // Rolled flat, so the edge is a little uneven rather than a seed's clean oval.
+    // `aplati` is how much of the disc the tilt leaves: 1 face on, near 0 edge-on.
+    auto flocon = [&](double x, double y, double a, double aplati) {
         cairo_save(cr);
         cairo_translate(cr, x, y);
         cairo_rotate(cr, a);
-        for (int i = 0; i < 9; ++i) {
-            const double t = 2 * PI * i / 9, k = 1 + ((i * 5) % 3 - 1) * 0.08;
-            cairo_line_to(cr, 12 * k * std::cos(t), 8 * k * std::sin(t));
+        for (int i = 0; i < 11; ++i) {
+            const double t = 2 * PI * i / 11, k = 1 + ((i * 5) % 3 - 1) * 0.1;
+            cairo_line_to(cr, 11 * k * std::cos(t), 11 * aplati * k * std::sin(t));
         }
         cairo_close_path(cr);
-        ombrer(cr, FLOCON, 1.3);
-        cairo_move_to(cr, -6, 1);
-        cairo_curve_to(cr, -2, -2, 2, -2, 6, 1);
-        couleur(cr, nuance(FLOCON, 0.72));
-        cairo_set_line_width(cr, 1);
-        cairo_stroke(cr);
+        ombrer(cr, FLOCON, 1.2);
         cairo_restore(cr);
     };
-    cairo_save(cr);
-    cairo_translate(cr, 40, 40);
-    cairo_rotate(cr, 0.45);
-    rectangle_arrondi(cr, -58, -5, 30, 10, 5);
-    ombrer(cr, nuance(BOIS, 0.9), 1.5);
-    cairo_move_to(cr, 26, -20);
-    cairo_line_to(cr, -20, -20);
-    cairo_curve_to(cr, -34, -20, -34, 20, -20, 20);
-    cairo_line_to(cr, 26, 20);
+    // The oat spray: a bent stalk with grains dangling on thread-like stems.
+    tige(cr, 14, 122, 8, 90, 12, 50, 24, 14, 2.5, 0x9a8a40);
+    for (int i = 0; i < 6; ++i) {
+        const double y = 26 + i * 14, x = 22 - i * 2.2, cote = i % 2 ? 1 : -1;
+        const double bx = x + cote * 12, by = y + 14;
+        tige(cr, x - 1, y, x + cote * 6, y, bx, by - 8, bx, by - 2, 1, 0x9a8a40);
+        feuille(cr, bx, by - 4, {.longueur = 17, .largeur = 8, .angle = PI / 2, .couleur = 0xc8b048, .rondeur = 0.4, .nervure = false});
+    }
+    // The bowl's far inside, the heap in it, then its near wall over the heap's foot.
+    ellipse(cr, 80, 72, 44, 10);
+    ombrer(cr, nuance(BOIS, 0.6), 1.5);
+    const std::tuple<double, double, double, double> tas[] = {
+        {52, 66, 0.3, 0.9}, {70, 68, -0.4, 0.35}, {90, 66, 0.5, 0.8}, {108, 68, -0.2, 0.5}, {60, 56, 1.2, 0.2},
+        {78, 56, 0.1, 0.95}, {98, 54, -0.8, 0.4}, {66, 46, -0.3, 0.6}, {86, 42, 0.6, 0.85}, {104, 58, 1.4, 0.15},
+        {74, 36, -1.1, 0.3}, {80, 30, 0.2, 0.7}, {94, 48, 2.0, 0.25}, {58, 62, -1.0, 0.55}};
+    for (auto [x, y, a, e] : tas)
+        flocon(x, y, a, e);
+    cairo_move_to(cr, 36, 72);
+    cairo_curve_to(cr, 38, 104, 60, 112, 80, 112);
+    cairo_curve_to(cr, 100, 112, 122, 104, 124, 72);
+    cairo_curve_to(cr, 110, 80, 50, 80, 36, 72);
     cairo_close_path(cr);
     ombrer(cr, BOIS, 2.5);
-    ellipse(cr, 26, 0, 8, 20);
-    ombrer(cr, nuance(BOIS, 0.6), 2);
-    cairo_restore(cr);
-    for (int i = 0; i < 18; ++i) {
-        const double u = (i * 7 % 18) / 17.0;
-        const double x = 40 + u * 78, haut = 30 * std::sin(PI * (0.2 + u * 0.8));
-        const double y = 120 - (i * 11 % 5) / 4.0 * std::max(0.0, haut - 6) - 6;
-        flocon(x, y, i * 1.3);
-    }
-    for (auto [x, y, a] : {std::tuple{62.0, 58.0, 0.4}, {70.0, 72.0, 1.5}, {58.0, 80.0, -0.4}})
-        flocon(x, y, a);
+    couleur(cr, 0xffffff, 0.35);
+    cairo_set_line_width(cr, 3);
+    cairo_move_to(cr, 44, 84);
+    cairo_curve_to(cr, 48, 96, 56, 102, 66, 106);
+    cairo_stroke(cr);
+    for (auto [x, y, a, e] : {std::tuple{30.0, 114.0, 0.2, 0.45}, {44.0, 120.0, -0.3, 0.8}, {116.0, 118.0, 0.4, 0.3}, {102.0, 122.0, -0.1, 0.6}})
+        flocon(x, y, a, e);
 }
 
 // A fridge, since no emoji shows one: white doors, a handle, a cold blue-grey rim.
