@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the .deb from the build directory and checks it as far as a machine without a
 # throw-away system allows: its fields, its files, and, unpacked into a root of its own,
-# that its launcher plays the game (under Xvfb, when given the script that plays).
+# that its launcher starts its program in the person's game directory, linked to the
+# package's data (the game itself played under Xvfb when given the script that plays).
 # Usage: paquet_deb.sh BUILD_DIR [XVFB_PARTIE]
 set -euo pipefail
 
@@ -46,11 +47,24 @@ racine="$essai/racine du système"
 dpkg-deb -x "$deb" "$racine"
 manquantes=$(ldd "$racine/usr/libexec/grignotin/grignotin" | grep 'not found' || true)
 [ -z "$manquantes" ] || echec "libraries not found: $manquantes"
+maison="$essai/maison de C"
+mkdir -p "$maison"
 if [ $# -ge 2 ]; then
-  maison="$essai/maison de C"
-  mkdir -p "$maison"
   env -u XDG_DATA_HOME HOME="$maison" "$2" --lanceur "$racine/usr/bin/grignotin" "$maison/.local/share/grignotin"
-  [ "$(readlink "$maison/.local/share/grignotin/photo")" = "$racine/usr/share/grignotin/photo" ] \
-    || echec "the game directory does not link the unpacked pictures"
+else
+  # The program is the build's, which the installation test plays through the same
+  # launcher; what the package adds is where its files lie. So its launcher runs a probe
+  # in the program's place, which must be exec'd in the person's game directory.
+  programme="$racine/usr/libexec/grignotin/grignotin"
+  mv "$programme" "$programme.vrai"
+  printf '#!/bin/sh\npwd -P\n' >"$programme"
+  chmod +x "$programme"
+  ou=$(cd / && env -u XDG_DATA_HOME HOME="$maison" "$racine/usr/bin/grignotin") || echec "the launcher failed"
+  [ "$ou" = "$(realpath "$maison")/.local/share/grignotin" ] || echec "the program ran in '$ou'"
+  mv "$programme.vrai" "$programme"
 fi
+for n in photo angelina.ttf; do
+  [ "$(readlink "$maison/.local/share/grignotin/$n")" = "$racine/usr/share/grignotin/$n" ] \
+    || echec "the game directory does not link the unpacked $n"
+done
 echo "paquet_deb: $(basename "$deb"), $(stat -c %s "$deb") bytes; Depends: $depends"

@@ -10,7 +10,7 @@ namespace {
 bool une_partie(const char* nom, const char* avant, const char* apres,
                 PlateformeScriptee& (*script)(PlateformeScriptee&))
 {
-    Partie partie;
+    Partie partie(Accueil::Reel);  // the opening blends real pictures too, under valgrind
     partie.dossier.ecrire_fichier_niveau(avant);
     script(partie.p);
     const int statut = partie.jouer();

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <filesystem>
 #include <map>
 #include <ostream>
 #include <string>
@@ -136,11 +137,41 @@ inline std::ostream& operator<<(std::ostream& os, Rangee r)
     return os << (r == Rangee::Aliment ? "food" : r == Rangee::Gamelle ? "bowl" : r == Rangee::Poubelle ? "bin" : "other");
 }
 
-// One game in its own directory, played through the real flow.
+// Whether a scripted game shows the real opening pictures (the intro and the choice
+// screen) or one-pixel stand-ins for them.
+enum class Accueil { Reel, Vide };
+
+// One game in its own directory, played through the real flow. By default the three
+// opening pictures are one-pixel stand-ins: the opening still presents its 497 frames on
+// the same schedule, and every later screen is the real one, but a whole game no longer
+// blends two full-screen pictures 497 times for a test that looks at the levels. The
+// tests of the opening itself ask for Accueil::Reel.
 struct Partie {
     DossierDeJeu dossier;
     PlateformeScriptee p;
 
+    explicit Partie(Accueil accueil = Accueil::Vide)
+    {
+        if (accueil == Accueil::Vide)
+            accueil_vide();
+    }
     int jouer() { return ::jouer(p); }
+
+private:
+    void accueil_vide()
+    {
+        namespace fs = std::filesystem;
+        const fs::path source = fs::path(GRIGNOTIN_RUN_DIR) / "photo", photo = dossier.chemin() / "photo";
+        fs::remove(photo);
+        fs::create_directory(photo);
+        for (const auto& f : fs::directory_iterator(source))
+            fs::create_symlink(f.path(), photo / f.path().filename());
+        const Surface point{SDL_CreateRGBSurface(SDL_SWSURFACE, 1, 1, 24, 0xFF0000, 0xFF00, 0xFF, 0)};
+        SDL_FillRect(point.get(), nullptr, 0xFFFFFF);
+        for (const char* nom : {image::DEBUT1, image::DEBUT2, image::DIFFICULTE}) {
+            fs::remove(dossier.chemin() / nom);
+            SDL_SaveBMP(point.get(), (dossier.chemin() / nom).c_str());
+        }
+    }
 };
 

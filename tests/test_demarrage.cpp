@@ -22,7 +22,7 @@ constexpr std::size_t IMAGES_DIFFICULTE = 256;
 
 TEST(Demarrage, IntroPuisChoixPuisFond)
 {
-    Partie partie;
+    Partie partie(Accueil::Reel);
     partie.p.touche(SDLK_ESCAPE);
     std::size_t image_fond = 0;
     const Photo fond(image::FOND), difficulte(image::DIFFICULTE);
@@ -32,6 +32,9 @@ TEST(Demarrage, IntroPuisChoixPuisFond)
         }
         if (fond.sur(ecran, 0, 0) && image_fond == 0)
             image_fond = n;
+        char* titre = nullptr;
+        SDL_WM_GetCaption(&titre, nullptr);
+        EXPECT_STREQ(titre, "Grignotin") << "frame " << n;
     };
     EXPECT_EQ(partie.jouer(), 0);
     // The Escape queued from the start is taken only once both fades are over.
@@ -55,33 +58,6 @@ TEST(Demarrage, FermerLaFenetrePendantLeChoix)
 }
 
 namespace {
-// A game whose intro pictures are left out, for the cases of the choice: the choice
-// does not look at them, and their 497 full-screen fade frames would cost about two
-// seconds a case. The notes about the missing pictures are kept off the test's output.
-struct PartieSansIntro {
-    DossierDeJeu dossier{false};
-    PlateformeScriptee p;
-
-    PartieSansIntro()
-    {
-        const std::filesystem::path source = GRIGNOTIN_RUN_DIR;
-        std::filesystem::create_directory(dossier.chemin() / "photo");
-        for (const auto& f : std::filesystem::directory_iterator(source / "photo")) {
-            const std::string nom = "photo/" + f.path().filename().string();
-            if (nom != image::DEBUT1 && nom != image::DEBUT2 && nom != image::DIFFICULTE)
-                std::filesystem::create_symlink(f.path(), dossier.chemin() / nom);
-        }
-        std::filesystem::create_symlink(source / FICHIER_POLICE, dossier.chemin() / FICHIER_POLICE);
-    }
-    int jouer()
-    {
-        testing::internal::CaptureStderr();
-        const int statut = ::jouer(p);
-        testing::internal::GetCapturedStderr();
-        return statut;
-    }
-};
-
 // One way to choose a track: a key, or (with SDLK_UNKNOWN) a left click at x, y.
 struct Geste {
     const char* nom;
@@ -134,7 +110,7 @@ class Choix : public testing::TestWithParam<ChoixDePiste> {};
 TEST_P(Choix, SelonLeNiveauEnregistre)
 {
     const ChoixDePiste& c = GetParam();
-    PartieSansIntro partie;
+    Partie partie;
     partie.dossier.ecrire_fichier_niveau(c.enregistre);
     faire(partie.p, c.geste).touche(SDLK_s).touche(SDLK_ESCAPE);
     EXPECT_EQ(partie.jouer(), 0);
@@ -164,7 +140,7 @@ TEST(Demarrage, LeChoixLaisseLeReste)
     // moving, and clicks that are not a left click inside a card (the pixel just outside
     // each side of each card, between the cards, on the hint, other buttons on a card,
     // a left button's release on one). Then Escape ends the screen with no choice made.
-    PartieSansIntro partie;
+    Partie partie;
     partie.dossier.ecrire_fichier_niveau("35");
     partie.p.touche(SDLK_4).touche(SDLK_0).touche(SDLK_KP4).touche(SDLK_KP0).touche(SDLK_a).touche(SDLK_QUOTE)
         .touche(SDLK_RETURN).touche(SDLK_SPACE).relachement(SDLK_KP1).relachement(SDLK_1).mouvement(100, 200);
@@ -195,7 +171,7 @@ TEST(Demarrage, LesRestesDUnJeuTueSontEnleves)
 {
     // A game killed in the middle of a save left its temporary file; another game, still
     // running in the same directory, is writing one of its own.
-    PartieSansIntro partie;
+    Partie partie;
     partie.dossier.ecrire_fichier_niveau("35");
     const pid_t mort = ::fork();
     ASSERT_GE(mort, 0);

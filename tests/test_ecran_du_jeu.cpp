@@ -1,5 +1,5 @@
-// What the player sees of a level besides the board: the countdown in the panel and
-// the window's title, watched frame by frame through the real game flow.
+// What the player sees besides the board: the countdown in the panel and the opening's
+// fades, watched frame by frame through the real game flow.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -73,25 +73,6 @@ INSTANTIATE_TEST_SUITE_P(
                     Decompte{"quatre", 4, true, false}),
     [](const testing::TestParamInfo<Decompte>& i) { return std::string(i.param.quoi); });
 
-TEST(Fenetre, LeTitreEstLeNomDuJeuDuPremierAuDernierEcran)
-{
-    // A whole short run: intro, choice, level 1 won, the track's next level, Escape.
-    Partie partie;
-    partie.p.touche(SDLK_KP1);
-    trier(partie.p, 0).touche(SDLK_s).touche(SDLK_ESCAPE);
-    std::vector<std::string> titres;
-    partie.p.sur_image = [&](SDL_Surface*, std::size_t) {
-        char* titre = nullptr;
-        SDL_WM_GetCaption(&titre, nullptr);
-        const std::string vu = titre ? titre : "(none)";
-        if (titres.empty() || titres.back() != vu)
-            titres.push_back(vu);
-    };
-    EXPECT_EQ(partie.jouer(), 0);
-    EXPECT_EQ(titres, std::vector<std::string>{"Grignotin"});
-    EXPECT_EQ(partie.dossier.fichier_niveau(), "5");
-}
-
 TEST(Fondus, ChaqueImageEstCelleQueDonneLeBlitDeSdl)
 {
     // The intro and the choice screen fade in through the game's own blending loop; each
@@ -108,7 +89,7 @@ TEST(Fondus, ChaqueImageEstCelleQueDonneLeBlitDeSdl)
     constexpr std::size_t IMAGES_INTRO = 241, IMAGES_DIFFICULTE = 256;
     constexpr int Y_BANDE = 300, HAUTEUR_BANDE = 64;
 
-    Partie partie;
+    Partie partie(Accueil::Reel);
     partie.p.touche(SDLK_ESCAPE);
     Surface attendu;
     int differences = 0;

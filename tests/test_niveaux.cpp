@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <chrono>
+#include <filesystem>
+#include <fstream>
 
 #include "clics_plateau.hpp"
 #include "partie_scriptee.hpp"
@@ -134,8 +136,18 @@ TEST(Partie, ToucheSAvantEtApresLeVerdict)
     partie.p.touche(SDLK_KP1).clic(X_CLIC, y_clic(0), SDL_BUTTON_LEFT).touche(SDLK_s);  // same level again
     trier(partie.p, 10).touche(SDLK_s);  // the verdict saved 15; s must not overwrite it
     trier(partie.p, 15).touche(SDLK_ESCAPE);
+    // Every save of the game puts a whole new file in the old one's place and never
+    // writes into the old one, so that a game killed in the middle of a save leaves the
+    // old value or the new one (the write itself: ArretBrutal). The first file, kept by
+    // a second name, must still hold what it held.
+    const auto garde = partie.dossier.chemin() / "garde";
+    std::filesystem::create_hard_link(partie.dossier.chemin() / "niveau.lvl", garde);
     EXPECT_EQ(partie.jouer(), 0);
     EXPECT_EQ(partie.dossier.fichier_niveau(), "20");
+    std::ifstream ancien(garde);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(ancien), {}), "10") << "a save wrote into the level file";
+    for (const auto& f : std::filesystem::directory_iterator(partie.dossier.chemin()))
+        EXPECT_FALSE(f.path().filename().string().starts_with("niveau.lvl.")) << f.path() << " left behind";
 }
 
 TEST(Partie, TempsEcouleSuitLeFichierPasLeChoix)

@@ -4,15 +4,22 @@
 # in its own build directory, runs the suite until the first failing test, and puts the
 # source back after each mutant, interruptions included.
 #
-# Usage: tools/mutants.sh [-n 3,7,12] [-x REGEX] [-B] [-l] [source tree]
+# Usage: tools/mutants.sh [-n 3,7,12] [-x REGEX] [-B] [-l] [-c] [source tree]
 #   -n   only these mutants (numbers as -l shows them)
 #   -x   leave the tests matching REGEX out of every run (say which, and why, when reporting)
 #   -B   skip the run of the unmutated suite (when it is known to pass, to save its time)
 #   -l   list the mutants and stop
+#   -c   check that every mutant still applies to the source (its text found exactly
+#        once), without building anything, and stop: a few seconds, worth running after
+#        any change to src/
 #   source tree: defaults to the one this script lives in; give an exported copy
 #   (git archive HEAD | tar -x -C DIR) to keep working in yours meanwhile.
 # The build goes to TREE/build-mutants. A summary line ends the run:
 #   mutants: K killed, S survived, B did not build, of N (T s)
+# A mutant whose text is no longer in its file tests nothing: it is listed as NOT APPLIED,
+# counted apart (", A not applied") and makes the script exit 1, so that a stale mutant
+# is rewritten rather than silently dropped from the count. The exit is also 1 when a
+# mutant survives or does not build; 0 means every mutant applied and was killed.
 #
 # The tests run in groups, fastest first, each stopping at its first failure, so that a
 # mutant that a unit test catches costs seconds. The installation tests are left out:
@@ -21,15 +28,17 @@ set -uo pipefail
 
 seuls=""
 lister=0
+verifier=0
 sans_reference=0
 exclus=()
-while getopts "n:x:Bl" option; do
+while getopts "n:x:Blc" option; do
   case $option in
     n) seuls=",$OPTARG," ;;
     x) exclus=(-E "$OPTARG") ;;
     B) sans_reference=1 ;;
     l) lister=1 ;;
-    *) echo "usage: $0 [-n 1,2] [-x regex] [-B] [-l] [source tree]" >&2; exit 2 ;;
+    c) verifier=1 ;;
+    *) echo "usage: $0 [-n 1,2] [-x regex] [-B] [-l] [-c] [source tree]" >&2; exit 2 ;;
   esac
 done
 shift $((OPTIND - 1))
@@ -62,23 +71,25 @@ src/rules/niveau.cpp @@ negatif = c == '-'; @@ negatif = c == '+'; @@ the sign r
 src/rules/niveau.cpp @@ else if (::fsync(fd) != 0) @@ else if (false) @@ the temporary level file renamed before it is on the disk
 src/rules/niveau.cpp @@ (void)::fchmod(fd, mode); @@ (void)mode; @@ the level file made private to its owner (mkostemp's 0600)
 src/rules/niveau.cpp @@ (::kill(*pid, 0) != 0 && errno == ESRCH) @@ true @@ start-up removes a running game's temporary level file
-src/flow/aliment.cpp @@ || tous_choisi(tableau_, niveau_)) @@ ) @@ the countdown runs on once all five are sorted
-src/flow/aliment.cpp @@ if (niveau_ < NIVEAU_DEBUT_MOYEN || @@ if (niveau_ <= NIVEAU_DEBUT_MOYEN || @@ track 2 with a stored level at its first level
-src/flow/aliment.cpp @@ if (niveau_ < NIVEAU_DEBUT_DIFFICILE) @@ if (niveau_ <= NIVEAU_DEBUT_DIFFICILE) @@ track 3 with a stored level at its first level
+src/flow/aliment.cpp @@     if (tous_choisi(tableau_, niveau_))
+        return false;
+    const std::uint32_t maintenant @@     const std::uint32_t maintenant @@ the countdown runs on once all five are sorted
+src/rules/pistes.cpp @@ niveau >= DEBUTS_DE_PISTE @@ niveau > DEBUTS_DE_PISTE @@ a track's first level counted in the track before
+src/rules/pistes.cpp @@ piste_du_niveau(niveau_sauve) == piste ? @@ piste_du_niveau(niveau_sauve) >= piste ? @@ choosing an easier track resumes the stored level
 src/flow/aliment.cpp @@ SDL_WM_SetCaption("Grignotin", nullptr); @@ SDL_WM_SetCaption("grignotin", nullptr); @@ the window's title in lower case
 src/flow/aliment.cpp @@ SDL_WM_SetIcon(icone_.get(), nullptr); @@ (void)0; @@ the window's icon never set
 src/flow/aliment.cpp @@ while (niveau_ <= NIVEAU_FINI - 1 && continuer_) @@ while (niveau_ < NIVEAU_FINI - 5 && continuer_) @@ the last level never played
-src/flow/aliment.cpp @@ <= 999 || @@ <= 1999 || @@ the countdown at half speed
+src/flow/aliment.cpp @@ DUREE_SECONDE = 1000; @@ DUREE_SECONDE = 2000; @@ the countdown at half speed
 src/flow/aliment.cpp @@ if (reste_ == 0) @@ if (reste_ == 1) @@ time up a second early
-src/flow/aliment.cpp @@ if (b.x < X_ALIMENT || b.x > X_ALIMENT + 69) @@ if (b.x < X_ALIMENT || b.x > X_ALIMENT + 79) @@ the click band too wide
-src/flow/aliment.cpp @@ if (b.y > Y_ALIMENT_0 - 1 + HAUTEUR_RANGEE * r @@ if (b.y > Y_ALIMENT_0 + 9 + HAUTEUR_RANGEE * r @@ the top of each row deaf to clicks
-src/flow/aliment.cpp @@ tableau_[LIGNE_CHOIX + niveau_ + r] = CHOIX_POUBELLE; @@ tableau_[LIGNE_CHOIX + niveau_ + r] = CHOIX_GAMELLE; @@ a right click fills the bowl
+src/draw/plateau.cpp @@ if (cadre_aliment(k).contient(x, y)) @@ if (cadre_aliment(k).contient(x, y) || cadre_aliment(k).contient(x - 10, y)) @@ the click band too wide
+src/draw/plateau.cpp @@ if (cadre_aliment(k).contient(x, y)) @@ if (cadre_aliment(k).contient(x, y) && cadre_aliment(k).contient(x, y - 10)) @@ the top of each row deaf to clicks
+src/draw/plateau.cpp @@ bouton == SDL_BUTTON_LEFT ? CHOIX_GAMELLE : CHOIX_POUBELLE @@ CHOIX_GAMELLE @@ a right click fills the bowl
 src/flow/aliment.cpp @@ sauver(niveau_ + ALIMENTS_PAR_NIVEAU); @@ sauver(niveau_ + 1); @@ a won level saves the wrong next level
 src/flow/aliment.cpp @@ if (!tous_choisi(tableau_, niveau_))
                 sauver(niveau_); @@ sauver(niveau_); @@ s after the verdict overwrites the saved level
-src/flow/aliment.cpp @@ (niveau_ == NIVEAU_DEBUT_MOYEN && difficulte_ != 1) @@ (niveau_ == NIVEAU_DEBUT_MOYEN && difficulte_ != 0) @@ the track-end picture shown to the wrong player
+src/rules/pistes.cpp @@ && piste != piste_choisie; @@ ; @@ the track-end picture shown to a player who chose that track
 src/flow/aliment.cpp @@ DUREE_FIN_DE_PISTE = 12000; @@ DUREE_FIN_DE_PISTE = 1200; @@ the track-end picture flashes by
-src/flow/aliment.cpp @@ PAUSE_INTRO = 50; @@ PAUSE_INTRO = 5; @@ the intro ten times too fast
+src/flow/accueil.cpp @@ PAUSE_INTRO = 50; @@ PAUSE_INTRO = 5; @@ the intro ten times too fast
 src/flow/aliment.cpp @@ if (touche_enfoncee(e, SDLK_r)) {
             continuer_niveau_ = false; @@ if (touche_enfoncee(e, SDLK_s)) {
             continuer_niveau_ = false; @@ the time-up screen left with the wrong key
@@ -91,7 +102,7 @@ src/draw/score.cpp @@ police.reset();
 src/draw/score.cpp @@ RESTE_ALERTE = 4; @@ RESTE_ALERTE = 5; @@ the countdown turns red a second early
 src/draw/score.cpp @@ X_CENTRE_SCORE - score->w / 2 @@ X_CENTRE_SCORE - score->w @@ the score not centred
 src/draw/score.cpp @@ if (numero > 6) @@ if (numero >= 6) @@ level 6 labelled medium
-src/draw/plateau.cpp @@ if (choix_de(tableau, i) != CHOIX_AUCUN) @@ if (choix_de(tableau, i) == CHOIX_GAMELLE) @@ a food sorted into the bin stays on the board
+src/draw/plateau.cpp @@ if (choix_de(tableau, niveau + k) == CHOIX_AUCUN) @@ if (choix_de(tableau, niveau + k) != CHOIX_GAMELLE) @@ a food sorted into the bin stays on the board
 src/draw/plateau.cpp @@ poser_cle_bleue(poubelle.get()); @@ (void)0; @@ the bins drawn with their blue box
 src/draw/bidou.cpp @@ ATTENTE_MONTEE_MS = 700; @@ ATTENTE_MONTEE_MS = 70; @@ the walk's rests going up too short
 src/draw/bidou.cpp @@ while (pos.y <= Y_MAX_DESCENTE) { @@ while (pos.y < Y_MAX_DESCENTE) { @@ the walk stops a row short
@@ -100,6 +111,47 @@ src/draw/ressources.cpp @@ if (!image && images_signalees().insert(chemin).secon
 src/draw/ressources.cpp @@ SDL_MapRGB(image->format, 0, 0, 255) @@ SDL_MapRGB(image->format, 0, 0, 254) @@ the colour key on the wrong blue
 src/platform/plateforme_sdl.cpp @@ SDL_Flip(ecran); @@ (void)ecran; @@ the real window never presented
 src/platform/plateforme_sdl.cpp @@ SDL_Delay(ms); @@ (void)ms; @@ the real waits return at once
+src/platform/plateforme.hpp @@ if (static_cast<std::int32_t>(maintenant - echeance_) > 0)
+            echeance_ = maintenant; @@ (void)maintenant; @@ a frame clock that fell behind rushes the missed frames through
+src/platform/plateforme.hpp @@ echeance_(plateforme.ticks()) @@ echeance_(0) @@ a frame clock that starts from the clock's zero, not from now
+src/flow/aliment.cpp @@ static_cast<std::int32_t>(echeance - prochain_tic) > 0) @@ false) @@ the rest runs past the countdown's next step
+src/flow/aliment.cpp @@ std::uint32_t echeance = debut_passe + PERIODE_SONDAGE; @@ std::uint32_t echeance = debut_passe + 10 * PERIODE_SONDAGE; @@ the rest ten times too long: clicks seen late
+src/flow/aliment.cpp @@ if (!evenement && continuer_niveau_)
+        reposer(debut); @@ if (continuer_niveau_)
+        reposer(debut); @@ a burst of events drained one rest apart
+src/platform/plateforme_sdl.cpp @@ if (reste > 0)
+        SDL_Delay(static_cast<Uint32>(reste)); @@ (void)reste; @@ the real deadline waits return at once
+src/draw/ressources.cpp @@ if (!cle || pixel != couleur_cle) @@ if (true) @@ the direct blit ignores the colour key
+src/draw/ressources.cpp @@ Uint32(source[0]) | Uint32(source[1]) << 8 | Uint32(source[2]) << 16 @@ Uint32(source[2]) | Uint32(source[1]) << 8 | Uint32(source[0]) << 16 @@ the direct blit swaps red and blue
+src/draw/ressources.cpp @@ std::min(x + image->w, clip.x + int(clip.w)) @@ (x + image->w) @@ the direct blit not clipped on the right
+src/draw/ressources.cpp @@ std::memcpy(cible, source, static_cast<std::size_t>(x1 - x0) * 4); @@ std::memcpy(cible, source, static_cast<std::size_t>(x1 - x0) * 3); @@ the direct copy stops short of each row's end
+src/draw/ressources.cpp @@ cible[x] = avec_cle && s == cle ? d : fondu; @@ cible[x] = fondu; @@ the fade ignores the colour key
+src/draw/ressources.cpp @@ ((((s & 0xFF00FFu) - rb) * a + 0xFF00FFu) >> 8) @@ ((((s & 0xFF00FFu) - rb) * a) >> 8) @@ the fade rounds red and blue one shade off
+src/flow/accueil.cpp @@ alpha <= ALPHA_FIN_INTRO; @@ alpha < ALPHA_FIN_INTRO; @@ the intro one frame short
+src/flow/accueil.cpp @@ PERIODE_FONDU_DIFFICULTE = 8; @@ PERIODE_FONDU_DIFFICULTE = 4; @@ the difficulty fade twice too fast
+src/flow/accueil.cpp @@ for (int alpha = 0; alpha <= 255; ++alpha) { @@ for (int alpha = 0; alpha < 255; ++alpha) { @@ the difficulty fade stops short of the whole picture
+src/flow/aliment.cpp @@ if (plateau_perime_ && continuer_niveau_) { @@ if (continuer_niveau_) { @@ the board redrawn on every pass
+src/flow/aliment.cpp @@ return choix != avant; @@ return false; @@ a click that sorts is not drawn until the next second
+src/flow/aliment.cpp @@ regle_jeu(ecran_, plateforme_);
+            reprendre_decompte();
+            return true; @@ regle_jeu(ecran_, plateforme_);
+            reprendre_decompte();
+            return false; @@ the board left hidden under the rules once they close
+src/flow/aliment.cpp @@ dernier_tic_ = retard > static_cast<std::int32_t>(RETARD_MAXIMAL) ? maintenant : dernier_tic_ + DUREE_SECONDE; @@ dernier_tic_ = maintenant; @@ a late pass stretches the level's seconds
+src/flow/aliment.cpp @@ dernier_tic_ = retard > static_cast<std::int32_t>(RETARD_MAXIMAL) ? maintenant : dernier_tic_ + DUREE_SECONDE; @@ dernier_tic_ += DUREE_SECONDE; @@ after a stall the missed seconds race by
+src/flow/aliment.cpp @@ RETARD_MAXIMAL = 250; @@ RETARD_MAXIMAL = 2500; @@ the stall limit ten times too high
+src/draw/plateau.cpp @@ if (cadre_gamelle(k).contient(x, y))
+            return Tri{k, CHOIX_GAMELLE}; @@ if (cadre_gamelle(k).contient(x, y))
+            return Tri{k, bouton == SDL_BUTTON_LEFT ? CHOIX_GAMELLE : CHOIX_POUBELLE}; @@ a right click on the bowl fills the bin
+src/draw/plateau.cpp @@ if (cadre_poubelle(k).contient(x, y))
+            return Tri{k, CHOIX_POUBELLE}; @@ if (cadre_poubelle(k).contient(x, y))
+            return std::nullopt; @@ a click on the bin does nothing
+src/draw/plateau.cpp @@ if (bouton != SDL_BUTTON_LEFT && bouton != SDL_BUTTON_RIGHT) @@ if (bouton != SDL_BUTTON_LEFT && bouton != SDL_BUTTON_RIGHT && bouton != SDL_BUTTON_MIDDLE) @@ the middle button sorts
+src/flow/aliment.cpp @@ erreurs_visibles_ = true; @@ (void)0; @@ no red crosses after a lost level
+src/flow/aliment.cpp @@     erreurs_visibles_ = false;
+} @@ } @@ the red crosses carry over into the next level
+src/draw/plateau.cpp @@ if (!triee || choix == tableau[static_cast<std::size_t>(LIGNE_BON + i)]) @@ if (!triee) @@ a red cross on every sorted food
+src/rules/niveau.cpp @@ *pid == ::getpid() || @@ false || @@ start-up keeps the leftovers of an earlier process with the game's number
 FIN
 )
 
@@ -121,6 +173,28 @@ if [ "$lister" = 1 ]; then
     printf '%2d  %-32s %s\n' $((i + 1)) "$fichier" "${quoi%$'\n'}"
   done
   exit 0
+fi
+
+# How many times the text $2 stands in file $1.
+occurrences() {
+  AVANT=$2 perl -0777 -ne 'my $n = () = /\Q$ENV{AVANT}\E/g; print $n' "$1" 2>/dev/null || echo 0
+}
+
+if [ "$verifier" = 1 ]; then
+  perimes=0
+  for i in "${!liste[@]}"; do
+    numero=$((i + 1))
+    [ -n "$seuls" ] && [[ $seuls != *",$numero,"* ]] && continue
+    IFS=$'\x1e' read -r -d '' fichier avant _ quoi <<<"${liste[$i]}" || true
+    n=$(occurrences "$arbre/$fichier" "$avant")
+    if [ "$n" != 1 ]; then
+      perimes=$((perimes + 1))
+      printf '%2d  NOT APPLIED  %s: %s (found %s times)\n' "$numero" "$fichier" "${quoi%$'\n'}" "$n"
+    fi
+  done
+  echo "mutants: ${#liste[@]} listed, $perimes not applied"
+  [ "$perimes" = 0 ]
+  exit
 fi
 
 # The file under mutation and its original, kept in the build directory; put back on
@@ -210,7 +284,7 @@ if [ ${#instables[@]} -gt 0 ]; then
   exclus=(-E "^($motif)\$")
 fi
 
-tues=0 survivants=0 mort_nes=0 total=0
+tues=0 survivants=0 mort_nes=0 non_appliques=0 total=0
 debut=$SECONDS
 for i in "${!liste[@]}"; do
   numero=$((i + 1))
@@ -223,6 +297,7 @@ for i in "${!liste[@]}"; do
   echo "$chemin" >"$sauvegarde.chemin"
   if ! erreur=$(muter "$chemin" "$avant" "$apres" 2>&1); then
     remettre
+    non_appliques=$((non_appliques + 1))
     printf '%2d  NOT APPLIED  %s: %s (%s)\n' "$numero" "$fichier" "$quoi" "$erreur"
     continue
   fi
@@ -240,4 +315,6 @@ for i in "${!liste[@]}"; do
   remettre
 done
 construire || true
-echo "mutants: $tues killed, $survivants survived, $mort_nes did not build, of $total ($((SECONDS - debut)) s)"
+echo "mutants: $tues killed, $survivants survived, $mort_nes did not build, of $total," \
+  "$non_appliques not applied ($((SECONDS - debut)) s)"
+[ $((survivants + mort_nes + non_appliques)) = 0 ]
