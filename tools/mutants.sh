@@ -71,7 +71,7 @@ src/rules/niveau.cpp @@ negatif = c == '-'; @@ negatif = c == '+'; @@ the sign r
 src/rules/niveau.cpp @@ else if (::fsync(fd) != 0) @@ else if (false) @@ the temporary level file renamed before it is on the disk
 src/rules/niveau.cpp @@ (void)::fchmod(fd, mode); @@ (void)mode; @@ the level file made private to its owner (mkostemp's 0600)
 src/rules/niveau.cpp @@ (::kill(*pid, 0) != 0 && errno == ESRCH) @@ true @@ start-up removes a running game's temporary level file
-src/flow/aliment.cpp @@     if (tous_choisi(tableau_, niveau_))
+src/flow/decompte.cpp @@     if (tous_choisi(tableau_, niveau_))
         return false;
     const std::uint32_t maintenant @@     const std::uint32_t maintenant @@ the countdown runs on once all five are sorted
 src/rules/pistes.cpp @@ niveau >= DEBUTS_DE_PISTE @@ niveau > DEBUTS_DE_PISTE @@ a track's first level counted in the track before
@@ -79,8 +79,8 @@ src/rules/pistes.cpp @@ piste_du_niveau(niveau_sauve) == piste ? @@ piste_du_niv
 src/flow/aliment.cpp @@ SDL_WM_SetCaption("Grignotin", nullptr); @@ SDL_WM_SetCaption("grignotin", nullptr); @@ the window's title in lower case
 src/flow/aliment.cpp @@ SDL_WM_SetIcon(icone_.get(), nullptr); @@ (void)0; @@ the window's icon never set
 src/flow/aliment.cpp @@ while (niveau_ <= NIVEAU_FINI - 1 && continuer_) @@ while (niveau_ < NIVEAU_FINI - 5 && continuer_) @@ the last level never played
-src/flow/aliment.cpp @@ DUREE_SECONDE = 1000; @@ DUREE_SECONDE = 2000; @@ the countdown at half speed
-src/flow/aliment.cpp @@ if (reste_ == 0) @@ if (reste_ == 1) @@ time up a second early
+src/flow/decompte.cpp @@ DUREE_SECONDE = 1000; @@ DUREE_SECONDE = 2000; @@ the countdown at half speed
+src/flow/decompte.cpp @@ if (reste_ == 0) @@ if (reste_ == 1) @@ time up a second early
 src/draw/plateau.cpp @@ if (cadre_aliment(k).contient(x, y)) @@ if (cadre_aliment(k).contient(x, y) || cadre_aliment(k).contient(x - 10, y)) @@ the click band too wide
 src/draw/plateau.cpp @@ if (cadre_aliment(k).contient(x, y)) @@ if (cadre_aliment(k).contient(x, y) && cadre_aliment(k).contient(x, y - 10)) @@ the top of each row deaf to clicks
 src/draw/plateau.cpp @@ bouton == SDL_BUTTON_LEFT ? CHOIX_GAMELLE : CHOIX_POUBELLE @@ CHOIX_GAMELLE @@ a right click fills the bowl
@@ -90,7 +90,7 @@ src/flow/aliment.cpp @@ if (!tous_choisi(tableau_, niveau_))
 src/rules/pistes.cpp @@ && piste != piste_choisie; @@ ; @@ the track-end picture shown to a player who chose that track
 src/flow/aliment.cpp @@ DUREE_FIN_DE_PISTE = 12000; @@ DUREE_FIN_DE_PISTE = 1200; @@ the track-end picture flashes by
 src/flow/accueil.cpp @@ PAUSE_INTRO = 50; @@ PAUSE_INTRO = 5; @@ the intro ten times too fast
-src/flow/aliment.cpp @@ if (touche_enfoncee(e, SDLK_r)) {
+src/flow/decompte.cpp @@ if (touche_enfoncee(e, SDLK_r)) {
             continuer_niveau_ = false; @@ if (touche_enfoncee(e, SDLK_s)) {
             continuer_niveau_ = false; @@ the time-up screen left with the wrong key
 src/flow/aliment.cpp @@ poser_cle_bleue(sprite_bidou_.get()); @@ (void)0; @@ the verdict's pet drawn with its blue box
@@ -114,8 +114,8 @@ src/platform/plateforme_sdl.cpp @@ SDL_Delay(ms); @@ (void)ms; @@ the real waits
 src/platform/plateforme.hpp @@ if (static_cast<std::int32_t>(maintenant - echeance_) > 0)
             echeance_ = maintenant; @@ (void)maintenant; @@ a frame clock that fell behind rushes the missed frames through
 src/platform/plateforme.hpp @@ echeance_(plateforme.ticks()) @@ echeance_(0) @@ a frame clock that starts from the clock's zero, not from now
-src/flow/aliment.cpp @@ static_cast<std::int32_t>(echeance - prochain_tic) > 0) @@ false) @@ the rest runs past the countdown's next step
-src/flow/aliment.cpp @@ std::uint32_t echeance = debut_passe + PERIODE_SONDAGE; @@ std::uint32_t echeance = debut_passe + 10 * PERIODE_SONDAGE; @@ the rest ten times too long: clicks seen late
+src/flow/decompte.cpp @@ static_cast<std::int32_t>(echeance - prochain_tic) > 0) @@ false) @@ the rest runs past the countdown's next step
+src/flow/decompte.cpp @@ std::uint32_t echeance = debut_passe + PERIODE_SONDAGE; @@ std::uint32_t echeance = debut_passe + 10 * PERIODE_SONDAGE; @@ the rest ten times too long: clicks seen late
 src/flow/aliment.cpp @@ if (!evenement && continuer_niveau_)
         reposer(debut); @@ if (continuer_niveau_)
         reposer(debut); @@ a burst of events drained one rest apart
@@ -137,9 +137,9 @@ src/flow/aliment.cpp @@ regle_jeu(ecran_, plateforme_);
             return true; @@ regle_jeu(ecran_, plateforme_);
             reprendre_decompte();
             return false; @@ the board left hidden under the rules once they close
-src/flow/aliment.cpp @@ dernier_tic_ = retard > static_cast<std::int32_t>(RETARD_MAXIMAL) ? maintenant : dernier_tic_ + DUREE_SECONDE; @@ dernier_tic_ = maintenant; @@ a late pass stretches the level's seconds
-src/flow/aliment.cpp @@ dernier_tic_ = retard > static_cast<std::int32_t>(RETARD_MAXIMAL) ? maintenant : dernier_tic_ + DUREE_SECONDE; @@ dernier_tic_ += DUREE_SECONDE; @@ after a stall the missed seconds race by
-src/flow/aliment.cpp @@ RETARD_MAXIMAL = 250; @@ RETARD_MAXIMAL = 2500; @@ the stall limit ten times too high
+src/flow/decompte.cpp @@ dernier_tic_ = retard > static_cast<std::int32_t>(RETARD_MAXIMAL) ? maintenant : dernier_tic_ + DUREE_SECONDE; @@ dernier_tic_ = maintenant; @@ a late pass stretches the level's seconds
+src/flow/decompte.cpp @@ dernier_tic_ = retard > static_cast<std::int32_t>(RETARD_MAXIMAL) ? maintenant : dernier_tic_ + DUREE_SECONDE; @@ dernier_tic_ += DUREE_SECONDE; @@ after a stall the missed seconds race by
+src/flow/decompte.cpp @@ RETARD_MAXIMAL = 250; @@ RETARD_MAXIMAL = 2500; @@ the stall limit ten times too high
 src/draw/plateau.cpp @@ if (cadre_gamelle(k).contient(x, y))
             return Tri{k, CHOIX_GAMELLE}; @@ if (cadre_gamelle(k).contient(x, y))
             return Tri{k, bouton == SDL_BUTTON_LEFT ? CHOIX_GAMELLE : CHOIX_POUBELLE}; @@ a right click on the bowl fills the bin

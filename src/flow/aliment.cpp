@@ -1,5 +1,6 @@
 // The game flow: start-up, the opening, the levels, the end and the shutdown, in order.
-// The start-up checks live in demarrage, the intro and the track choice in accueil.
+// The start-up checks live in demarrage, the intro and the track choice in accueil, the
+// countdown and the rest between passes in decompte, the Partie they share in partie.hpp.
 // All lasting state lives in one Partie for the whole run; the rules and drawing
 // functions get what they need as arguments and keep nothing.
 #include "aliment.hpp"
@@ -20,101 +21,17 @@
 #include "flow/accueil.hpp"
 #include "flow/demarrage.hpp"
 #include "flow/messages.hpp"
+#include "flow/partie.hpp"
 #include "rules/niveau.hpp"
 #include "rules/pistes.hpp"
 #include "rules/tableau.hpp"
 
+namespace flux {
 namespace {
 
-constexpr std::int32_t SECONDES_PAR_NIVEAU = 30;
 constexpr std::uint32_t DUREE_FIN_DE_PISTE = 12000;  // ms
-// A level changes only on a click, a key or a countdown step. A pass that found nothing
-// new draws nothing and rests until 10 ms after it began, then looks at the queue again:
-// a click is seen within 10 ms, well under the tenth of a second at which an answer stops
-// feeling immediate, and a level at rest costs a poll of the queue a hundred times a
-// second instead of a frame. The rest never runs past a countdown step. A pass that
-// handled an event goes straight on, so a burst of events drains at full speed.
-constexpr std::uint32_t PERIODE_SONDAGE = 10;  // ms
-// A countdown step is due one second after the previous one was due, however late the
-// pass that took it came, so that a late pass does not stretch the level.
-constexpr std::uint32_t DUREE_SECONDE = 1000;  // ms
-// A step found more than this late means the game was held (a stalled machine, a process
-// stopped and resumed) rather than merely slow: the schedule starts again from now
-// instead of taking the missed steps a pass apart, which would show the seconds racing
-// by. A quarter of a second is far above any pass on a slow machine, whose steps keep
-// their schedule, and keeps the shortest second a child can see at three quarters of one.
-constexpr std::uint32_t RETARD_MAXIMAL = 250;  // ms
 
-SDL_Rect rectangle(std::int16_t x, std::int16_t y)
-{
-    SDL_Rect r{};
-    r.x = x;
-    r.y = y;
-    return r;
-}
-
-class Partie {
-public:
-    explicit Partie(Plateforme& plateforme) : plateforme_(plateforme) {}
-    int jouer();
-
-private:
-    void choisir_piste();
-    void jouer_niveau();
-    void passe();
-    void reposer(std::uint32_t debut_passe);
-    bool decompter();
-    void reprendre_decompte();
-    void temps_ecoule();
-    bool traiter(const SDL_Event& e);
-    bool cliquer(const SDL_MouseButtonEvent& b);
-    void juger();
-    bool fin_de_piste_eventuelle();
-    void redessiner();
-    void ecran_de_fin();
-    void sauver(std::int32_t valeur);
-    void remplir(Uint8 r, Uint8 g, Uint8 b) { SDL_FillRect(ecran_, nullptr, SDL_MapRGB(ecran_->format, r, g, b)); }
-    Surface rendre_message(const char* texte) const
-    {
-        const SDL_Color noir{0, 0, 0, 0};
-        return Surface{TTF_RenderText_Blended(police_.get(), texte, noir)};
-    }
-
-    Plateforme& plateforme_;
-
-    Tableau tableau_ = tableau_initial();
-    std::int32_t niveau_ = 0;
-    std::int32_t difficulte_ = 0;
-    std::int32_t reste_ = SECONDES_PAR_NIVEAU;
-    std::uint32_t dernier_tic_ = 0;  // when the last countdown step was due
-    bool plateau_perime_ = true;     // the screen no longer shows the board as it is
-    bool continuer_ = true;
-    bool continuer_niveau_ = true;
-    bool verdict_en_attente_ = true;
-    // Set by a lost verdict, cleared as its level ends: while set, each food in the wrong
-    // container is drawn with a red cross. A deliberate addition, so that a child learns
-    // which answers were wrong; it draws over the empty column only and changes no state.
-    bool erreurs_visibles_ = false;
-    bool fin_de_piste_ = false;
-    bool sauvegarde_signalee_ = false;
-    std::optional<std::int32_t> niveau_non_sauve_;  // what the last save meant to store, when it failed
-
-    const SDL_Rect position_fond_ = rectangle(0, 0);
-    const SDL_Rect position_bidou_ = rectangle(X_BIDOU, Y_BIDOU);
-
-    // Declaration order is release order reversed: surfaces go first, then SDL
-    // (which disposes of the screen), then the message font, then the font engine.
-    MoteurPolices moteur_polices_;
-    Police police_;
-    Video video_;
-    SDL_Surface* ecran_ = nullptr;  // SDL_Quit's to dispose of
-    Surface icone_;                 // some SDL builds keep using it while the window lives
-    Surface temps_fini_;
-    Surface fini_;
-    Surface fond_;
-    Surface sprite_bidou_;
-    Surface message_;
-};
+}  // namespace
 
 int Partie::jouer()
 {
@@ -217,65 +134,6 @@ void Partie::passe()
     }
     if (!evenement && continuer_niveau_)
         reposer(debut);
-}
-
-void Partie::reposer(std::uint32_t debut_passe)
-{
-    // A deliberate rest the loop was not written with (see PERIODE_SONDAGE): until one
-    // poll period after the pass began, but never past the moment the countdown's next
-    // step is due, so that each second still ends on time.
-    std::uint32_t echeance = debut_passe + PERIODE_SONDAGE;
-    const std::uint32_t prochain_tic = dernier_tic_ + DUREE_SECONDE;
-    if (!tous_choisi(tableau_, niveau_) && static_cast<std::int32_t>(echeance - prochain_tic) > 0)
-        echeance = prochain_tic;
-    plateforme_.attendre_jusqua(echeance);
-}
-
-// Takes a countdown step when one is due; true when it did.
-bool Partie::decompter()
-{
-    if (tous_choisi(tableau_, niveau_))
-        return false;
-    const std::uint32_t maintenant = plateforme_.ticks();
-    const auto retard = static_cast<std::int32_t>(maintenant - (dernier_tic_ + DUREE_SECONDE));
-    if (retard < 0)
-        return false;
-    // dernier_tic is not reset per level, so a level's first pass usually finds a step
-    // long overdue and takes it at once: the first level shows 29 seconds from the start.
-    dernier_tic_ = retard > static_cast<std::int32_t>(RETARD_MAXIMAL) ? maintenant : dernier_tic_ + DUREE_SECONDE;
-    --reste_;
-    afficher_score(ecran_, tableau_, niveau_, reste_, plateforme_);
-    if (reste_ == 0)
-        temps_ecoule();
-    return true;
-}
-
-// After a wait that held the whole game (pause, rules, walk, track-end picture, time-up),
-// the countdown goes on from now: a step that fell due meanwhile is taken by the next
-// pass, and the one after it a second later, so such a wait costs at most one step.
-void Partie::reprendre_decompte()
-{
-    const std::uint32_t maintenant = plateforme_.ticks();
-    if (static_cast<std::int32_t>(maintenant - (dernier_tic_ + DUREE_SECONDE)) > 0)
-        dernier_tic_ = maintenant - DUREE_SECONDE;
-}
-
-void Partie::temps_ecoule()
-{
-    coller(ecran_, temps_fini_.get(), 0, 0);
-    plateforme_.presenter(ecran_);
-    // Only r leaves this screen: Escape and the window's close are dropped on purpose
-    // so that a child's stray key does not end the game here. Nothing is saved: the
-    // next level is whatever the file holds.
-    for (;;) {
-        SDL_Event e;
-        plateforme_.attendre_evenement(e);
-        if (touche_enfoncee(e, SDLK_r)) {
-            continuer_niveau_ = false;
-            reprendre_decompte();
-            return;
-        }
-    }
 }
 
 // Handles one event; true when the board must be drawn again.
@@ -413,12 +271,12 @@ void Partie::sauver(std::int32_t valeur)
     }
 }
 
-}  // namespace
+}  // namespace flux
 
 int jouer(Plateforme& plateforme)
 {
     oublier_images_signalees();
-    Partie partie(plateforme);
+    flux::Partie partie(plateforme);
     return partie.jouer();
 }
 
