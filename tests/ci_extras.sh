@@ -23,8 +23,11 @@ etape "whole suite over sdl12-compat"
 # The same build as ./test.sh's; only the library loaded at run time changes.
 cmake -S . -B build-test -DBUILD_TESTING=ON ${GRIGNOTIN_CMAKE_OPTIONS:-} >/dev/null
 cmake --build build-test -j"$coeurs"
-compat=$(dirname "$(dpkg -L libsdl1.2-compat | grep '/libSDL-1\.2\.so\.0$' | head -n1)")
-if ! LD_LIBRARY_PATH=$compat ldd build-test/tests/test_partie | grep -q "$compat/libSDL-1.2.so.0"; then
+# Each listing is read whole before it is searched: under pipefail, a reader that stops
+# at its first match (grep -q, head) may kill the writer with SIGPIPE and fail the line.
+compat=$(dirname "$(dpkg -L libsdl1.2-compat | sed -n '\#/libSDL-1\.2\.so\.0$#p' | sed -n 1p)")
+liens=$(LD_LIBRARY_PATH=$compat ldd build-test/tests/test_partie)
+if [[ $liens != *"$compat/libSDL-1.2.so.0"* ]]; then
   echo "ci_extras: the tests do not pick up $compat/libSDL-1.2.so.0" >&2
   exit 1
 fi

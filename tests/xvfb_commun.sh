@@ -20,6 +20,6 @@ attendre_que() {  # seconds, then a command that must become true
 fenetre_du_jeu() {
   attendre_que 10 xdotool search --name '^Grignotin$' >/dev/null
   local fenetre
-  fenetre=$(xdotool search --name '^Grignotin$' | head -n1)
+  fenetre=$(xdotool search --name '^Grignotin$' | sed -n 1p)
   xdotool windowmove "$fenetre" 0 0
 }

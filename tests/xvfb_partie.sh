@@ -77,11 +77,15 @@ fenetre_du_jeu
 debut=$(ms)
 # What the desktop shows of the window: its title, exactly, and an icon of its own
 # (classic SDL gives the icon as a pixmap in WM_HINTS, SDL 2 under sdl12-compat as _NET_WM_ICON).
-fenetre=$(xdotool search --name '^Grignotin$' | head -n1)
+fenetre=$(xdotool search --name '^Grignotin$' | sed -n 1p)
 titre=$(xprop -id "$fenetre" WM_NAME)
 [[ $titre =~ ^WM_NAME\([A-Z0-9_]+\)\ =\ \"Grignotin\"$ ]] || echec "the window's title: $titre"
-xprop -id "$fenetre" WM_HINTS | grep -q "bitmap id # to use for icon" ||
-  xprop -id "$fenetre" _NET_WM_ICON | grep -q "^_NET_WM_ICON(CARDINAL) = " || echec "the window has no icon"
+# Read whole, then searched: grep -q would close the pipe on xprop's long icon listing,
+# and pipefail would take the SIGPIPE for a missing icon.
+indices=$(xprop -id "$fenetre" WM_HINTS || true)
+icone=$(xprop -id "$fenetre" _NET_WM_ICON || true)
+[[ $indices == *"bitmap id # to use for icon"* || $icone == "_NET_WM_ICON(CARDINAL) = "* ]] ||
+  echec "the window has no icon"
 # The intro: the title picture settles in over the first one, whose pet shows through
 # the round window, 241 frames 50 ms apart; keys pressed meanwhile would wait their turn.
 voir 20 "the intro's title" montre debut2.bmp 400x90+200+35 0 0

@@ -40,9 +40,9 @@ present() { command -v "$1" >/dev/null 2>&1; }
 runtime_clang() {
   local majeur=""
   if present clang; then
-    majeur=$(clang --version 2>/dev/null | sed -n 's/.*clang version \([0-9][0-9]*\).*/\1/p' | head -n1)
+    majeur=$(clang --version 2>/dev/null | sed -n 's/.*clang version \([0-9][0-9]*\).*/\1/p' | sed -n 1p)
   elif present apt-cache; then
-    majeur=$(apt-cache depends clang 2>/dev/null | sed -n 's/.*Depends: clang-\([0-9][0-9]*\)$/\1/p' | head -n1)
+    majeur=$(apt-cache depends clang 2>/dev/null | sed -n 's/.*Depends: clang-\([0-9][0-9]*\)$/\1/p' | sed -n 1p)
   fi
   if [ -z "$majeur" ]; then
     echo "libclang-rt-dev"  # the runtime of the default clang, where no clang tells its version
