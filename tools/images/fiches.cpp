@@ -31,7 +31,7 @@ const std::vector<Fiche>& fiches()
         {"biscotte", "biscotte", dessins::biscotte},
         {"biscuit", "biscuit", Emoji{"🍪"}},
         {"viande", "viande", Emoji{"🥩"}},
-        {"ble", "blé", Emoji{"🌾"}},
+        {"ble", "blé", dessins::ble},
         // level 3
         {"alimentcuit", "aliment cuit", Emoji{"🍲"}},
         {"alimentenconserve", "conserve", Emoji{"🥫"}},
@@ -52,7 +52,7 @@ const std::vector<Fiche>& fiches()
         {"poire", "poire", Emoji{"🍐"}},
         // level 6
         {"thym", "thym", dessins::thym},
-        {"orange", "orange", Emoji{"🍊"}},
+        {"orange", "orange", dessins::orange},
         {"salade", "salade", dessins::salade},
         {"pomme", "pomme", Emoji{"🍎"}},
         {"pate", "pâtes", dessins::pates},

@@ -67,6 +67,7 @@ void morelle(cairo_t*);
 void belladone(cairo_t*);
 void caroube(cairo_t*);
 void cerise(cairo_t*);
+void orange(cairo_t*);
 
 // graines.cpp
 void noisette(cairo_t*);
@@ -79,6 +80,7 @@ void graines(cairo_t*);
 void herbe(cairo_t*);
 void foin(cairo_t*);
 void avoine(cairo_t*);
+void ble(cairo_t*);
 void darisroux(cairo_t*);
 
 // arbres.cpp

@@ -179,64 +179,67 @@ void endive(cairo_t* cr)
 
 void dieffenbachia(cairo_t* cr)
 {
-    // A house plant in its pot: a thick jointed cane carrying big pointed leaves,
-    // cream in the middle, green at the edges, speckled pale.
-    tige(cr, 64, 110, 62, 90, 66, 60, 64, 44, 8, 0x8aa860);
+    // A big house plant in a glazed pot: a thick jointed cane carrying a few huge
+    // pointed leaves, each cream-white over most of its face with a dark green rim
+    // and green flecks. Few, huge and white-hearted, where basil is many small, plain
+    // green leaves in a terracotta pot.
+    tige(cr, 64, 104, 62, 86, 66, 64, 64, 50, 9, 0x8aa860);
     couleur(cr, 0x5a7a3a);
     cairo_set_line_width(cr, 1.5);
-    for (double y : {96.0, 82.0, 68.0, 56.0}) {
+    for (double y : {94.0, 80.0, 66.0}) {
         cairo_move_to(cr, 59, y);
         cairo_line_to(cr, 69, y - 1);
     }
     cairo_stroke(cr);
-    for (auto [x, y, a, l] : {std::tuple{64.0, 90.0, -2.75, 58.0}, {64.0, 82.0, -0.35, 58.0}, {64.0, 62.0, -2.3, 54.0},
-                              {64.0, 56.0, -0.8, 54.0}, {64.0, 44.0, -PI / 2, 48.0}}) {
-        feuille(cr, x, y, {.longueur = l, .largeur = l * 0.55, .angle = a, .couleur = 0x2a7a32, .rondeur = 0.45});
-        feuille(cr, x + 6 * std::cos(a), y + 6 * std::sin(a), {.longueur = l * 0.72, .largeur = l * 0.3, .angle = a, .couleur = 0xeef2b8, .rondeur = 0.45, .nervure = false});
-        for (double t : {0.35, 0.6, 0.8})
+    for (auto [y, a, l] : {std::tuple{88.0, -2.85, 64.0}, {80.0, -0.3, 64.0}, {62.0, -2.25, 60.0}, {58.0, -0.85, 60.0},
+                           {50.0, -PI / 2, 52.0}}) {
+        feuille(cr, 64, y, {.longueur = l, .largeur = l * 0.6, .angle = a, .couleur = 0x24702e, .rondeur = 0.45});
+        feuille(cr, 64 + 5 * std::cos(a), y + 5 * std::sin(a),
+                {.longueur = l * 0.8, .largeur = l * 0.42, .angle = a, .couleur = 0xf4f6d0, .rondeur = 0.45, .nervure = false});
+        for (double t : {0.3, 0.5, 0.7})
             for (int cote : {-1, 1}) {
-                const double px = x + l * t * std::cos(a) - cote * l * 0.17 * std::sin(a);
-                const double py = y + l * t * std::sin(a) + cote * l * 0.17 * std::cos(a);
-                point(cr, px, py, 2, 0xdde8b0, 0);
+                const double px = 64 + l * t * std::cos(a) - cote * l * 0.1 * std::sin(a);
+                const double py = y + l * t * std::sin(a) + cote * l * 0.1 * std::cos(a);
+                point(cr, px, py, 1.8, 0x4e9a44, 0);
             }
+        cairo_move_to(cr, 64, y);
+        cairo_line_to(cr, 64 + l * 0.85 * std::cos(a), y + l * 0.85 * std::sin(a));
+        couleur(cr, 0x3a8a3a);
+        cairo_set_line_width(cr, 1.8);
+        cairo_stroke(cr);
     }
-    cairo_move_to(cr, 40, 104);
-    cairo_line_to(cr, 88, 104);
-    cairo_line_to(cr, 82, 127);
-    cairo_line_to(cr, 46, 127);
+    cairo_move_to(cr, 38, 102);
+    cairo_line_to(cr, 90, 102);
+    cairo_curve_to(cr, 90, 116, 84, 127, 76, 127);
+    cairo_line_to(cr, 52, 127);
+    cairo_curve_to(cr, 44, 127, 38, 116, 38, 102);
     cairo_close_path(cr);
-    ombrer(cr, 0xc8643a, 2);
-    rectangle_arrondi(cr, 36, 98, 56, 10, 3);
-    ombrer(cr, 0xd8744a, 2);
+    ombrer(cr, 0x3a78c0, 2);
+    reflet(cr, 48, 110, 4, 8, 0);
 }
 
 void laitue(cairo_t* cr)
 {
-    // An iceberg lettuce cut in half: a pale, tight round head whose cut face shows
-    // the crisp leaves packed in wavy arches over a white core.
-    for (int cote : {-1, 1})
-        feuille(cr, 64 + cote * 30, 104, {.longueur = 40, .largeur = 30, .angle = PI / 2 - cote * 1.9, .couleur = 0x7ab84a, .dents = 6, .rondeur = 0.8});
-    ellipse(cr, 64, 72, 58, 46);
-    ombrer(cr, 0x8ac85a, 2);
-    ellipse(cr, 64, 74, 50, 39);
-    ombrer(cr, 0xeaf2c0, 1.5);
-    couleur(cr, 0xa8c878);
-    cairo_set_line_width(cr, 2.4);
-    for (int i = 1; i <= 6; ++i) {
-        const double r = i * 7.5;
-        for (int k = 0; k <= 30; ++k) {
-            const double a = -PI * k / 30, w = 1 + 0.07 * std::sin(k * 1.3 + i * 2);
-            const double x = 64 + r * 1.05 * w * std::cos(a), y = 106 + r * 1.05 * w * std::sin(a);
-            k ? cairo_line_to(cr, x, y) : cairo_move_to(cr, x, y);
-        }
-        cairo_new_sub_path(cr);
+    // A whole lettuce as bought: a pale, crisp heart wrapped in big, soft, bright
+    // green leaves that fall open around it, their edges ruffled all along. Ruffled
+    // and light, where the cabbage is a smooth, dark, tight ball with thick veins, and
+    // all green, where the garden salad has red rims.
+    constexpr std::uint32_t EXTERIEUR = 0x86cc48, INTERIEUR = 0xb4e070, COEUR = 0xe4f4b0;
+    for (double a : {-3.0, -0.15, -2.5, -0.65})
+        feuille(cr, 64, 100, {.longueur = 62, .largeur = 52, .angle = a, .couleur = EXTERIEUR, .dents = 14, .rondeur = 0.85, .veines = 3});
+    ellipse(cr, 64, 66, 34, 32);
+    ombrer(cr, COEUR, 2);
+    couleur(cr, nuance(COEUR, 0.8));
+    cairo_set_line_width(cr, 1.6);
+    for (int k = 0; k < 3; ++k) {
+        cairo_move_to(cr, 44 + k * 4, 52 + k * 10);
+        cairo_curve_to(cr, 54, 44 + k * 10, 74, 44 + k * 10, 84 - k * 4, 52 + k * 10);
     }
     cairo_stroke(cr);
-    cairo_move_to(cr, 52, 110);
-    cairo_curve_to(cr, 54, 104, 58, 98, 64, 96);
-    cairo_curve_to(cr, 70, 98, 74, 104, 76, 110);
-    cairo_close_path(cr);
-    ombrer(cr, 0xfafae8, 1.5);
+    // Two leaves cupping the heart from below, then the stump of the leaves at the foot.
+    for (int cote : {-1, 1})
+        feuille(cr, 64, 112, {.longueur = 58, .largeur = 44, .angle = -PI / 2 + cote * 0.55, .couleur = INTERIEUR, .dents = 12, .rondeur = 0.85, .veines = 3});
+    feuille(cr, 64, 116, {.longueur = 40, .largeur = 40, .angle = -PI / 2, .couleur = EXTERIEUR, .dents = 10, .rondeur = 0.9, .veines = 2});
 }
 
 void salade(cairo_t* cr)

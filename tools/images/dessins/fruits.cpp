@@ -173,4 +173,38 @@ void cerise(cairo_t* cr)
         cairo_stroke(cr);
     }
 }
+
+void orange(cairo_t* cr)
+{
+    // An orange and, in front of it, a half cut open: the whole fruit round and big,
+    // its peel dimpled, a green leaf at the stalk; the half shows the white pith ring
+    // and the juicy wedges around a pale heart, the sign of an orange rather than a
+    // small, flattened tangerine.
+    constexpr std::uint32_t PEAU = 0xf8961c, PULPE = 0xffb838;
+    point(cr, 52, 60, 44, PEAU, 2.2);
+    for (auto [x, y] : {std::pair{34.0, 48.0}, {46.0, 36.0}, {30.0, 66.0}, {42.0, 56.0}, {58.0, 44.0}, {38.0, 80.0}, {70.0, 30.0}})
+        point(cr, x, y, 1.3, nuance(PEAU, 0.82), 0);
+    reflet(cr, 34, 38, 10, 6);
+    tige(cr, 54, 18, 55, 16, 56, 14, 57, 12, 3, 0x6a5a2a);
+    feuille(cr, 56, 15, {.longueur = 34, .largeur = 15, .angle = -0.4, .couleur = VERT, .rondeur = 0.5});
+    // The half, seen face on and a little from above: rind, pith, wedges.
+    const double cx = 90, cy = 94, r = 34;
+    point(cr, cx, cy, r, PEAU, 2);
+    point(cr, cx, cy, r - 4, 0xfff4dc, 0);
+    point(cr, cx, cy, r - 7, PULPE, 0);
+    couleur(cr, 0xfff4dc);
+    cairo_set_line_width(cr, 2.2);
+    constexpr int QUARTIERS = 10;
+    for (int i = 0; i < QUARTIERS; ++i) {
+        const double a = 2 * PI * i / QUARTIERS;
+        cairo_move_to(cr, cx, cy);
+        cairo_line_to(cr, cx + (r - 7) * std::cos(a), cy + (r - 7) * std::sin(a));
+    }
+    cairo_stroke(cr);
+    point(cr, cx, cy, 4, 0xfff4dc, 0);
+    for (int i = 0; i < QUARTIERS; ++i) {
+        const double a = 2 * PI * (i + 0.5) / QUARTIERS;
+        reflet(cr, cx + (r - 17) * std::cos(a), cy + (r - 17) * std::sin(a), 3, 1.5, a);
+    }
+}
 }  // namespace images::dessins

@@ -1,6 +1,7 @@
 // Grasses and their grains.
 #include <algorithm>
 #include <cmath>
+#include <tuple>
 #include <utility>
 
 #include "dessins.hpp"
@@ -61,6 +62,53 @@ void avoine(cairo_t* cr)
         }
     }
     clochette(62, 4);
+}
+
+void ble(cairo_t* cr)
+{
+    // Three ears of wheat bound in a sheaf: each a tight, upright ear of plump golden
+    // grains set in two staggered rows, every grain bearing a long straight whisker, on
+    // a bare golden straw. Tight and whiskered, where the oat's grains hang loose on
+    // threads and a rice panicle droops.
+    constexpr std::uint32_t GRAIN = 0xf4c23e, PAILLE = 0xe8c060, BARBE = 0xa8782a;
+    auto epi = [&](double x, double y, double angle, double longueur) {
+        cairo_save(cr);
+        cairo_translate(cr, x, y);
+        cairo_rotate(cr, angle + PI / 2);
+        constexpr int RANGS = 6;
+        const double pas = longueur / RANGS;
+        auto grain = [&](int k, int cote, auto&& faire) {
+            faire(cote * 5.0, -k * pas - (cote > 0 ? pas / 2 : 0));
+        };
+        for (int k = 0; k < RANGS; ++k)
+            for (int cote : {-1, 1})
+                grain(k, cote, [&](double gx, double gy) { coque(cr, gx, gy - 5, 9.5, 6.2, -PI / 2 + cote * 0.42, GRAIN, 0); });
+        coque(cr, 0, -longueur - 4, 9, 5.8, -PI / 2, GRAIN, 0);
+        // The whiskers over the grains, each from a grain's tip outwards and up, so that
+        // they stand clear of the ear.
+        cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+        couleur(cr, BARBE);
+        cairo_set_line_width(cr, 1.8);
+        for (int k = 0; k < RANGS; ++k)
+            for (int cote : {-1, 1})
+                grain(k, cote, [&](double gx, double gy) {
+                    const double tx = gx + cote * 3.5, ty = gy - 13;
+                    cairo_move_to(cr, tx, ty);
+                    cairo_line_to(cr, tx + cote * (9 + k), ty - 26 + k * 1.5);
+                });
+        cairo_move_to(cr, 0, -longueur - 12);
+        cairo_line_to(cr, 0, -longueur - 34);
+        cairo_stroke(cr);
+        cairo_restore(cr);
+    };
+    // The straws, from the bound foot to each ear, then the ears and the tie.
+    const std::tuple<double, double, double> ears[] = {{34, 84, -0.55}, {64, 78, 0.0}, {94, 84, 0.55}};
+    for (auto [x, y, a] : ears)
+        tige(cr, 64, 124, 64 + (x - 64) * 0.2, 100, x - (x - 64) * 0.1, 80, x, y, 3, PAILLE);
+    for (auto [x, y, a] : ears)
+        epi(x, y, a - PI / 2, 36);
+    rectangle_arrondi(cr, 55, 104, 18, 7, 3);
+    ombrer(cr, 0xc84a32, 1.2);
 }
 
 namespace {

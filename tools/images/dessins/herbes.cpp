@@ -10,8 +10,9 @@ namespace images::dessins {
 void thym(cairo_t* cr)
 {
     // A bunch of thyme as it is sold: thin upright woody sprigs tied with a string,
-    // each set all along with tiny grey-green leaves in pairs, a few lilac dots at the
-    // tips. Small leaves on sticks, where rosemary is a sprig of needles.
+    // each set all along with tiny grey-green leaves in pairs, a small head of pale
+    // pink flowers at each tip. Small leaves on sticks, where rosemary is a sprig of
+    // needles.
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
     for (int i = 0; i < 7; ++i) {
         const double a = -PI / 2 + (i - 3) * 0.16, l = 112 - std::abs(i - 3) * 7;
@@ -22,8 +23,9 @@ void thym(cairo_t* cr)
             for (int cote : {-1, 1})
                 ellipse(cr, x + cote * 4.2, y - 1.5, 4.2, 2.3, cote * -0.5), ombrer(cr, (i + int(t * 20)) % 3 ? 0x7e9a6eu : 0x647e58u, 0.7);
         }
-        if (i % 2 == 0)
-            point(cr, x1, y1 - 2, 2, 0xc8a0e0, 0.5);
+        // A little head of pale pink flowers at every tip, the thyme in bloom.
+        for (auto [dx, dy] : {std::pair{-2.2, 0.0}, {2.2, 0.0}, {0.0, -3.0}})
+            point(cr, x1 + dx, y1 - 3 + dy, 2.4, 0xf4c6dc, 0.6);
     }
     // The string round the stems.
     cairo_rectangle(cr, 54, 104, 20, 6);
