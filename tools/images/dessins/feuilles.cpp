@@ -220,26 +220,38 @@ void dieffenbachia(cairo_t* cr)
 
 void laitue(cairo_t* cr)
 {
-    // A whole lettuce as bought: a pale, crisp heart wrapped in big, soft, bright
-    // green leaves that fall open around it, their edges ruffled all along. Ruffled
-    // and light, where the cabbage is a smooth, dark, tight ball with thick veins, and
-    // all green, where the garden salad has red rims.
-    constexpr std::uint32_t EXTERIEUR = 0x86cc48, INTERIEUR = 0xb4e070, COEUR = 0xe4f4b0;
-    for (double a : {-3.0, -0.15, -2.5, -0.65})
-        feuille(cr, 64, 100, {.longueur = 62, .largeur = 52, .angle = a, .couleur = EXTERIEUR, .dents = 14, .rondeur = 0.85, .veines = 3});
-    ellipse(cr, 64, 66, 34, 32);
-    ombrer(cr, COEUR, 2);
-    couleur(cr, nuance(COEUR, 0.8));
-    cairo_set_line_width(cr, 1.6);
-    for (int k = 0; k < 3; ++k) {
-        cairo_move_to(cr, 44 + k * 4, 52 + k * 10);
-        cairo_curve_to(cr, 54, 44 + k * 10, 74, 44 + k * 10, 84 - k * 4, 52 + k * 10);
-    }
-    cairo_stroke(cr);
-    // Two leaves cupping the heart from below, then the stump of the leaves at the foot.
-    for (int cote : {-1, 1})
-        feuille(cr, 64, 112, {.longueur = 58, .largeur = 44, .angle = -PI / 2 + cote * 0.55, .couleur = INTERIEUR, .dents = 12, .rondeur = 0.85, .veines = 3});
-    feuille(cr, 64, 116, {.longueur = 40, .largeur = 40, .angle = -PI / 2, .couleur = EXTERIEUR, .dents = 10, .rondeur = 0.9, .veines = 2});
+    // A lettuce as it comes out of the garden: soft, broad, bright green leaves fanning
+    // up from a pale foot, their tops ruffled in deep waves, each with a thick white
+    // rib. Open and ruffled, where the cabbage is a smooth, dark, tight ball, and all
+    // green, where the garden salad has red rims.
+    auto feuille_frisee = [&](double angle, double longueur, double largeur, std::uint32_t c) {
+        cairo_save(cr);
+        cairo_translate(cr, 64, 124);
+        cairo_rotate(cr, angle);
+        // Around the leaf from its foot: up one side, over the broad ruffled top, down
+        // the other; the waves grow from nothing at the foot to deep at the top.
+        constexpr int PAS = 120;
+        for (int k = 0; k <= PAS; ++k) {
+            const double t = 2 * PI * k / PAS, u = (1 - std::cos(t)) / 2;
+            const double vague = 1 + 0.07 * u * u * std::abs(std::sin(t * 9));
+            const double x = longueur * u * vague, y = largeur / 2 * std::sin(t) * std::pow(u, 0.35) * vague;
+            k ? cairo_line_to(cr, x, y) : cairo_move_to(cr, x, y);
+        }
+        cairo_close_path(cr);
+        ombrer(cr, c, 1.6);
+        cairo_move_to(cr, 0, -3);
+        cairo_curve_to(cr, longueur * 0.3, -2, longueur * 0.6, -0.8, longueur * 0.8, 0);
+        cairo_curve_to(cr, longueur * 0.6, 0.8, longueur * 0.3, 2, 0, 3);
+        cairo_close_path(cr);
+        ombrer(cr, 0xf2f6d8, 0.8);
+        cairo_restore(cr);
+    };
+    for (auto [a, l, w, c] : {std::tuple{-PI / 2 - 1.0, 70.0, 50.0, 0x5aa83au}, {-PI / 2 + 1.0, 70.0, 50.0, 0x5aa83au},
+                              {-PI / 2 - 0.55, 92.0, 56.0, 0x74c040u}, {-PI / 2 + 0.55, 92.0, 56.0, 0x74c040u},
+                              {-PI / 2 - 0.18, 104.0, 54.0, 0x8cd24au}, {-PI / 2 + 0.2, 100.0, 54.0, 0x8cd24au},
+                              {-PI / 2 - 0.75, 62.0, 42.0, 0xa4de5cu}, {-PI / 2 + 0.75, 62.0, 42.0, 0xa4de5cu},
+                              {-PI / 2, 74.0, 46.0, 0xb2e468u}})
+        feuille_frisee(a, l, w, c);
 }
 
 void salade(cairo_t* cr)

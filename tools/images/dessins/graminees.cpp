@@ -20,22 +20,78 @@ void herbe(cairo_t* cr)
 
 void foin(cairo_t* cr)
 {
-    // A bundle of dry golden grass, tied with a red string, loose ends sticking out.
+    // A bale of hay as it stands in the barn: a block of pressed, pale yellow-green
+    // dried grass seen from a corner, tied round with two strings, tufts and loose
+    // stalks sticking out of every face. Square and tousled, where a bundle of
+    // straight, even, golden sticks tied in the middle is dry pasta.
+    constexpr std::uint32_t FACE = 0xd4c460, DESSUS = 0xe4d67a, COTE = 0xb8aa4e;
+    auto quad = [&](double x0, double y0, double x1, double y1, double x2, double y2, double x3, double y3) {
+        cairo_move_to(cr, x0, y0);
+        cairo_line_to(cr, x1, y1);
+        cairo_line_to(cr, x2, y2);
+        cairo_line_to(cr, x3, y3);
+        cairo_close_path(cr);
+    };
+    quad(10, 52, 86, 52, 86, 118, 10, 118);
+    ombrer(cr, FACE, 2.2);
+    quad(10, 52, 42, 24, 118, 24, 86, 52);
+    ombrer(cr, DESSUS, 2.2);
+    quad(86, 52, 118, 24, 118, 90, 86, 118);
+    ombrer(cr, COTE, 2.2);
+    // The pressed grass: short strokes in three shades, wavy and crossing, as hay lies.
     cairo_save(cr);
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-    for (int i = 0; i < 40; ++i) {
-        const double d = (i * 29 % 40) - 20, e = (i * 13 % 11) - 5;
-        cairo_move_to(cr, 64 + d * 0.6 + e, 66);
-        cairo_curve_to(cr, 64 + d * 1.2, 40, 64 + d * 2.4, 20, 64 + d * 2.8 + e, 6 + std::abs(e));
-        cairo_move_to(cr, 64 + d * 0.6 + e, 66);
-        cairo_curve_to(cr, 64 + d * 1.2, 90, 64 + d * 2.2, 110, 64 + d * 2.6 - e, 122 - std::abs(e));
-        couleur(cr, i % 3 == 0 ? 0xb8902a : i % 3 == 1 ? 0xe8c860 : 0xd8b040);
-        cairo_set_line_width(cr, 3);
+    cairo_set_line_width(cr, 1.6);
+    constexpr std::uint32_t BRINS[] = {0x9a8a2a, 0x7a9a34, 0xfaf0b0, 0xb89a38};
+    for (int i = 0; i < 330; ++i) {
+        const double u = (i * 97 % 331) / 331.0, v = (i * 59 % 331) / 331.0, d = (i % 5 - 2) * 2.5;
+        couleur(cr, BRINS[i / 3 % 4]);
+        if (i % 3 == 0) {  // on the top face
+            const double x = 16 + u * 92 - v * 28, y = 48 - v * 22;
+            cairo_move_to(cr, x, y);
+            cairo_line_to(cr, x + 10, y + d * 0.4);
+        } else if (i % 3 == 1) {  // on the front
+            const double x = 14 + u * 66, y = 58 + v * 54;
+            cairo_move_to(cr, x, y);
+            cairo_curve_to(cr, x + 4, y + d, x + 8, y - d, x + 12, y + d * 0.5);
+        } else {  // on the side
+            const double x = 90 + u * 24, y = 50 + v * 60 - u * 24;
+            cairo_move_to(cr, x, y);
+            cairo_line_to(cr, x + 5, y - 4 + d * 0.5);
+        }
         cairo_stroke(cr);
     }
+    // Tufts sticking out of the edges.
+    cairo_set_line_width(cr, 1.8);
+    couleur(cr, 0xb8a444);
+    for (int i = 0; i < 26; ++i) {
+        const double t = i / 25.0, d = (i % 3 - 1) * 4;
+        cairo_move_to(cr, 10 + t * 76, 118);
+        cairo_line_to(cr, 8 + t * 76 + d, 125);
+        cairo_move_to(cr, 42 + t * 76, 24);
+        cairo_line_to(cr, 40 + t * 76 + d, 17 + std::abs(d) * 0.5);
+    }
+    for (int i = 0; i < 12; ++i) {
+        const double t = i / 11.0, d = (i % 3 - 1) * 4;
+        cairo_move_to(cr, 10, 56 + t * 58);
+        cairo_line_to(cr, 3, 54 + t * 58 + d);
+        cairo_move_to(cr, 118, 28 + t * 58);
+        cairo_line_to(cr, 125, 26 + t * 58 + d);
+    }
+    cairo_stroke(cr);
     cairo_restore(cr);
-    rectangle_arrondi(cr, 44, 60, 40, 12, 4);
-    ombrer(cr, 0xd03a2a, 1.5);
+    // The two strings, round the front, over the top and down the back.
+    for (double x : {32.0, 64.0}) {
+        cairo_move_to(cr, x, 118);
+        cairo_line_to(cr, x, 52);
+        cairo_line_to(cr, x + 32, 24);
+        couleur(cr, 0x7a1e14);
+        cairo_set_line_width(cr, 4.5);
+        cairo_stroke_preserve(cr);
+        couleur(cr, 0xd03a2a);
+        cairo_set_line_width(cr, 2.5);
+        cairo_stroke(cr);
+    }
 }
 
 void avoine(cairo_t* cr)
