@@ -10,12 +10,19 @@
 namespace images::dessins {
 void herbe(cairo_t* cr)
 {
-    // A tuft of grass: thin pointed blades, some bent, in two greens.
-    for (int i = 0; i < 13; ++i) {
-        const double a = -PI / 2 + (i - 6) * 0.16 + (i % 3 - 1) * 0.05;
-        feuille(cr, 64 + (i - 6) * 3, 124, {.longueur = 110 - std::abs(i - 6) * 9.0, .largeur = 9, .angle = a,
-                                           .couleur = i % 2 ? 0x5ab03au : 0x3f9a2au, .rondeur = 0.15, .nervure = false});
+    // A tuft of meadow grass on its clod of earth: many thin pointed blades of uneven
+    // length, some bent, in three greens, and a daisy among them. Grass grows out of
+    // the ground; a bunch of chives is a cut bundle of even hollow stems.
+    ellipse(cr, 64, 114, 56, 12);
+    ombrer(cr, 0x8a5a32, 2);
+    for (int i = 0; i < 21; ++i) {
+        const double a = -PI / 2 + (i - 10) * 0.1 + (i % 3 - 1) * 0.07;
+        constexpr std::uint32_t VERTS[] = {0x5ab03a, 0x3f9a2a, 0x7ac84a};
+        feuille(cr, 64 + (i - 10) * 4.2, 116, {.longueur = 92 - std::abs(i - 10) * 4.5 - (i * 7 % 5) * 6, .largeur = 8, .angle = a,
+                                             .couleur = VERTS[i % 3], .rondeur = 0.15, .nervure = false});
     }
+    tige(cr, 88, 114, 90, 100, 92, 86, 94, 74, 2.2, 0x4a9a34);
+    fleur(cr, 94, 72, 12, {.longueur = 11, .largeur = 4.5, .couleur = 0xffffff, .nervure = false}, 0, 4, 0xf4c82a);
 }
 
 void foin(cairo_t* cr)
