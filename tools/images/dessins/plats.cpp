@@ -230,35 +230,27 @@ void cereales(cairo_t* cr)
 
 void flocons(cairo_t* cr)
 {
-    // Rolled oats heaped in a wooden bowl and spilling on the table, an oat spray
-    // beside them: each flake a small, thin, flat, angular scrap of a pale beige-grey,
-    // many overlapping and some edge-on as thin slivers, so they read as flakes
-    // rather than beans or seeds (which are round and plump).
-    constexpr std::uint32_t BOIS = 0xb07a42, FLOCON = 0xeadcbc;
+    // Rolled oats heaped in a wooden bowl and spilling on the table, the oat plant
+    // beside them: each flake a thin, flat, rounded disc of pale oat beige, many
+    // overlapping and some edge-on as thin slivers, so they read as flakes rather
+    // than beans or seeds (which are plump). The plant says what they are made of.
+    constexpr std::uint32_t BOIS = 0xb07a42, FLOCON = 0xecd7a4;
     // `aplati` is how much of the flake the tilt leaves: 1 face on, near 0 edge-on;
-    // `graine` varies its corners so that no two flakes are cut alike.
+    // `graine` varies its edge so that no two flakes are cut alike.
     auto flocon = [&](double x, double y, double a, double aplati, int graine = 0) {
         cairo_save(cr);
         cairo_translate(cr, x, y);
         cairo_rotate(cr, a);
-        const int n = 5 + graine % 3;
+        constexpr int n = 12;
         for (int i = 0; i < n; ++i) {
-            const double t = 2 * PI * (i + ((graine + i * 3) % 5 - 2) * 0.12) / n;
-            const double k = 0.7 + ((graine * 7 + i * 11) % 7) * 0.08;
-            cairo_line_to(cr, 9 * k * std::cos(t), 9 * aplati * k * std::sin(t));
+            const double t = 2 * PI * i / n;
+            const double k = 0.86 + ((graine * 7 + i * 5) % 5) * 0.05;
+            cairo_line_to(cr, 9 * k * std::cos(t), 7 * aplati * k * std::sin(t));
         }
         cairo_close_path(cr);
         ombrer(cr, nuance(FLOCON, 0.94 + (graine % 4) * 0.03), 1.1);
         cairo_restore(cr);
     };
-    // The oat spray: a bent stalk with grains dangling on thread-like stems.
-    tige(cr, 14, 122, 8, 90, 12, 50, 24, 14, 2.5, 0x9a8a40);
-    for (int i = 0; i < 6; ++i) {
-        const double y = 26 + i * 14, x = 22 - i * 2.2, cote = i % 2 ? 1 : -1;
-        const double bx = x + cote * 12, by = y + 14;
-        tige(cr, x - 1, y, x + cote * 6, y, bx, by - 8, bx, by - 2, 1, 0x9a8a40);
-        feuille(cr, bx, by - 4, {.longueur = 17, .largeur = 8, .angle = PI / 2, .couleur = 0xc8b048, .rondeur = 0.4, .nervure = false});
-    }
     // The bowl's far inside, the heap in it, then its near wall over the heap's foot.
     ellipse(cr, 80, 72, 44, 10);
     ombrer(cr, nuance(BOIS, 0.6), 1.5);
@@ -288,6 +280,13 @@ void flocons(cairo_t* cr)
     for (auto [x, y, a, e] : {std::tuple{30.0, 114.0, 0.2, 0.45}, {40.0, 121.0, -0.3, 0.8}, {116.0, 118.0, 0.4, 0.2},
                               {104.0, 122.0, -0.1, 0.6}, {52.0, 122.0, 1.2, 0.7}})
         flocon(x, y, a, e, g++);
+    // The oat plant they are rolled from, standing in front of the bowl: the same
+    // loose panicle of hanging spikelets as the oats on their own.
+    cairo_save(cr);
+    cairo_translate(cr, -8, 44);
+    cairo_scale(cr, 0.62, 0.62);
+    avoine(cr);
+    cairo_restore(cr);
 }
 
 // A fridge, since no emoji shows one: white doors, a handle, a cold blue-grey rim.
