@@ -180,7 +180,7 @@ void orange(cairo_t* cr)
     // its peel dimpled, a green leaf at the stalk; the half shows the white pith ring
     // and the juicy wedges around a pale heart, the sign of an orange rather than a
     // small, flattened tangerine.
-    constexpr std::uint32_t PEAU = 0xf8961c, PULPE = 0xffb838;
+    constexpr std::uint32_t PEAU = 0xf8961c, PULPE = 0xffb838, BLANC = 0xfff4dc;
     point(cr, 52, 60, 44, PEAU, 2.2);
     for (auto [x, y] : {std::pair{34.0, 48.0}, {46.0, 36.0}, {30.0, 66.0}, {42.0, 56.0}, {58.0, 44.0}, {38.0, 80.0}, {70.0, 30.0}})
         point(cr, x, y, 1.3, nuance(PEAU, 0.82), 0);
@@ -190,9 +190,9 @@ void orange(cairo_t* cr)
     // The half, seen face on and a little from above: rind, pith, wedges.
     const double cx = 90, cy = 94, r = 34;
     point(cr, cx, cy, r, PEAU, 2);
-    point(cr, cx, cy, r - 4, 0xfff4dc, 0);
+    point(cr, cx, cy, r - 4, BLANC, 0);
     point(cr, cx, cy, r - 7, PULPE, 0);
-    couleur(cr, 0xfff4dc);
+    couleur(cr, BLANC);
     cairo_set_line_width(cr, 2.2);
     constexpr int QUARTIERS = 10;
     for (int i = 0; i < QUARTIERS; ++i) {
@@ -201,7 +201,7 @@ void orange(cairo_t* cr)
         cairo_line_to(cr, cx + (r - 7) * std::cos(a), cy + (r - 7) * std::sin(a));
     }
     cairo_stroke(cr);
-    point(cr, cx, cy, 4, 0xfff4dc, 0);
+    point(cr, cx, cy, 4, BLANC, 0);
     for (int i = 0; i < QUARTIERS; ++i) {
         const double a = 2 * PI * (i + 0.5) / QUARTIERS;
         reflet(cr, cx + (r - 17) * std::cos(a), cy + (r - 17) * std::sin(a), 3, 1.5, a);

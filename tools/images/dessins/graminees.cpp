@@ -134,42 +134,44 @@ void ble(cairo_t* cr)
     // a bare golden straw. Tight and whiskered, where the oat's grains hang loose on
     // threads and a rice panicle droops.
     constexpr std::uint32_t GRAIN = 0xf4c23e, PAILLE = 0xe8c060, BARBE = 0xa8782a;
-    auto epi = [&](double x, double y, double angle, double longueur) {
+    // An ear from its foot at (x, y), leaning by `angle` from upright.
+    auto epi = [&](double x, double y, double angle) {
         cairo_save(cr);
         cairo_translate(cr, x, y);
-        cairo_rotate(cr, angle + PI / 2);
+        cairo_rotate(cr, angle);
         constexpr int RANGS = 6;
-        const double pas = longueur / RANGS;
-        auto grain = [&](int k, int cote, auto&& faire) {
-            faire(cote * 5.0, -k * pas - (cote > 0 ? pas / 2 : 0));
-        };
+        constexpr double LONGUEUR = 36, PAS = LONGUEUR / RANGS;
+        // Where grain k of one row sits; the right row stands half a step higher.
+        auto grain = [](int k, int cote) { return std::pair{cote * 5.0, -k * PAS - (cote > 0 ? PAS / 2 : 0)}; };
         for (int k = 0; k < RANGS; ++k)
-            for (int cote : {-1, 1})
-                grain(k, cote, [&](double gx, double gy) { coque(cr, gx, gy - 5, 9.5, 6.2, -PI / 2 + cote * 0.42, GRAIN, 0); });
-        coque(cr, 0, -longueur - 4, 9, 5.8, -PI / 2, GRAIN, 0);
+            for (int cote : {-1, 1}) {
+                const auto [gx, gy] = grain(k, cote);
+                coque(cr, gx, gy - 5, 9.5, 6.2, -PI / 2 + cote * 0.42, GRAIN, 0);
+            }
+        coque(cr, 0, -LONGUEUR - 4, 9, 5.8, -PI / 2, GRAIN, 0);
         // The whiskers over the grains, each from a grain's tip outwards and up, so that
         // they stand clear of the ear.
         cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
         couleur(cr, BARBE);
         cairo_set_line_width(cr, 1.8);
         for (int k = 0; k < RANGS; ++k)
-            for (int cote : {-1, 1})
-                grain(k, cote, [&](double gx, double gy) {
-                    const double tx = gx + cote * 3.5, ty = gy - 13;
-                    cairo_move_to(cr, tx, ty);
-                    cairo_line_to(cr, tx + cote * (9 + k), ty - 26 + k * 1.5);
-                });
-        cairo_move_to(cr, 0, -longueur - 12);
-        cairo_line_to(cr, 0, -longueur - 34);
+            for (int cote : {-1, 1}) {
+                const auto [gx, gy] = grain(k, cote);
+                const double tx = gx + cote * 3.5, ty = gy - 13;
+                cairo_move_to(cr, tx, ty);
+                cairo_line_to(cr, tx + cote * (9 + k), ty - 26 + k * 1.5);
+            }
+        cairo_move_to(cr, 0, -LONGUEUR - 12);
+        cairo_line_to(cr, 0, -LONGUEUR - 34);
         cairo_stroke(cr);
         cairo_restore(cr);
     };
     // The straws, from the bound foot to each ear, then the ears and the tie.
-    const std::tuple<double, double, double> ears[] = {{34, 84, -0.55}, {64, 78, 0.0}, {94, 84, 0.55}};
-    for (auto [x, y, a] : ears)
+    const std::tuple<double, double, double> epis[] = {{34, 84, -0.55}, {64, 78, 0.0}, {94, 84, 0.55}};
+    for (auto [x, y, a] : epis)
         tige(cr, 64, 124, 64 + (x - 64) * 0.2, 100, x - (x - 64) * 0.1, 80, x, y, 3, PAILLE);
-    for (auto [x, y, a] : ears)
-        epi(x, y, a - PI / 2, 36);
+    for (auto [x, y, a] : epis)
+        epi(x, y, a);
     rectangle_arrondi(cr, 55, 104, 18, 7, 3);
     ombrer(cr, 0xc84a32, 1.2);
 }

@@ -231,7 +231,7 @@ void cereales(cairo_t* cr)
 void flocons(cairo_t* cr)
 {
     // Rolled oats heaped in a wooden bowl and spilling on the table, the oat plant
-    // beside them: each flake a thin, flat, rounded disc of pale oat beige, many
+    // before them: each flake a thin, flat, rounded disc of pale oat beige, many
     // overlapping and some edge-on as thin slivers, so they read as flakes rather
     // than beans or seeds (which are plump). The plant says what they are made of.
     constexpr std::uint32_t BOIS = 0xb07a42, FLOCON = 0xecd7a4;
