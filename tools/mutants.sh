@@ -111,10 +111,10 @@ src/draw/ressources.cpp @@ if (!image && images_signalees().insert(chemin).secon
 src/draw/ressources.cpp @@ SDL_MapRGB(image->format, 0, 0, 255) @@ SDL_MapRGB(image->format, 0, 0, 254) @@ the colour key on the wrong blue
 src/platform/plateforme_sdl.cpp @@ SDL_Flip(ecran); @@ (void)ecran; @@ the real window never presented
 src/platform/plateforme_sdl.cpp @@ SDL_Delay(ms); @@ (void)ms; @@ the real waits return at once
-src/platform/plateforme.hpp @@ if (static_cast<std::int32_t>(maintenant - echeance_) > 0)
+src/platform/plateforme.hpp @@ if (ecart_ms(maintenant, echeance_) > 0)
             echeance_ = maintenant; @@ (void)maintenant; @@ a frame clock that fell behind rushes the missed frames through
 src/platform/plateforme.hpp @@ echeance_(plateforme.ticks()) @@ echeance_(0) @@ a frame clock that starts from the clock's zero, not from now
-src/flow/decompte.cpp @@ static_cast<std::int32_t>(echeance - prochain_tic) > 0) @@ false) @@ the rest runs past the countdown's next step
+src/flow/decompte.cpp @@ ecart_ms(echeance, prochain_tic) > 0) @@ false) @@ the rest runs past the countdown's next step
 src/flow/decompte.cpp @@ std::uint32_t echeance = debut_passe + PERIODE_SONDAGE; @@ std::uint32_t echeance = debut_passe + 10 * PERIODE_SONDAGE; @@ the rest ten times too long: clicks seen late
 src/flow/aliment.cpp @@ if (!evenement && continuer_niveau_)
         reposer(debut); @@ if (continuer_niveau_)

@@ -36,7 +36,7 @@ void Partie::reposer(std::uint32_t debut_passe)
     // step is due, so that each second still ends on time.
     std::uint32_t echeance = debut_passe + PERIODE_SONDAGE;
     const std::uint32_t prochain_tic = dernier_tic_ + DUREE_SECONDE;
-    if (!tous_choisi(tableau_, niveau_) && static_cast<std::int32_t>(echeance - prochain_tic) > 0)
+    if (!tous_choisi(tableau_, niveau_) && ecart_ms(echeance, prochain_tic) > 0)
         echeance = prochain_tic;
     plateforme_.attendre_jusqua(echeance);
 }
@@ -47,7 +47,7 @@ bool Partie::decompter()
     if (tous_choisi(tableau_, niveau_))
         return false;
     const std::uint32_t maintenant = plateforme_.ticks();
-    const auto retard = static_cast<std::int32_t>(maintenant - (dernier_tic_ + DUREE_SECONDE));
+    const std::int32_t retard = ecart_ms(maintenant, dernier_tic_ + DUREE_SECONDE);
     if (retard < 0)
         return false;
     // dernier_tic is not reset per level, so a level's first pass usually finds a step
@@ -66,7 +66,7 @@ bool Partie::decompter()
 void Partie::reprendre_decompte()
 {
     const std::uint32_t maintenant = plateforme_.ticks();
-    if (static_cast<std::int32_t>(maintenant - (dernier_tic_ + DUREE_SECONDE)) > 0)
+    if (ecart_ms(maintenant, dernier_tic_ + DUREE_SECONDE) > 0)
         dernier_tic_ = maintenant - DUREE_SECONDE;
 }
 

@@ -10,6 +10,11 @@
 
 #include <cstdint>
 
+// How far `a` lies past `b` on the platform's millisecond clock, negative while `a` is
+// still before `b`. The clock wraps after 49 days; read as signed, the difference
+// stays right across the wrap for any two moments less than 24 days apart.
+inline std::int32_t ecart_ms(std::uint32_t a, std::uint32_t b) { return static_cast<std::int32_t>(a - b); }
+
 class Plateforme {
 public:
     virtual ~Plateforme() = default;
@@ -55,7 +60,7 @@ public:
         // A machine that fell behind (a frame slower than the period, another program
         // busy) goes on from now: the frames it missed are not rushed through to catch up.
         const std::uint32_t maintenant = plateforme_.ticks();
-        if (static_cast<std::int32_t>(maintenant - echeance_) > 0)
+        if (ecart_ms(maintenant, echeance_) > 0)
             echeance_ = maintenant;
         plateforme_.attendre_jusqua(echeance_);
     }

@@ -100,7 +100,7 @@ void PlateformeScriptee::attendre_jusqua(std::uint32_t echeance)
 {
     echeances_.push_back({maintenant(), echeance});
     // To the very start of the millisecond asked for, as SDL_Delay would wake.
-    const auto reste = static_cast<std::int32_t>(echeance - maintenant());
+    const std::int32_t reste = ecart_ms(echeance, maintenant());
     if (reste > 0)
         avancer_us(std::uint64_t{static_cast<std::uint32_t>(reste)} * 1000 - maintenant_us_ % 1000);
 }

@@ -6,7 +6,7 @@ void PlateformeSdl::attendre(std::uint32_t ms) { SDL_Delay(ms); }
 
 void PlateformeSdl::attendre_jusqua(std::uint32_t echeance)
 {
-    const auto reste = static_cast<std::int32_t>(echeance - SDL_GetTicks());
+    const std::int32_t reste = ecart_ms(echeance, SDL_GetTicks());
     if (reste > 0)
         SDL_Delay(static_cast<Uint32>(reste));
 }
