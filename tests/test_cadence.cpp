@@ -195,6 +195,39 @@ TEST(Cadence, CompteAReboursALaSecondeSansRienDessinerEntreDeux)
     }
 }
 
+TEST(Cadence, LHorlogeQuiRepasseParZeroNeChangeRien)
+{
+    // SDL's millisecond clock wraps to 0 after 49 days of uptime. A game whose clock
+    // wraps during the intro or in the middle of a level plays exactly as one started
+    // at 0: every frame at the same moment, every second of the level one second long.
+    // A deadline compared unsigned across the wrap would race the countdown (every pass
+    // a step) or hold a rest for 49 days.
+    struct Vu {
+        NiveauSeul niveau;
+        std::vector<std::uint32_t> images;
+    };
+    auto jouer_depuis = [](std::uint32_t origine) {
+        Partie partie;
+        partie.p.origine = origine;
+        Vu vu;
+        partie.p.sur_image = [&](SDL_Surface*, std::size_t) { vu.images.push_back(partie.p.maintenant()); };
+        vu.niveau = niveau_seul(partie, [](PlateformeScriptee& p) {
+            for (int i = 0; i < 6; ++i)  // a few motions, which cut rests short
+                p.apres(1700).mouvement(300 + i, 300);
+        });
+        return vu;
+    };
+    const Vu depuis_zero = jouer_depuis(0);
+    ASSERT_EQ(depuis_zero.niveau.secondes.size(), 30u);
+    constexpr std::uint32_t TOUR = 0;  // 2^32 ms: the clock's next value after its last
+    for (const std::uint32_t avant_le_tour : {900u, depuis_zero.niveau.choix + 10500}) {
+        SCOPED_TRACE(testing::Message() << "the clock wraps " << avant_le_tour << " ms after the start");
+        const Vu vu = jouer_depuis(TOUR - avant_le_tour);
+        EXPECT_EQ(vu.niveau.secondes, depuis_zero.niveau.secondes);
+        EXPECT_EQ(vu.images, depuis_zero.images);
+    }
+}
+
 TEST(Cadence, DesPassesLentesGardentLaSecondeEtLeNiveau)
 {
     // A slow machine: every poll of the queue takes 60 to 200 ms and every frame 20 ms,

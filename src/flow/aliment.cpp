@@ -60,6 +60,7 @@ int Partie::jouer()
     coller(ecran_, fond_.get(), position_fond_.x, position_fond_.y);
     plateforme_.presenter(ecran_);
 
+    commencer_decompte();
     while (niveau_ <= NIVEAU_FINI - 1 && continuer_)
         jouer_niveau();
     // With `continuer_` still set, the loop ended because every level is passed.

@@ -41,6 +41,12 @@ void Partie::reposer(std::uint32_t debut_passe)
     plateforme_.attendre_jusqua(echeance);
 }
 
+// Before the first level: a step falls due at once, so that the first level shows 29
+// seconds from its start. Counted from now, not from the clock's zero: SDL's clock wraps
+// after 49 days, and on a machine up for more than 24 of them the zero lies ahead as the
+// wrapping clock is read, so no step would fall due until the wrap.
+void Partie::commencer_decompte() { dernier_tic_ = plateforme_.ticks() - DUREE_SECONDE; }
+
 // Takes a countdown step when one is due; true when it did.
 bool Partie::decompter()
 {
@@ -50,8 +56,8 @@ bool Partie::decompter()
     const std::int32_t retard = ecart_ms(maintenant, dernier_tic_ + DUREE_SECONDE);
     if (retard < 0)
         return false;
-    // dernier_tic is not reset per level, so a level's first pass usually finds a step
-    // long overdue and takes it at once: the first level shows 29 seconds from the start.
+    // dernier_tic is not reset per level: a later level's first pass takes a step when
+    // the schedule, held by the verdict's walk, says one is due.
     dernier_tic_ = retard > static_cast<std::int32_t>(RETARD_MAXIMAL) ? maintenant : dernier_tic_ + DUREE_SECONDE;
     --reste_;
     afficher_score(ecran_, tableau_, niveau_, reste_, plateforme_);

@@ -37,6 +37,7 @@ private:
     void jouer_niveau();
     void passe();
     void reposer(std::uint32_t debut_passe);
+    void commencer_decompte();
     bool decompter();
     void reprendre_decompte();
     void temps_ecoule();
@@ -60,7 +61,7 @@ private:
     std::int32_t niveau_ = 0;
     std::int32_t difficulte_ = 0;
     std::int32_t reste_ = SECONDES_PAR_NIVEAU;
-    std::uint32_t dernier_tic_ = 0;  // when the last countdown step was due
+    std::uint32_t dernier_tic_ = 0;  // when the last countdown step was due; set before the first level
     bool plateau_perime_ = true;     // the screen no longer shows the board as it is
     bool continuer_ = true;
     bool continuer_niveau_ = true;

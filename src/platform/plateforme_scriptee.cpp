@@ -88,7 +88,7 @@ SDL_Event PlateformeScriptee::prendre()
     return e;
 }
 
-std::uint32_t PlateformeScriptee::ticks() { return maintenant(); }
+std::uint32_t PlateformeScriptee::ticks() { return origine + maintenant(); }
 
 void PlateformeScriptee::attendre(std::uint32_t ms)
 {
@@ -98,9 +98,9 @@ void PlateformeScriptee::attendre(std::uint32_t ms)
 
 void PlateformeScriptee::attendre_jusqua(std::uint32_t echeance)
 {
-    echeances_.push_back({maintenant(), echeance});
+    echeances_.push_back({maintenant(), echeance - origine});
     // To the very start of the millisecond asked for, as SDL_Delay would wake.
-    const std::int32_t reste = ecart_ms(echeance, maintenant());
+    const std::int32_t reste = ecart_ms(echeance, ticks());
     if (reste > 0)
         avancer_us(std::uint64_t{static_cast<std::uint32_t>(reste)} * 1000 - maintenant_us_ % 1000);
 }

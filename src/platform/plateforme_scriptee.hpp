@@ -31,6 +31,11 @@ public:
     std::chrono::microseconds pas_inactif{20};
     std::uint32_t cout_image = 0;           // ms
     std::uint32_t limite = 4 * 3600 * 1000;  // ms
+    // What the game's clock reads when the script starts (ms). SDL's wraps to 0 after 49
+    // days; a test starts it just short of that to play a game across the wrap. Everything
+    // the platform reports (maintenant, prises, echeances...) counts from the start
+    // instead, so that a test reads the same times wherever the game's clock began.
+    std::uint32_t origine = 0;
 
     // The next events come `ms` after the previous one was taken.
     PlateformeScriptee& apres(std::uint32_t ms);
@@ -46,13 +51,14 @@ public:
     std::function<void(SDL_Surface*, std::size_t)> sur_image;
 
     std::size_t images() const { return images_; }
-    // The clock as the game reads it, in ms.
+    // The time since the start, in ms; the game reads origine + maintenant().
     std::uint32_t maintenant() const { return static_cast<std::uint32_t>(maintenant_us_ / 1000); }
     std::size_t restants() const { return file_.size(); }
     // Every attendre() the game made, in order (ms).
     const std::vector<std::uint32_t>& attentes() const { return attentes_; }
-    // Every attendre_jusqua() the game made, in order: the clock when it was called and
-    // the deadline asked for (at or before `depuis` when it had passed already).
+    // Every attendre_jusqua() the game made, in order: the time when it was called and
+    // the deadline asked for, both from the start (`jusqua` at or before `depuis` when it
+    // had passed already).
     struct Echeance {
         std::uint32_t depuis, jusqua;
     };
