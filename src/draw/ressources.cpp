@@ -32,10 +32,10 @@ using Flux = std::unique_ptr<SDL_RWops, FermerFlux>;
 // The whole of the file at `chemin` in `octets`, in one read where the system allows:
 // how the game reads every file it loads, the pictures and the panel's font. (Mapping
 // each file instead, measured on a virtual machine: a level-loop pass ten times slower,
-// most of it in the kernel's page-table work.) Reading through stdio, as SDL_image does from a file name, costs a seek and a small
-// read for every header field and row: with the font's, most of a level-loop pass went
-// there. False, with SDL's error set, when the file cannot be read (missing, a
-// directory, unreadable).
+// most of it in the kernel's page-table work.) Reading through stdio, as SDL_image does
+// from a file name, costs a seek and a small read for every header field and row:
+// with the font's, most of a level-loop pass went there. False, with SDL's error set,
+// when the file cannot be read (missing, a directory, unreadable).
 bool lire_fichier(const char* chemin, std::vector<unsigned char>& octets)
 {
     const int fd = ::open(chemin, O_RDONLY | O_CLOEXEC);

@@ -41,8 +41,8 @@ Surface rendre(TTF_Font* police, const std::string& texte, SDL_Color couleur)
 
 void signaler_police_absente()
 {
-    // Called on every pass of the level loop, 25 times a second at rest and more while
-    // events come: say it once per run.
+    // Called on every redraw of the panel, each countdown step and each click that sorts
+    // a food: say it once per run.
     static bool deja = false;
     if (!deja)
         std::fprintf(stderr, "grignotin: TTF_OpenFont: %s: %s (score panel skipped)\n", FICHIER_POLICE,

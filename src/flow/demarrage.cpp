@@ -44,8 +44,8 @@ int echec(const char* quoi, const char* erreur)
 
 int demarrer(MoteurPolices& moteur, Police& police, int points, Video& video)
 {
-    // Every pass reads and decodes full-screen pictures (1.7 MB each) and frees them at
-    // once. glibc's thresholds slide with what was allocated before, and in some orders
+    // Every redraw reads and decodes full-screen pictures (1.7 MB each) and frees them
+    // at once. glibc's thresholds slide with what was allocated before, and in some orders
     // each such block went back to the system on free and was faulted in again on the
     // next read: the rules screen redrawn 2,000 times took 30 s instead of 2 (each read
     // 888 us instead of 10). Fixed thresholds keep those blocks in the heap for reuse.
