@@ -155,7 +155,8 @@ TEST_F(Promenade, FinSelonLeDepart)
         {100, 300, 328, 0, 250, 3600, 320},  // an even start always comes back to x 0
         {0, 50, 376, 0, 250, 2200, 370},     // climbs twice, descends four times
         {101, 300, 329, -1, 249, 3600, 321}, // odd: one return step more, first column cut off
-        {400, 300, 205, 0, 200, 2000, 200},  // already past 369: no outward step
+        {0, 314, 378, 0, 314, 3600, 370},    // climbs to 99, so a descent lands on 399 and goes on to 499
+        {400, 300, 205, 0, 200, 2000, 200},  // already past 369: no outward step (kept last: see below)
     };
     for (const auto& c : cas) {
         SCOPED_TRACE(testing::Message() << c.x << ", " << c.y);
