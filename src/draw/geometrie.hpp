@@ -44,6 +44,20 @@ struct Cadre {
     }
 };
 
+// The light box the verdict is written in, frame included (the background draws it),
+// and the button at its right end, shown from the verdict until the level ends. From
+// then on a left click or a tap anywhere in the box does what the key s does: the one
+// way on for a child with a touch screen or a mouse alone. A deliberate addition; see
+// docs/choix.md. Above the top food's tile (Y_ALIMENT_0) and every container, so no
+// click that sorts lands in it.
+inline constexpr Cadre CADRE_MESSAGE = {240, 29, 656, 44};
+inline constexpr Cadre BOUTON_VERDICT = {848, 29, 44, 44};
+static_assert(CADRE_MESSAGE.y + CADRE_MESSAGE.hauteur <= Y_ALIMENT_0);
+static_assert(BOUTON_VERDICT.x >= CADRE_MESSAGE.x &&
+              BOUTON_VERDICT.x + BOUTON_VERDICT.largeur <= CADRE_MESSAGE.x + CADRE_MESSAGE.largeur &&
+              BOUTON_VERDICT.y >= CADRE_MESSAGE.y &&
+              BOUTON_VERDICT.y + BOUTON_VERDICT.hauteur <= CADRE_MESSAGE.y + CADRE_MESSAGE.hauteur);
+
 // A board row's three rectangles: its food's tile, which is also the band a click on the
 // food sorts it from, and its bowl's and bin's pictures as drawn. A click on the bowl or
 // the bin of a row sorts that row's food too: a deliberate addition, so that a child

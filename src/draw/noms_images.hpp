@@ -27,11 +27,15 @@ inline constexpr const char* POUBELLE_PLEINE = "photo/poubelle_pleine.bmp";
 // Drawn over a food left in the wrong container once a level is lost: an addition to
 // the game, see docs/choix.md.
 inline constexpr const char* CROIX = "photo/croix.bmp";
+// The verdict's button at the message's right end (BOUTON_VERDICT): an arrow on after a
+// won level, a round arrow to play a lost one again. An addition, see docs/choix.md.
+inline constexpr const char* BOUTON_SUIVANT = "photo/bouton_suivant.bmp";
+inline constexpr const char* BOUTON_REJOUER = "photo/bouton_rejouer.bmp";
 
 inline constexpr const char* TOUTES[] = {
     ICONE, DEBUT1, DEBUT2, DIFFICULTE, FOND, BIDOU, BIDOU_GAUCHE, BIDOU_GROS, CERCUEIL,
     TEMPS_FINI, PSEUDO_FIN, FINI, PAUSE, REGLE, GAMELLE_VIDE, GAMELLE_PLEINE, POUBELLE_VIDE,
-    POUBELLE_PLEINE, CROIX,
+    POUBELLE_PLEINE, CROIX, BOUTON_SUIVANT, BOUTON_REJOUER,
 };
 }  // namespace image
 
