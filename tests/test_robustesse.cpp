@@ -330,11 +330,12 @@ namespace {
 // The real SDL queue and display, on a virtual clock so that the intro and the walk
 // cost no real waiting. At the track choice it floods SDL's queue: keypad 1, the five
 // right clicks of level 1, then mouse motion until SDL refuses; once the game has
-// emptied the queue, s and Escape.
+// emptied the queue, s and Escape. What the game drops after the walk is kept aside.
 class FileSdlReelle final : public Plateforme {
 public:
     int acceptes = 0;            // events SDL took
     std::vector<SDL_Event> pris;  // events the game took, in order
+    std::vector<SDL_Event> ecartes;  // events the game dropped, in order
     std::uint32_t maintenant = 0;
 
     std::uint32_t ticks() override { return maintenant; }
@@ -364,6 +365,18 @@ public:
         maintenant += 250;
         relancer();
         return false;
+    }
+    bool ecarter_saisies() override
+    {
+        // The real drain, watched: what is queued when it starts is what it must drop.
+        std::vector<SDL_Event> file(PLAFOND);
+        const int n = SDL_PeepEvents(file.data(), PLAFOND, SDL_PEEKEVENT, SDL_ALLEVENTS);
+        ecartes.insert(ecartes.end(), file.begin(), file.begin() + std::max(n, 0));
+        const bool quitter = sdl_.ecarter_saisies();
+        SDL_Event reste;
+        if (SDL_PeepEvents(&reste, 1, SDL_PEEKEVENT, SDL_ALLEVENTS) != 0)
+            throw std::logic_error("the drain left events in SDL's queue");
+        return quitter;
     }
     void presenter(SDL_Surface* ecran) override { sdl_.presenter(ecran); }
 
@@ -435,25 +448,33 @@ TEST(Tempete, FileDeSdlRemplieJusquAuRefus)
     EXPECT_GE(plateforme.acceptes, 127);
     EXPECT_LT(plateforme.acceptes, FileSdlReelle::PLAFOND) << "SDL never refused";
 
-    // Everything pushed reached the game, in the order it was pushed.
-    std::vector<SDL_Event> pousses;
-    for (const SDL_Event& e : plateforme.pris)
-        if (e.type == SDL_KEYDOWN || e.type == SDL_MOUSEBUTTONDOWN || e.type == SDL_MOUSEBUTTONUP ||
-            e.type == SDL_MOUSEMOTION)
-            pousses.push_back(e);
-    ASSERT_EQ(pousses.size(), static_cast<std::size_t>(plateforme.acceptes + 2));
-    EXPECT_EQ(pousses.front().key.keysym.sym, SDLK_KP1);
+    // Everything pushed reached the game, in the order it was pushed: taken up to the
+    // fifth click's press, which starts the walk; dropped when the walk ends, from that
+    // click's release through the last motion; then s and Escape, pushed afterwards.
+    const auto pousses = [](const std::vector<SDL_Event>& vus) {
+        std::vector<SDL_Event> v;
+        for (const SDL_Event& e : vus)
+            if (e.type == SDL_KEYDOWN || e.type == SDL_MOUSEBUTTONDOWN || e.type == SDL_MOUSEBUTTONUP ||
+                e.type == SDL_MOUSEMOTION)
+                v.push_back(e);
+        return v;
+    };
+    const std::vector<SDL_Event> pris = pousses(plateforme.pris), ecartes = pousses(plateforme.ecartes);
+    ASSERT_EQ(pris.size(), static_cast<std::size_t>(FileSdlReelle::AVANT_LES_MOUVEMENTS - 1 + 2));
+    ASSERT_EQ(ecartes.size(), static_cast<std::size_t>(plateforme.acceptes - FileSdlReelle::AVANT_LES_MOUVEMENTS + 1));
+    EXPECT_EQ(pris.front().key.keysym.sym, SDLK_KP1);
     for (int k = 0; k < 5; ++k) {
-        EXPECT_EQ(pousses[static_cast<std::size_t>(1 + 2 * k)].type, SDL_MOUSEBUTTONDOWN);
-        EXPECT_EQ(pousses[static_cast<std::size_t>(1 + 2 * k)].button.y, y_clic(k));
+        EXPECT_EQ(pris[static_cast<std::size_t>(1 + 2 * k)].type, SDL_MOUSEBUTTONDOWN);
+        EXPECT_EQ(pris[static_cast<std::size_t>(1 + 2 * k)].button.y, y_clic(k));
     }
+    EXPECT_EQ(ecartes.front().type, SDL_MOUSEBUTTONUP);
     for (int i = 0; i < plateforme.acceptes - FileSdlReelle::AVANT_LES_MOUVEMENTS; ++i) {
-        const SDL_Event& e = pousses[static_cast<std::size_t>(FileSdlReelle::AVANT_LES_MOUVEMENTS + i)];
+        const SDL_Event& e = ecartes[static_cast<std::size_t>(1 + i)];
         ASSERT_EQ(e.type, SDL_MOUSEMOTION) << i;
         ASSERT_EQ(e.motion.x + 900 * e.motion.y, i) << "motion " << i << " out of order";
     }
-    EXPECT_EQ(pousses[pousses.size() - 2].key.keysym.sym, SDLK_s);
-    EXPECT_EQ(pousses.back().key.keysym.sym, SDLK_ESCAPE);
+    EXPECT_EQ(pris[pris.size() - 2].key.keysym.sym, SDLK_s);
+    EXPECT_EQ(pris.back().key.keysym.sym, SDLK_ESCAPE);
     // Level 1 sorted right through the flood, then s to level 2 and Escape.
     EXPECT_EQ(dossier.fichier_niveau(), "5");
 }

@@ -90,6 +90,12 @@ void afficher_score(SDL_Surface* ecran, const Tableau& tableau, std::int32_t niv
     if (police) {
         const LignesPanneau lignes = lignes_panneau(tableau, niveau, reste);
 
+        // The strip is cleared to the boxes' own yellow first: a text that got shorter
+        // (10 seconds to 9, level 10 to 9) would otherwise leave the end of the longer
+        // one beside it, a stray dot after "sec.".
+        SDL_Rect bande{0, Y_PANNEAU, static_cast<Uint16>(LARGEUR_ECRAN), static_cast<Uint16>(HAUTEUR_ECRAN - Y_PANNEAU)};
+        SDL_FillRect(ecran, &bande, SDL_MapRGB(ecran->format, JAUNE_PALE.r, JAUNE_PALE.g, JAUNE_PALE.b));
+
         // Drawn in this order; where boxes overlap the later one covers the earlier.
         const Surface score = rendre(police.get(), lignes.score, NOIR);
         if (score)  // centred on 800: an odd width w lands at 800 - (w - 1) / 2

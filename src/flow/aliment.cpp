@@ -48,12 +48,21 @@ int Partie::jouer()
     remplir(255, 255, 255);
     SDL_WM_SetCaption("Grignotin", nullptr);
 
+    // What the child does during the intro and the fade is dropped as each ends: a click
+    // there must not choose a track the child has not seen yet. A request to quit is kept.
     fondu_intro(ecran_, plateforme_);
+    if (plateforme_.ecarter_saisies())
+        continuer_ = false;
     remplir(255, 255, 128);
     nettoyer_provisoires();  // what a game killed in the middle of a save left behind
     lire_niveau(niveau_);
-    fondu_difficulte(ecran_, plateforme_);
-    choisir_piste();
+    if (continuer_) {
+        fondu_difficulte(ecran_, plateforme_);
+        if (plateforme_.ecarter_saisies())
+            continuer_ = false;
+    }
+    if (continuer_)
+        choisir_piste();
 
     // Shown however the choice ended, Escape and the window's close included.
     fond_ = au_format_ecran(charger_image(image::FOND));
@@ -90,20 +99,25 @@ void Partie::jouer_niveau()
     afficher_aliment(ecran_, tableau_, niveau_);
     temps_fini_ = charger_image(image::TEMPS_FINI);
     plateau_perime_ = true;  // the set-up draws but does not present: the first pass does
+    temps_ecoule_ = false;
 
     while (continuer_niveau_)
         passe();
 
-    // The file, not memory, decides which level follows: the one the verdict saved,
-    // the same one after s, or whatever it held before a time-up. When the file could
-    // not take the last save (read-only directory, full disk), the level that save meant
-    // to store follows instead: the file still holds an older level, and a child who won
-    // would play the same level again for ever.
-    if (niveau_non_sauve_)
-        niveau_ = *niveau_non_sauve_;
-    else
-        lire_niveau(niveau_);
+    // The file, not memory, decides which level follows: the one the verdict saved, or
+    // the same one after s. When the file could not take the last save (read-only
+    // directory, full disk), the level that save meant to store follows instead: the
+    // file still holds an older level, and a child who won would play the same level
+    // again for ever. After a time-up the level that timed out is played again, as its
+    // picture says: the file may hold another track's level, or the finished game.
+    if (!temps_ecoule_) {
+        if (niveau_non_sauve_)
+            niveau_ = *niveau_non_sauve_;
+        else
+            lire_niveau(niveau_);
+    }
     message_ = rendre_message(" ");
+    bouton_.reset();
     verdict_en_attente_ = true;
     erreurs_visibles_ = false;
 }
@@ -112,6 +126,10 @@ void Partie::passe()
 {
     const std::uint32_t debut = plateforme_.ticks();
     plateau_perime_ |= decompter();
+    // Time up means time up: once its screen is closed, nothing more is sorted, walked,
+    // judged or saved in this level, not even by a click queued behind the r.
+    if (!continuer_niveau_)
+        return;
     // Each event is handled once. Handling the last event again while the queue is
     // empty would replay a stale click into the next level, or a held s level after level.
     SDL_Event e;
@@ -142,10 +160,15 @@ bool Partie::traiter(const SDL_Event& e)
 {
     switch (e.type) {
     case SDL_MOUSEBUTTONDOWN:
+        // After the verdict, a tap on the message box goes on as s does; before it, the
+        // box is no button, so a stray tap there cannot skip a level (an addition).
+        if (!verdict_en_attente_ && clic_gauche(e) && CADRE_MESSAGE.contient(e.button.x, e.button.y)) {
+            finir_niveau();
+            return false;
+        }
         return cliquer(e.button);
     case SDL_QUIT:
-        continuer_niveau_ = false;
-        continuer_ = false;
+        quitter();
         break;
     case SDL_KEYDOWN:
         switch (e.key.keysym.sym) {
@@ -158,14 +181,10 @@ bool Partie::traiter(const SDL_Event& e)
             reprendre_decompte();
             return true;
         case SDLK_s:
-            continuer_niveau_ = false;
-            // Once all five are sorted the verdict has saved already.
-            if (!tous_choisi(tableau_, niveau_))
-                sauver(niveau_);
+            finir_niveau();
             break;
         case SDLK_ESCAPE:
-            continuer_niveau_ = false;
-            continuer_ = false;
+            quitter();
             break;
         default:
             break;
@@ -175,6 +194,22 @@ bool Partie::traiter(const SDL_Event& e)
         break;
     }
     return false;
+}
+
+// What s does, and a tap on the verdict's box: the level ends, and the next one is
+// whatever the file then holds.
+void Partie::finir_niveau()
+{
+    continuer_niveau_ = false;
+    // Once all five are sorted the verdict has saved already.
+    if (!tous_choisi(tableau_, niveau_))
+        sauver(niveau_);
+}
+
+void Partie::quitter()
+{
+    continuer_niveau_ = false;
+    continuer_ = false;
 }
 
 // True when the click sorted a food or moved one between bowl and bin.
@@ -195,16 +230,23 @@ void Partie::juger()
 {
     deplacer_bidou(ecran_, sprite_bidou_.get(), tableau_, fond_.get(), position_fond_, position_bidou_, niveau_,
                    plateforme_);
+    // What the child did while Bidou walked is dropped: a click then would change the
+    // score under the verdict, or skip it, unseen. Quitting still quits, once the verdict
+    // below has saved.
+    if (plateforme_.ecarter_saisies())
+        quitter();
     reprendre_decompte();
     verdict_en_attente_ = false;
     if (resultat(tableau_, niveau_) == ALIMENTS_PAR_NIVEAU) {
         sprite_bidou_ = charger_image(image::BIDOU_GROS);
+        bouton_ = charger_image_cle(image::BOUTON_SUIVANT);
         message_ = rendre_message(MESSAGE_GAGNE);
         if (dernier_niveau_de_piste(niveau_))
             fin_de_piste_ = true;
         sauver(niveau_ + ALIMENTS_PAR_NIVEAU);
     } else {
         sprite_bidou_ = charger_image(image::CERCUEIL);
+        bouton_ = charger_image_cle(image::BOUTON_REJOUER);
         message_ = rendre_message(MESSAGE_PERDU);
         sauver(niveau_);
         // From now until the level ends, the wrong foods show a red cross (an addition).
@@ -227,6 +269,9 @@ bool Partie::fin_de_piste_eventuelle()
     coller(ecran_, image.get(), 0, 0);
     plateforme_.presenter(ecran_);
     plateforme_.attendre(DUREE_FIN_DE_PISTE);
+    // Clicks made during the picture would sort the foods of a level the child has not seen.
+    if (plateforme_.ecarter_saisies())
+        quitter();
     reprendre_decompte();
     return true;
 }
@@ -236,6 +281,9 @@ void Partie::redessiner()
     afficher_score(ecran_, tableau_, niveau_, reste_, plateforme_);
     coller(ecran_, fond_.get(), position_fond_.x, position_fond_.y);
     coller(ecran_, message_.get(), X_MESSAGE, Y_MESSAGE);
+    // From the verdict on, the button that says a tap on the box goes on (an addition).
+    if (!verdict_en_attente_)
+        coller(ecran_, bouton_.get(), BOUTON_VERDICT.x, BOUTON_VERDICT.y);
     coller(ecran_, sprite_bidou_.get(), position_bidou_.x, position_bidou_.y);
     afficher_aliment(ecran_, tableau_, niveau_);
     if (erreurs_visibles_)

@@ -80,14 +80,20 @@ void Partie::temps_ecoule()
 {
     coller(ecran_, temps_fini_.get(), 0, 0);
     plateforme_.presenter(ecran_);
-    // Only r leaves this screen: Escape and the window's close are dropped on purpose
-    // so that a child's stray key does not end the game here. Nothing is saved: the
-    // next level is whatever the file holds.
+    temps_ecoule_ = true;
+    // Only r, or a tap anywhere (an addition, for a child without a keyboard), leaves
+    // this screen: Escape and the window's close are dropped on purpose so that a
+    // child's stray key does not end the game here. Nothing is saved: the level that
+    // timed out is played again.
     for (;;) {
         SDL_Event e;
         plateforme_.attendre_evenement(e);
-        if (touche_enfoncee(e, SDLK_r)) {
+        if (touche_enfoncee(e, SDLK_r) || clic_gauche(e)) {
             continuer_niveau_ = false;
+            // A second tap, or the button's release, must not act on the next board
+            // before the child sees it; a request to quit that came behind still quits.
+            if (plateforme_.ecarter_saisies())
+                continuer_ = false;
             reprendre_decompte();
             return;
         }

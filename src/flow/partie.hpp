@@ -42,6 +42,8 @@ private:
     void reprendre_decompte();
     void temps_ecoule();
     bool traiter(const SDL_Event& e);
+    void finir_niveau();
+    void quitter();
     bool cliquer(const SDL_MouseButtonEvent& b);
     void juger();
     bool fin_de_piste_eventuelle();
@@ -71,6 +73,7 @@ private:
     // which answers were wrong; it draws over the empty column only and changes no state.
     bool erreurs_visibles_ = false;
     bool fin_de_piste_ = false;
+    bool temps_ecoule_ = false;  // this level's time ran out: it is played again
     bool sauvegarde_signalee_ = false;
     std::optional<std::int32_t> niveau_non_sauve_;  // what the last save meant to store, when it failed
 
@@ -89,6 +92,7 @@ private:
     Surface fond_;
     Surface sprite_bidou_;
     Surface message_;
+    Surface bouton_;  // the verdict's button: on after a win, again after a loss
 };
 
 }  // namespace flux

@@ -34,6 +34,12 @@ public:
     // Takes the next event into `evenement` if one is queued; false, and `evenement`
     // untouched, when there is none (the level loop, once per pass).
     virtual bool sonder_evenement(SDL_Event& evenement) = 0;
+    // Drops every event queued now: what the child did while the game showed something
+    // it could not act on (the intro, the fades, Bidou's walk, the track-end picture, a
+    // time-up screen as it closes), so that the next screen starts from what the child
+    // does on it. Quitting is not lost with the rest: true when a demande_de_quitter was
+    // among what was dropped. Called by the game flow as each such wait ends.
+    virtual bool ecarter_saisies() = 0;
     // Shows what has been drawn on `ecran` (SDL_Flip).
     virtual void presenter(SDL_Surface* ecran) = 0;
 };
@@ -42,6 +48,18 @@ public:
 inline bool touche_enfoncee(const SDL_Event& evenement, SDLKey touche)
 {
     return evenement.type == SDL_KEYDOWN && evenement.key.keysym.sym == touche;
+}
+
+// True for a press of the left button: also what a tap on a touch screen gives.
+inline bool clic_gauche(const SDL_Event& evenement)
+{
+    return evenement.type == SDL_MOUSEBUTTONDOWN && evenement.button.button == SDL_BUTTON_LEFT;
+}
+
+// True for what quits wherever the game can be quit: the window's close, or Escape.
+inline bool demande_de_quitter(const SDL_Event& evenement)
+{
+    return evenement.type == SDL_QUIT || touche_enfoncee(evenement, SDLK_ESCAPE);
 }
 
 // Paces frames `periode` ms apart on the platform's clock (the walk, the difficulty
@@ -79,5 +97,6 @@ public:
     void attendre_jusqua(std::uint32_t echeance) override;
     void attendre_evenement(SDL_Event& evenement) override;
     bool sonder_evenement(SDL_Event& evenement) override;
+    bool ecarter_saisies() override;
     void presenter(SDL_Surface* ecran) override;
 };

@@ -11,8 +11,20 @@ PlateformeScriptee& PlateformeScriptee::apres(std::uint32_t ms)
 
 PlateformeScriptee& PlateformeScriptee::evenement(const SDL_Event& e)
 {
-    file_.push_back({delai_suivant_, e});
+    file_.push_back({delai_suivant_, e, impatient_});
     delai_suivant_ = 0;
+    return *this;
+}
+
+PlateformeScriptee& PlateformeScriptee::impatient()
+{
+    impatient_ = true;
+    return *this;
+}
+
+PlateformeScriptee& PlateformeScriptee::patient()
+{
+    impatient_ = false;
     return *this;
 }
 
@@ -125,6 +137,18 @@ bool PlateformeScriptee::sonder_evenement(SDL_Event& evenement)
     const auto pas = static_cast<std::uint64_t>(pas_inactif.count());
     avancer_us(file_.empty() ? pas : std::min(pas, echeance_us() - maintenant_us_));
     return false;
+}
+
+bool PlateformeScriptee::ecarter_saisies()
+{
+    ecartements_.push_back(maintenant());
+    bool quitter = false;
+    // Stops at the first patient event: that player waited, and so does all that follows.
+    while (!file_.empty() && file_.front().impatient && echeance_us() <= maintenant_us_) {
+        quitter |= demande_de_quitter(prendre());
+        ++ecartes_;
+    }
+    return quitter;
 }
 
 void PlateformeScriptee::presenter(SDL_Surface* ecran)

@@ -9,6 +9,12 @@
 // machine; the game reads it in whole milliseconds, as SDL's. A wait on an empty script,
 // or a clock past `limite`, throws ScriptEpuise: a game that would hang for ever under
 // SDL's dummy driver fails the test instead.
+//
+// The scripted player waits to see the screen: an event that falls due while the game
+// holds a wait whose input it then drops (ecarter_saisies: the intro, the walk...) is
+// kept, and taken right after, as a child who watches Bidou walk and then clicks. The
+// events scripted after impatient() are pressed regardless, as a child who clicks on
+// through the walk: the game drops those that are due when its wait ends.
 #pragma once
 
 #include "plateforme.hpp"
@@ -46,6 +52,10 @@ public:
     PlateformeScriptee& mouvement(int x, int y);
     PlateformeScriptee& fermeture();  // the window's close button
     PlateformeScriptee& evenement(const SDL_Event& e);
+    // The events scripted from now on are pressed without waiting for the screen (and
+    // dropped when they fall in a wait), until patient().
+    PlateformeScriptee& impatient();
+    PlateformeScriptee& patient();
 
     // Called with the screen on every presented frame, with the frame's number from 1.
     std::function<void(SDL_Surface*, std::size_t)> sur_image;
@@ -67,18 +77,23 @@ public:
     const std::vector<std::uint32_t>& prises() const { return prises_; }
     // The clock at each poll (sonder_evenement), whether it found an event or not.
     const std::vector<std::uint32_t>& sondages() const { return sondages_; }
+    // How many events the game dropped, and the clock at each ecarter_saisies call.
+    std::size_t ecartes() const { return ecartes_; }
+    const std::vector<std::uint32_t>& ecartements() const { return ecartements_; }
 
     std::uint32_t ticks() override;
     void attendre(std::uint32_t ms) override;
     void attendre_jusqua(std::uint32_t echeance) override;
     void attendre_evenement(SDL_Event& evenement) override;
     bool sonder_evenement(SDL_Event& evenement) override;
+    bool ecarter_saisies() override;
     void presenter(SDL_Surface* ecran) override;
 
 private:
     struct Prevu {
         std::uint32_t delai;
         SDL_Event evenement;
+        bool impatient;
     };
     void avancer_us(std::uint64_t us);
     void avancer(std::uint32_t ms) { avancer_us(std::uint64_t{ms} * 1000); }
@@ -88,6 +103,7 @@ private:
 
     std::deque<Prevu> file_;
     std::uint32_t delai_suivant_ = 0;
+    bool impatient_ = false;
     std::uint64_t maintenant_us_ = 0;
     std::uint64_t dernier_pris_us_ = 0;
     std::size_t images_ = 0;
@@ -95,4 +111,6 @@ private:
     std::vector<Echeance> echeances_;
     std::vector<std::uint32_t> prises_;
     std::vector<std::uint32_t> sondages_;
+    std::size_t ecartes_ = 0;
+    std::vector<std::uint32_t> ecartements_;
 };

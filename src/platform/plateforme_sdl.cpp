@@ -21,4 +21,13 @@ void PlateformeSdl::attendre_evenement(SDL_Event& evenement)
 
 bool PlateformeSdl::sonder_evenement(SDL_Event& evenement) { return SDL_PollEvent(&evenement) == 1; }
 
+bool PlateformeSdl::ecarter_saisies()
+{
+    bool quitter = false;
+    SDL_Event evenement;
+    while (SDL_PollEvent(&evenement) == 1)
+        quitter |= demande_de_quitter(evenement);
+    return quitter;
+}
+
 void PlateformeSdl::presenter(SDL_Surface* ecran) { SDL_Flip(ecran); }
