@@ -185,8 +185,8 @@ TEST(Fichiers, TaillesFaitesPourLePlateau)
             EXPECT_EQ(l, LARGEUR_POUBELLE);
             EXPECT_EQ(h, HAUTEUR_RECIPIENT);
         } else if (nom == image::CROIX) {
-            EXPECT_EQ(l, LARGEUR_ALIMENT);  // lies exactly over the food it marks
-            EXPECT_EQ(h, HAUTEUR_ALIMENT);
+            EXPECT_EQ(l, LARGEUR_ALIMENT);  // lies exactly over the picture of the food it marks
+            EXPECT_EQ(h, HAUTEUR_IMAGE_ALIMENT);  // and leaves its label alone
         } else if (nom.starts_with("photo/bidou") || nom == image::CERCUEIL) {
             EXPECT_LE(h, 110);  // at y 485 the pet must end above the panel
             EXPECT_GE(h, 80);
@@ -431,6 +431,37 @@ TEST(Choix, LesCartesDessineesSontCellesQueLeClicChoisit)
     }
 }
 
+TEST(Croix, LEtiquetteDeLAlimentResteLisible)
+{
+    // The cross once covered the whole tile, and its lower arms ran over the food's
+    // name. Now its last row and any below are all key, and over every food, blitted
+    // at the tile's corner as the game does, it leaves the label's rows (the gap row
+    // from HAUTEUR_IMAGE_ALIMENT down) exactly as they were, and still marks the picture.
+    Image croix = charger(image::CROIX);
+    ASSERT_TRUE(croix);
+    int encre_en_bas = 0;
+    for (int y = HAUTEUR_IMAGE_ALIMENT - 1; y < croix->h; ++y)
+        for (int x = 0; x < croix->w; ++x)
+            encre_en_bas += !est_cle(pixel(croix.get(), x, y));
+    EXPECT_EQ(encre_en_bas, 0);
+    SDL_SetColorKey(croix.get(), SDL_SRCCOLORKEY, SDL_MapRGB(croix->format, 0, 0, 255));
+    for (const Aliment& a : catalogue_aliments) {
+        SCOPED_TRACE(std::string(a.image));
+        Image tuile = charger(std::string(a.image)), barree = charger(std::string(a.image));
+        ASSERT_TRUE(tuile && barree);
+        SDL_BlitSurface(croix.get(), nullptr, barree.get(), nullptr);
+        int changes_dessous = 0, changes_dessus = 0;
+        for (int y = 0; y < HAUTEUR_ALIMENT; ++y)
+            for (int x = 0; x < LARGEUR_ALIMENT; ++x) {
+                const Rvb c = pixel(tuile.get(), x, y), b = pixel(barree.get(), x, y);
+                const bool change = c.r != b.r || c.g != b.g || c.b != b.b;
+                (y < HAUTEUR_IMAGE_ALIMENT ? changes_dessus : changes_dessous) += change;
+            }
+        EXPECT_EQ(changes_dessous, 0) << "the cross runs over the label";
+        EXPECT_GT(changes_dessus, LARGEUR_ALIMENT * HAUTEUR_IMAGE_ALIMENT / 4) << "the cross hardly shows";
+    }
+}
+
 TEST(Croix, RougeBordeDeSombreSurLaTuileDeLAliment)
 {
     // Bold red strokes that a dark outline keeps apart from whatever food lies under
@@ -453,7 +484,7 @@ TEST(Croix, RougeBordeDeSombreSurLaTuileDeLAliment)
                     est_cle(pixel(im.get(), x + dx, y + dy)))
                     ++rouges_au_bord;
         }
-    const int tuile = im->w * im->h;
+    const int tuile = im->w * im->h;  // the picture's box of the tile
     EXPECT_GT(rouges, tuile / 8) << "bold enough to see at a glance";
     EXPECT_GT(sombres, tuile / 10);
     EXPECT_GT(cles, tuile / 3) << "the food shows between the strokes";
