@@ -76,7 +76,7 @@ std::vector<std::string> images_a_cle()
     std::vector<std::string> v = {image::DEBUT2,         image::BIDOU,         image::BIDOU_GAUCHE,
                                   image::BIDOU_GROS,     image::CERCUEIL,      image::GAMELLE_VIDE,
                                   image::GAMELLE_PLEINE, image::POUBELLE_VIDE, image::POUBELLE_PLEINE,
-                                  image::CROIX};
+                                  image::CROIX,          image::BOUTON_SUIVANT, image::BOUTON_REJOUER};
     for (const Aliment& a : catalogue_aliments)
         v.emplace_back(a.image);
     return v;
@@ -185,8 +185,11 @@ TEST(Fichiers, TaillesFaitesPourLePlateau)
             EXPECT_EQ(l, LARGEUR_POUBELLE);
             EXPECT_EQ(h, HAUTEUR_RECIPIENT);
         } else if (nom == image::CROIX) {
-            EXPECT_EQ(l, LARGEUR_ALIMENT);  // lies exactly over the food it marks
-            EXPECT_EQ(h, HAUTEUR_ALIMENT);
+            EXPECT_EQ(l, LARGEUR_ALIMENT);  // lies exactly over the picture of the food it marks
+            EXPECT_EQ(h, HAUTEUR_IMAGE_ALIMENT);  // and leaves its label alone
+        } else if (nom == image::BOUTON_SUIVANT || nom == image::BOUTON_REJOUER) {
+            EXPECT_EQ(l, BOUTON_VERDICT.largeur);  // where a tap goes on after the verdict
+            EXPECT_EQ(h, BOUTON_VERDICT.hauteur);
         } else if (nom.starts_with("photo/bidou") || nom == image::CERCUEIL) {
             EXPECT_LE(h, 110);  // at y 485 the pet must end above the panel
             EXPECT_GE(h, 80);
@@ -209,7 +212,7 @@ TEST(Fichiers, RienDePlusQueCeQueLeJeuCharge)
     for (const auto& e : fs::directory_iterator(DOSSIER / "photo"))
         trouves.insert("photo/" + e.path().filename().string());
     EXPECT_EQ(trouves, attendus);
-    EXPECT_EQ(attendus.size(), 19u + 95u);
+    EXPECT_EQ(attendus.size(), 21u + 95u);
 }
 
 // --- The blue key ------------------------------------------------------------------
@@ -376,6 +379,74 @@ TEST(Fond, LeCadreDuMessageSArreteAuDessusDesAliments)
     EXPECT_EQ(traces, 0);
 }
 
+TEST(Fond, LeBoutonDuVerdictTientDansLeCadreDuMessage)
+{
+    // Blitted at BOUTON_VERDICT, each button stands on the message box's light rows
+    // (33 to 69 on screen, the frame's 3 px around them) and inside its right end: no
+    // ink over the frame or out of the box, the key in its four corners, and no ink
+    // where the longest verdict ends (x 890 at most, Police tests).
+    for (const char* nom : {image::BOUTON_SUIVANT, image::BOUTON_REJOUER}) {
+        SCOPED_TRACE(nom);
+        Image im = charger(nom);
+        ASSERT_TRUE(im);
+        for (auto [x, y] : {std::pair{0, 0}, {im->w - 1, 0}, {0, im->h - 1}, {im->w - 1, im->h - 1}})
+            EXPECT_TRUE(est_cle(pixel(im.get(), x, y))) << x << ", " << y;
+        int haut = HAUTEUR_ECRAN, bas = 0, gauche = LARGEUR_ECRAN, droite = 0;
+        for (int y = 0; y < im->h; ++y)
+            for (int x = 0; x < im->w; ++x)
+                if (!est_cle(pixel(im.get(), x, y))) {
+                    haut = std::min(haut, BOUTON_VERDICT.y + y), bas = std::max(bas, BOUTON_VERDICT.y + y);
+                    gauche = std::min(gauche, BOUTON_VERDICT.x + x), droite = std::max(droite, BOUTON_VERDICT.x + x);
+                }
+        EXPECT_GE(haut, 33);
+        EXPECT_LE(bas, 69);
+        EXPECT_LE(droite, 891);  // the frame's inner edge on the right is at x 892
+        EXPECT_GT(gauche, 850);  // short of where the verdicts' text may end
+        EXPECT_GE(bas - haut, 30) << "a button a finger finds";
+    }
+}
+
+TEST(Fond, LesDeuxBoutonsDuVerdictSeDistinguent)
+{
+    // Green to go on, orange to play again, told apart without reading, each with a
+    // white sign in its middle; and the signs differ (an arrow, a round arrow).
+    const auto vert = [](Rvb c) { return c.g > c.r + 40 && c.g > c.b + 40; };
+    const auto orange = [](Rvb c) { return c.r > 200 && c.g >= 90 && c.g <= 200 && c.b < 90; };
+    const auto blanc = [](Rvb c) { return c.r > 235 && c.g > 235 && c.b > 235; };
+    Image suivant = charger(image::BOUTON_SUIVANT), rejouer = charger(image::BOUTON_REJOUER);
+    ASSERT_TRUE(suivant && rejouer);
+    struct Compte {
+        int encre = 0, verts = 0, oranges = 0, blancs_au_milieu = 0;
+    };
+    const auto compter = [&](SDL_Surface* im) {
+        Compte k;
+        for (int y = 0; y < im->h; ++y)
+            for (int x = 0; x < im->w; ++x) {
+                const Rvb c = pixel(im, x, y);
+                if (est_cle(c))
+                    continue;
+                ++k.encre;
+                k.verts += vert(c);
+                k.oranges += orange(c);
+                k.blancs_au_milieu += blanc(c) && std::abs(2 * x + 1 - im->w) <= 22 && std::abs(2 * y + 1 - im->h) <= 22;
+            }
+        return k;
+    };
+    const Compte s = compter(suivant.get()), r = compter(rejouer.get());
+    EXPECT_GT(s.encre, suivant->w * suivant->h / 3) << "a round button, not a dot";
+    EXPECT_GT(s.verts, s.encre / 3);
+    EXPECT_EQ(s.oranges, 0);
+    EXPECT_GT(r.oranges, r.encre / 4);
+    EXPECT_EQ(r.verts, 0);
+    EXPECT_GT(s.blancs_au_milieu, 80) << "the arrow";
+    EXPECT_GT(r.blancs_au_milieu, 80) << "the round arrow";
+    int signes_differents = 0;
+    for (int y = 0; y < suivant->h; ++y)
+        for (int x = 0; x < suivant->w; ++x)
+            signes_differents += blanc(pixel(suivant.get(), x, y)) != blanc(pixel(rejouer.get(), x, y));
+    EXPECT_GT(signes_differents, 100);
+}
+
 TEST(Fond, LeBasDesImagesPleinEcranEstLeMemePartout)
 {
     // Between the panel's boxes the screen keeps the rows 600 to 639 of the last
@@ -431,6 +502,37 @@ TEST(Choix, LesCartesDessineesSontCellesQueLeClicChoisit)
     }
 }
 
+TEST(Croix, LEtiquetteDeLAlimentResteLisible)
+{
+    // The cross once covered the whole tile, and its lower arms ran over the food's
+    // name. Now its last row and any below are all key, and over every food, blitted
+    // at the tile's corner as the game does, it leaves the label's rows (the gap row
+    // from HAUTEUR_IMAGE_ALIMENT down) exactly as they were, and still marks the picture.
+    Image croix = charger(image::CROIX);
+    ASSERT_TRUE(croix);
+    int encre_en_bas = 0;
+    for (int y = HAUTEUR_IMAGE_ALIMENT - 1; y < croix->h; ++y)
+        for (int x = 0; x < croix->w; ++x)
+            encre_en_bas += !est_cle(pixel(croix.get(), x, y));
+    EXPECT_EQ(encre_en_bas, 0);
+    SDL_SetColorKey(croix.get(), SDL_SRCCOLORKEY, SDL_MapRGB(croix->format, 0, 0, 255));
+    for (const Aliment& a : catalogue_aliments) {
+        SCOPED_TRACE(std::string(a.image));
+        Image tuile = charger(std::string(a.image)), barree = charger(std::string(a.image));
+        ASSERT_TRUE(tuile && barree);
+        SDL_BlitSurface(croix.get(), nullptr, barree.get(), nullptr);
+        int changes_dessous = 0, changes_dessus = 0;
+        for (int y = 0; y < HAUTEUR_ALIMENT; ++y)
+            for (int x = 0; x < LARGEUR_ALIMENT; ++x) {
+                const Rvb c = pixel(tuile.get(), x, y), b = pixel(barree.get(), x, y);
+                const bool change = c.r != b.r || c.g != b.g || c.b != b.b;
+                (y < HAUTEUR_IMAGE_ALIMENT ? changes_dessus : changes_dessous) += change;
+            }
+        EXPECT_EQ(changes_dessous, 0) << "the cross runs over the label";
+        EXPECT_GT(changes_dessus, LARGEUR_ALIMENT * HAUTEUR_IMAGE_ALIMENT / 4) << "the cross hardly shows";
+    }
+}
+
 TEST(Croix, RougeBordeDeSombreSurLaTuileDeLAliment)
 {
     // Bold red strokes that a dark outline keeps apart from whatever food lies under
@@ -453,7 +555,7 @@ TEST(Croix, RougeBordeDeSombreSurLaTuileDeLAliment)
                     est_cle(pixel(im.get(), x + dx, y + dy)))
                     ++rouges_au_bord;
         }
-    const int tuile = im->w * im->h;
+    const int tuile = im->w * im->h;  // the picture's box of the tile
     EXPECT_GT(rouges, tuile / 8) << "bold enough to see at a glance";
     EXPECT_GT(sombres, tuile / 10);
     EXPECT_GT(cles, tuile / 3) << "the food shows between the strokes";

@@ -165,7 +165,7 @@ for k in 0 1 2 3 4; do
   xdotool mousemove 468 $((140 + 100 * k)) click 1
   sleep 0.3
 done
-croix() { montre croix.bmp 8x8+31+36 550 $((76 + 100 * $1)); }
+croix() { montre croix.bmp 8x8+31+22 550 $((76 + 100 * $1)); }
 voir 30 "the cross over level 2's wrong first food" croix 0
 croix 3 || echec "no cross over level 2's wrong fourth food"
 for k in 1 2 4; do ! croix "$k" || echec "a cross over level 2's right food in row $k"; done

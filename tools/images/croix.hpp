@@ -5,6 +5,7 @@
 #include "cairo_outils.hpp"
 
 namespace images {
-// Keyed, the size of a food tile, so that it lies exactly over the food it marks.
+// Keyed, as wide as a food tile and as high as its picture's box (HAUTEUR_IMAGE_ALIMENT):
+// at the tile's corner it lies exactly over the food's picture, never over its label.
 Surface croix();
 }  // namespace images

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string>
 
+#include "boutons.hpp"
 #include "croix.hpp"
 #include "decor.hpp"
 #include "draw/noms_images.hpp"
@@ -276,13 +277,18 @@ Surface temps_fini(Atelier& a)
     emoji(a, cr, "⏰", 450, 175, 140, -0.15);
     titre(a, cr, "Le temps est écoulé !", 450, 318, 58, 0xffffff, 0xc0503a);
     centre(a, cr, "Les 30 secondes sont passées.", 450, 370, 28);
-    const std::string avant = "Appuie sur ", apres = " pour rejouer le niveau";
-    const double la = a.gras.largeur(avant, 30), lb = a.gras.largeur(apres, 30);
-    const double x = 450 - (la + 50 + lb) / 2;
-    ligne(a, cr, avant, x, 460, 30, 0x3b2a1a, true);
-    touche(a, cr, "r", x + la + 3, 428, 44);
-    ligne(a, cr, apres, x + la + 53, 460, 30, 0x3b2a1a, true);
-    bidou_a(cr, 600, 470, 0.6);
+    // A tap anywhere on this picture does what r does: the finger first, the key after.
+    const std::string tape = "Touche l'écran pour rejouer le niveau";
+    const double lt = a.gras.largeur(tape, 30);
+    const double xt = 450 - (lt + 56) / 2;
+    emoji(a, cr, "👆", xt + 22, 430, 46);
+    ligne(a, cr, tape, xt + 56, 444, 30, 0x3b2a1a, true);
+    const std::string avant = "ou appuie sur ";
+    const double la = a.texte.largeur(avant, 28);
+    const double x = 450 - (la + 42) / 2;
+    ligne(a, cr, avant, x, 500, 28, 0x3b2a1a);
+    touche(a, cr, "r", x + la + 2, 470, 40);
+    bidou_a(cr, 640, 466, 0.6);
     socle(cr);
     return s;
 }
@@ -302,12 +308,17 @@ Surface pause(Atelier& a)
         cairo_fill(cr);
     }
     centre(a, cr, "Pause", 450, 420, 96, 0x3a2470, true);
-    const std::string avant = "Appuie sur ", apres = " pour reprendre";
-    const double la = a.gras.largeur(avant, 36), lb = a.gras.largeur(apres, 36);
-    const double x = 450 - (la + 60 + lb) / 2;
-    ligne(a, cr, avant, x, 510, 36, 0x2a1a50, true);
-    touche(a, cr, "p", x + la + 4, 474, 50);
-    ligne(a, cr, apres, x + la + 64, 510, 36, 0x2a1a50, true);
+    // A tap anywhere closes the pause, as p does: the finger first, the key after.
+    const std::string tape = "Touche l'écran pour reprendre";
+    const double lt = a.gras.largeur(tape, 36);
+    const double xt = 450 - (lt + 66) / 2;
+    emoji(a, cr, "👆", xt + 26, 484, 54);
+    ligne(a, cr, tape, xt + 66, 500, 36, 0x2a1a50, true);
+    const std::string avant = "ou appuie sur ";
+    const double la = a.texte.largeur(avant, 30);
+    const double x = 450 - (la + 46) / 2;
+    ligne(a, cr, avant, x, 558, 30, 0x2a1a50);
+    touche(a, cr, "p", x + la + 2, 526, 44);
     socle(cr);
     return s;
 }
@@ -350,13 +361,24 @@ Surface regle(Atelier& a)
         const char* texte;
         double x, y;
     };
-    for (const Aide& t : {Aide{"p", "pause", 60, 452}, Aide{"r", "les règles", 60, 496},
-                          Aide{"j", "revenir au jeu (après les règles)", 60, 540},
-                          Aide{"s", "niveau suivant", 470, 452}, Aide{"Échap", "quitter le jeu", 470, 496}}) {
+    for (const Aide& t : {Aide{"p", "pause", 60, 452}, Aide{"r", "les règles", 250, 452},
+                          Aide{"Échap", "quitter le jeu", 440, 452}, Aide{"j", "revenir au jeu, ou", 60, 496},
+                          Aide{"s", "niveau suivant, ou touche", 60, 540}}) {
         const double l = touche(a, cr, t.touche, t.x, t.y, 38);
         ligne(a, cr, t.texte, t.x + l + 14, t.y + 27, 22);
     }
-    bidou_a(cr, 700, 490, 0.85);
+    // The one-tap ways (an addition): a tap anywhere on this card goes back to the game,
+    // and after a verdict the button at the message's end goes on.
+    double x = 112 + a.texte.largeur("revenir au jeu, ou", 22) + 10;
+    emoji(a, cr, "👆", x + 14, 513, 30);
+    ligne(a, cr, "touche l'écran", x + 34, 523, 22);
+    x = 112 + a.texte.largeur("niveau suivant, ou touche", 22) + 10;
+    dessiner_bouton(cr, true, x + 15, 558, 15);
+    ligne(a, cr, "ou", x + 38, 567, 22);
+    x += 38 + a.texte.largeur("ou", 22) + 8;
+    dessiner_bouton(cr, false, x + 15, 558, 15);
+    ligne(a, cr, "au bout du message", x + 38, 567, 22);
+    bidou_a(cr, 722, 486, 0.85);
     socle(cr);
     return s;
 }

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "boutons.hpp"
 #include "croix.hpp"
 #include "draw/geometrie.hpp"
 #include "draw/noms_images.hpp"
@@ -307,6 +308,8 @@ std::vector<Image> images_personnages(Atelier& a)
     v.push_back({image::POUBELLE_VIDE, poubelle(a, false), true});
     v.push_back({image::POUBELLE_PLEINE, poubelle(a, true), true});
     v.push_back({image::CROIX, croix(), true});
+    v.push_back({image::BOUTON_SUIVANT, bouton_verdict(true), true});
+    v.push_back({image::BOUTON_REJOUER, bouton_verdict(false), true});
     // The window icon has no key (SDL is given no mask), so rounded corners would come
     // out white: Bidou on a tile that fills the square.
     v.push_back({image::ICONE, icone(32, false), false});

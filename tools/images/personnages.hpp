@@ -12,7 +12,8 @@ namespace images {
 // perfect level. Faces right, fills a box of 100 x 100 (wider when fat) at scale 1.
 void dessiner_bidou(cairo_t* cr, double embonpoint);
 
-// bidou, bidou_gauche, bidou_gros, cercueil, gamelle_*, poubelle_*, croix, icone_bidou.
+// bidou, bidou_gauche, bidou_gros, cercueil, gamelle_*, poubelle_*, croix, bouton_suivant,
+// bouton_rejouer, icone_bidou.
 std::vector<Image> images_personnages(Atelier& a);
 
 // Bidou on a tile `cote` pixels square: rounded with transparent corners for the

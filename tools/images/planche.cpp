@@ -6,6 +6,7 @@
 #include <string>
 
 #include "draw/geometrie.hpp"
+#include "draw/noms_images.hpp"
 #include "flow/messages.hpp"
 #include "rules/catalogue.hpp"
 
@@ -82,15 +83,23 @@ void maquette(cairo_t* cr, const Planches& p, const Police& police, int niveau, 
         couleur(cr, 0);
         police.ecrire(cr, en_utf8(message), TAILLE_MESSAGE, X_MESSAGE, Y_MESSAGE + 24);
     }
+    if (message) {
+        const std::string bouton = etat == Etat::Gagne ? image::BOUTON_SUIVANT : image::BOUTON_REJOUER;
+        coller(cr, p, bouton.substr(6, bouton.size() - 10), BOUTON_VERDICT.x, BOUTON_VERDICT.y);
+    }
     coller(cr, p, etat == Etat::Gagne ? "bidou_gros" : etat == Etat::Perdu ? "cercueil" : "bidou", X_BIDOU, Y_BIDOU);
     for (int k = 0; k < 5; ++k) {
-        // At the start two foods are already sorted; once judged, all five are.
+        // At the start two foods are already sorted; once judged, all five are, and a
+        // lost level's two wrong ones (rows 1 and 3) are back in the column, crossed.
         const bool trie = etat != Etat::Debut || k == 1 || k == 3;
-        const bool gamelle = catalogue_aliments[static_cast<std::size_t>(niveau + k)].bon == 1;
-        if (!trie) {
+        const bool faux = etat == Etat::Perdu && (k == 1 || k == 3);
+        const bool gamelle = (catalogue_aliments[static_cast<std::size_t>(niveau + k)].bon == 1) != faux;
+        if (!trie || faux) {
             const std::string f(catalogue_aliments[static_cast<std::size_t>(niveau + k)].image);
             coller(cr, p, f.substr(6, f.size() - 10), X_ALIMENT, Y_ALIMENT_0 + HAUTEUR_RANGEE * k);
         }
+        if (faux)
+            coller(cr, p, "croix", X_ALIMENT, Y_ALIMENT_0 + HAUTEUR_RANGEE * k);
         coller(cr, p, trie && gamelle ? "gamelle_pleine" : "gamelle_vide", X_GAMELLE, Y_RECIPIENT_0 + HAUTEUR_RANGEE * k);
         coller(cr, p, trie && !gamelle ? "poubelle_pleine" : "poubelle_vide", X_POUBELLE,
                Y_RECIPIENT_0 + HAUTEUR_RANGEE * k);
