@@ -1,6 +1,7 @@
 #include "ecran_de_test.hpp"
 
 #include <cstdlib>
+#include <string>
 #include <vector>
 
 #include "draw/ecrans.hpp"
@@ -25,18 +26,47 @@ using Regle = Modal;
 Rvb canal(Rvb c, int decalage) { return (c >> decalage) & 0xFF; }
 }  // namespace
 
-TEST_F(Pause, FermeeSeulementParP)
+// What closes each modal screen: its own key, or a tap anywhere (a left press, which is
+// also what a touch screen sends), and nothing else: not the window's close, Escape, the
+// other screen's key, a release, a motion, the other buttons or the wheel.
+struct Fermeture {
+    const char* nom;
+    void (*ouvrir)(SDL_Surface*, Plateforme&);
+    const char* image;
+    SDLKey touche;
+    bool par_tap;
+    bool redessinee_a_chaque_evenement;
+};
+
+class FermetureModale : public Modal, public ::testing::WithParamInterface<Fermeture> {};
+
+TEST_P(FermetureModale, ParSaToucheOuUnTapEtRienDAutre)
 {
-    ecrire_image(image::PAUSE, 900, 640, PAUSE, false);
-    plateforme.fermeture().touche(SDLK_a).clic(10, 10, SDL_BUTTON_LEFT).mouvement(5, 5);
-    plateforme.relachement(SDLK_p).touche(SDLK_ESCAPE).touche(SDLK_r);
-    plateforme.touche_enfoncee(SDLK_p).touche(SDLK_x);
-    pause(ecran, plateforme);
-    // Everything up to the key-down of p was taken and dropped; what follows is left.
-    EXPECT_EQ(plateforme.restants(), 2u);
-    // Drawn once only, however many events came.
-    EXPECT_EQ(plateforme.images(), 1u);
+    const Fermeture& f = GetParam();
+    ecrire_image(f.image, 900, 640, PAUSE, false);
+    plateforme.fermeture().touche(SDLK_a).touche(SDLK_ESCAPE).touche(f.touche == SDLK_p ? SDLK_j : SDLK_p);
+    plateforme.relachement(f.touche).mouvement(5, 5);
+    for (std::uint8_t bouton : {SDL_BUTTON_RIGHT, SDL_BUTTON_MIDDLE, SDL_BUTTON_WHEELUP, SDL_BUTTON_WHEELDOWN})
+        plateforme.clic(450, 320, bouton);
+    const std::size_t ignores = plateforme.restants();
+    if (f.par_tap)
+        plateforme.clic(899, 639, SDL_BUTTON_LEFT);  // anywhere, the far corner included
+    else
+        plateforme.touche(f.touche);
+    plateforme.touche(SDLK_x);
+    f.ouvrir(ecran, plateforme);
+    // Everything up to the closing press was taken and dropped; its release and x are left.
+    EXPECT_EQ(plateforme.restants(), 3u);
+    EXPECT_EQ(plateforme.images(), f.redessinee_a_chaque_evenement ? ignores + 1 : 1u);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Ecrans, FermetureModale,
+    ::testing::Values(Fermeture{"PauseParP", [](SDL_Surface* e, Plateforme& p) { pause(e, p); }, image::PAUSE, SDLK_p, false, false},
+                      Fermeture{"PauseParUnTap", [](SDL_Surface* e, Plateforme& p) { pause(e, p); }, image::PAUSE, SDLK_p, true, false},
+                      Fermeture{"ReglesParJ", regle_jeu, image::REGLE, SDLK_j, false, true},
+                      Fermeture{"ReglesParUnTap", regle_jeu, image::REGLE, SDLK_j, true, true}),
+    [](const ::testing::TestParamInfo<Fermeture>& info) { return std::string(info.param.nom); });
 
 TEST_F(Pause, LePlateauTransparaitAlpha168)
 {

@@ -6,6 +6,8 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <optional>
+#include <string>
 
 #include "clics_plateau.hpp"
 #include "partie_scriptee.hpp"
@@ -150,25 +152,86 @@ TEST(Partie, ToucheSAvantEtApresLeVerdict)
         EXPECT_FALSE(f.path().filename().string().starts_with("niveau.lvl.")) << f.path() << " left behind";
 }
 
-TEST(Partie, TempsEcouleSuitLeFichierPasLeChoix)
+// After a time-up the level that timed out is played again, as its picture says,
+// whatever the file holds: another track's level, the finished game, or nothing.
+class TempsEcoule : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(TempsEcoule, RejoueLeNiveauQuelQueSoitLeFichier)
 {
     Partie partie;
-    partie.dossier.ecrire_fichier_niveau("35");
+    if (*GetParam())
+        partie.dossier.ecrire_fichier_niveau(GetParam());
     PremiereApparition temps_fini{Photo(image::TEMPS_FINI)};
-    partie.p.sur_image = [&](SDL_Surface* ecran, std::size_t) { temps_fini.regarder(ecran, partie.p.maintenant()); };
-    // Keypad 1 plays level 1, time runs out; Escape, the close button and a click are
-    // dropped by the time-up screen; r ends it and the file's 35 (level 8) follows.
-    partie.p.touche(SDLK_KP1).apres(60000).touche(SDLK_ESCAPE).fermeture().clic(X_CLIC, y_clic(0), 1)
-        .touche_enfoncee(SDLK_r).apres(500);
-    trier(partie.p, 35).touche(SDLK_ESCAPE);
+    std::optional<Plateau> apres_r;
+    std::size_t pris_apres_r = 0;
+    partie.p.sur_image = [&](SDL_Surface* ecran, std::size_t) {
+        temps_fini.regarder(ecran, partie.p.maintenant());
+        if (partie.p.prises().size() == pris_apres_r)
+            apres_r = etat_plateau(ecran, 0);  // the last frame before the next event
+    };
+    // Keypad 1 plays level 1, time runs out; Escape, the close button and a right click
+    // are dropped by the time-up screen; r ends it.
+    partie.p.touche(SDLK_KP1).apres(60000).touche(SDLK_ESCAPE).fermeture().clic(X_CLIC, y_clic(0), SDL_BUTTON_RIGHT)
+        .touche_enfoncee(SDLK_r);
+    partie.p.apres(500);
+    trier(partie.p, 0).apres(1000).touche(SDLK_ESCAPE);
+    // The press of r is the 8th event taken (keypad 1's two, Escape's two, the close,
+    // the click's two): the board after it is level 1's again, all in the column.
+    pris_apres_r = 8;
     EXPECT_EQ(partie.jouer(), 0);
     // The level starts as keypad 1 is taken. Its first pass takes a step at once (the
     // intro is long): 29 more seconds to go.
     const std::uint32_t debut = partie.p.prises().front();
     EXPECT_GE(temps_fini.quand, debut + 29000u);
     EXPECT_LE(temps_fini.quand, debut + 30000u);
-    EXPECT_EQ(partie.dossier.fichier_niveau(), "40");
+    ASSERT_TRUE(apres_r);
+    EXPECT_EQ(*apres_r, (Plateau{Rangee::Aliment, Rangee::Aliment, Rangee::Aliment, Rangee::Aliment, Rangee::Aliment}));
+    // Level 1 played again and won: the next one is level 2.
+    EXPECT_EQ(partie.dossier.fichier_niveau(), "5");
 }
+
+INSTANTIATE_TEST_SUITE_P(Partie, TempsEcoule, ::testing::Values("35", "95", "0", ""),
+                         [](const ::testing::TestParamInfo<const char*>& info) {
+                             return *info.param ? std::string("fichier") + info.param : std::string("sansfichier");
+                         });
+
+// Time up means time up: a tap that comes right behind the r, on the last food left,
+// sorts nothing, walks nothing and saves nothing in the level that timed out. Pressed at
+// once, as a child tapping twice, it is dropped; pressed by a child who waited, it is
+// the replayed level's first click.
+class DerriereLeR : public ::testing::TestWithParam<bool> {};
+
+TEST_P(DerriereLeR, UnClicNeTermineJamaisLeNiveauEcoule)
+{
+    const bool impatient = GetParam();
+    Partie partie;
+    partie.p.touche(SDLK_KP1);
+    for (int k = 0; k < 4; ++k)
+        partie.p.clic(X_CLIC, y_clic(k), catalogue_aliments[k].bon == ALIMENT_BON ? SDL_BUTTON_LEFT : SDL_BUTTON_RIGHT);
+    partie.p.apres(60000).touche_enfoncee(SDLK_r);
+    if (impatient)
+        partie.p.impatient();
+    partie.p.clic(X_CLIC, y_clic(4), SDL_BUTTON_LEFT).patient().apres(2000).touche(SDLK_ESCAPE);
+    const Photo bidou_gros(image::BIDOU_GROS), cercueil(image::CERCUEIL);
+    bool verdict_vu = false;
+    Plateau dernier{};
+    partie.p.sur_image = [&](SDL_Surface* ecran, std::size_t) {
+        verdict_vu |= bidou_gros.sur(ecran, X_BIDOU, Y_BIDOU) || cercueil.sur(ecran, X_BIDOU, Y_BIDOU);
+        dernier = etat_plateau(ecran, 0);
+    };
+    EXPECT_EQ(partie.jouer(), 0);
+    EXPECT_FALSE(verdict_vu);
+    EXPECT_EQ(partie.dossier.fichier_niveau(), "(none)") << "nothing saved";
+    EXPECT_EQ(partie.p.ecartes(), impatient ? 2u : 0u);
+    const Rangee r4 = impatient ? Rangee::Aliment : Rangee::Gamelle;
+    EXPECT_EQ(dernier, (Plateau{Rangee::Aliment, Rangee::Aliment, Rangee::Aliment, Rangee::Aliment, r4}))
+        << "level 1 again, the last board shown";
+}
+
+INSTANTIATE_TEST_SUITE_P(TempsEcoule, DerriereLeR, ::testing::Values(true, false),
+                         [](const ::testing::TestParamInfo<bool>& info) {
+                             return std::string(info.param ? "tapeAussitot" : "apresAvoirVu");
+                         });
 
 TEST(Partie, EchapEnCoursDeNiveauNEcritRien)
 {
