@@ -143,11 +143,22 @@ bool PlateformeScriptee::ecarter_saisies()
 {
     ecartements_.push_back(maintenant());
     bool quitter = false;
-    // Stops at the first patient event: that player waited, and so does all that follows.
-    while (!file_.empty() && file_.front().impatient && echeance_us() <= maintenant_us_) {
-        quitter |= demande_de_quitter(prendre());
-        ++ecartes_;
+    // Every event due now is looked at, in order: the impatient ones are dropped, the
+    // patient ones kept, due at once, for the player who waited to act on the next screen.
+    std::vector<Prevu> gardes;
+    while (!file_.empty() && echeance_us() <= maintenant_us_) {
+        Prevu prevu = file_.front();
+        file_.pop_front();
+        dernier_pris_us_ = maintenant_us_;
+        if (prevu.impatient) {
+            quitter |= demande_de_quitter(prevu.evenement);
+            ++ecartes_;
+        } else {
+            prevu.delai = 0;
+            gardes.push_back(prevu);
+        }
     }
+    file_.insert(file_.begin(), gardes.begin(), gardes.end());
     return quitter;
 }
 
