@@ -4,6 +4,7 @@
 
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "draw/noms_images.hpp"
 #include "draw/ressources.hpp"
@@ -213,4 +214,45 @@ TEST_F(PanneauSeul, SaPoliceFermeeAvantLArretDuMoteur)
     EXPECT_EQ(polices_fermees_sans_moteur, avant);
     EXPECT_EQ(plateforme.images(), 2u);
     EXPECT_NE(pixel(10, 620), FOND) << "the panel drew with its font";
+}
+
+// The game's own font, whose boxes leave parts of the strip bare: a text that gets
+// shorter (10 seconds to 9, a stall from 30 to 3, level 10 to 9) must leave nothing of
+// the longer one beside it. After the longer and then the shorter, the strip is what the
+// shorter alone draws on a fresh screen.
+class PanneauDuJeu : public EcranDeTest {
+protected:
+    void SetUp() override
+    {
+        EcranDeTest::SetUp();
+        std::filesystem::create_symlink(std::filesystem::path(GRIGNOTIN_RUN_DIR) / FICHIER_POLICE, FICHIER_POLICE);
+    }
+    Tableau tableau = tableau_initial();
+    PlateformeScriptee plateforme;
+};
+
+TEST_F(PanneauDuJeu, UnTexteRaccourciNeLaissePasLaFinDuPlusLong)
+{
+    const struct {
+        std::int32_t niveau_avant, reste_avant, niveau, reste;
+    } cas[] = {{0, 10, 0, 9}, {0, 30, 0, 3}, {45, 20, 40, 20}};
+    remplir_tableau(tableau);
+    for (const auto& c : cas) {
+        peindre(FOND);
+        afficher_score(ecran, tableau, c.niveau, c.reste, plateforme);
+        std::vector<Rvb> seul;
+        for (int y = Y_PANNEAU; y < HAUTEUR_ECRAN; ++y)
+            for (int x = 0; x < LARGEUR_ECRAN; ++x)
+                seul.push_back(pixel(x, y));
+
+        peindre(FOND);
+        afficher_score(ecran, tableau, c.niveau_avant, c.reste_avant, plateforme);
+        afficher_score(ecran, tableau, c.niveau, c.reste, plateforme);
+        int differents = 0;
+        for (int y = Y_PANNEAU, i = 0; y < HAUTEUR_ECRAN; ++y)
+            for (int x = 0; x < LARGEUR_ECRAN; ++x, ++i)
+                differents += pixel(x, y) != seul[static_cast<std::size_t>(i)];
+        EXPECT_EQ(differents, 0) << "level " << c.niveau_avant << ", " << c.reste_avant << " s, then level "
+                                 << c.niveau << ", " << c.reste << " s";
+    }
 }
