@@ -25,11 +25,14 @@ cd "$travail"
 jeu=$!
 fenetre_du_jeu
 xdotool mousemove 450 530  # over the window (it takes the keys), off the cards
-# Keys pressed during the intro wait their turn; the choice screen takes this one.
-xdotool key eacute
-sleep 1
-xdotool key s
-attendre_que 30 grep -sqx 30 "$niveau" || true
+# Keys pressed during the intro and the fade are dropped: the key is pressed again, as a
+# child would, until the choice screen takes it and s, on the level it opened, saves it.
+for _ in $(seq 30); do
+  xdotool key eacute
+  sleep 0.3
+  xdotool key s
+  attendre_que 1 grep -sqx 30 "$niveau" 2>/dev/null && break
+done
 xdotool key Escape
 statut=0; wait "$jeu" || statut=$?
 jeu=

@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
-# Plays as a person would, level 1 won with the left button alone and level 2 lost: the
-# real program in a real X server, real keys and clicks through XTEST, and eyes on the
-# window. On each screen it passes through, checks a part of the screen that only that
-# screen shows (the intro, the choice cards, the panel and the first food of level 1,
-# the rules, the fat pet of a won level, the red crosses of a lost one), and that the
+# Plays as a person would, with the left button alone as on a touch screen: the track
+# chosen by its card, level 1 won, a tap on the verdict's button to level 2, level 2
+# lost, a tap on the message to play it again. The real program in a real X server, real
+# clicks (and r, the one way to open the rules) through XTEST, and eyes on the window.
+# On each screen it passes through, checks a part of the screen that only that screen
+# shows (the intro, the choice cards, the panel and the first food of level 1, the rules,
+# the fat pet of a won level and its button, the red crosses of a lost one and its
+# button), that a click during the walk changed nothing, and that the
 # intro, the difficulty fade and the walk take the time they are meant to (the fade and
 # the walk are paced by deadlines on the clock: a deadline wait that stopped waiting would
 # cut them short). Then the saved level and the exit status. With SCREENSHOTS=dir set,
@@ -87,7 +90,7 @@ icone=$(xprop -id "$fenetre" _NET_WM_ICON || true)
 [[ $indices == *"bitmap id # to use for icon"* || $icone == "_NET_WM_ICON(CARDINAL) = "* ]] ||
   echec "the window has no icon"
 # The intro: the title picture settles in over the first one, whose pet shows through
-# the round window, 241 frames 50 ms apart; keys pressed meanwhile would wait their turn.
+# the round window, 241 frames 50 ms apart; what is pressed meanwhile is dropped.
 voir 20 "the intro's title" montre debut2.bmp 400x90+200+35 0 0
 montre debut1.bmp 150x100+375+330 0 0 || echec "the intro's first picture does not show through the title picture"
 photo intro
@@ -108,8 +111,12 @@ intro=$(($(ms) - debut))
 # the time seen longer (the walk below still catches an unpaced game).
 voir 5 "the choice of track" montre difficulte.bmp 800x120+50+130 0 0
 photo choix
-xdotool mousemove 450 320
-xdotool key KP_End   # keypad 1 with NumLock off: the easy track
+# A tap on the easy track's card, again until it is taken: what is done during the fade
+# is dropped, and the choice screen shows well before the fade is over.
+for _ in $(seq 10); do
+  xdotool mousemove 170 295 click 1
+  attendre_que 1 montre laitue.bmp 36x12+17+66 550 76 2>/dev/null && break
+done
 voir 10 "level 1's first food" montre laitue.bmp 36x12+17+66 550 76
 voir 5 "the score panel" panneau
 kill "$guet"; wait "$guet" 2>/dev/null || true
@@ -135,18 +142,23 @@ cinquieme=$(ms)
 # the pet is back. Unpaced, the steps would add only a few tenths of a second to the
 # rests; at most 15 s, for a loaded machine.
 sleep 1; photo marche
+# A tap on row 0's bowl while Bidou walks: dropped when the walk ends, so that food
+# stays in its bin under the verdict.
+xdotool mousemove 468 140 click 1
 attendre_que 30 grep -sqx 5 "$niveau"
 marche=$(($(ms) - cinquieme))
 if [ "$marche" -lt 6500 ] || [ "$marche" -gt 15000 ]; then
   echec "the walk, from the fifth click to the verdict, took ${marche} ms (about 6.9 s)"
 fi
 voir 5 "the fat pet of a won level" montre bidou_gros.bmp 60x40+40+25 0 300
+voir 5 "the button on of a won level" montre bouton_suivant.bmp 16x16+14+14 848 29
+montre poubelle_pleine.bmp 30x14+40+10 700 100 || echec "a click during the walk moved level 1's first food"
 photo verdict
 xdotool key r
 voir 5 "the rules" montre regle.bmp 600x300+150+150 0 0
 photo regles
-xdotool key j; sleep 0.5
-xdotool key s
+xdotool mousemove 450 320 click 1; sleep 0.5  # a tap anywhere goes back
+xdotool mousemove 870 51 click 1             # the verdict's button: level 2
 # An installed game has shown it plays; the rest is the game's, and takes a second walk.
 if [ -n "$installe" ]; then
   sleep 1
@@ -169,7 +181,11 @@ croix() { montre croix.bmp 8x8+31+22 550 $((76 + 100 * $1)); }
 voir 30 "the cross over level 2's wrong first food" croix 0
 croix 3 || echec "no cross over level 2's wrong fourth food"
 for k in 1 2 4; do ! croix "$k" || echec "a cross over level 2's right food in row $k"; done
+voir 5 "the button again of a lost level" montre bouton_rejouer.bmp 16x16+14+14 848 29
 photo perdu
+xdotool mousemove 300 50 click 1  # a tap on the message: level 2 again
+voir 10 "level 2 again" montre tomate.bmp 36x12+17+66 550 76
+! croix 0 || echec "level 2 played again still shows a cross"
 xdotool key Escape
 statut=0; wait "$jeu" || statut=$?
 jeu=
@@ -177,4 +193,4 @@ contenu=$(cat "$niveau")
 if [ "$statut" != 0 ] || [ "$contenu" != 5 ]; then
   echec "exit status $statut, niveau.lvl holds '$contenu' (expected 0 and 5)"
 fi
-echo "xvfb_partie: level 1 won with the left button alone, level 2 lost and its two wrong foods crossed, in a real window (intro ${intro} ms, difficulty fade ${fondu} ms, walk ${marche} ms); niveau.lvl holds 5; exit status 0"
+echo "xvfb_partie: with the left button alone, level 1 won, level 2 lost and its two wrong foods crossed, then played again, in a real window (intro ${intro} ms, difficulty fade ${fondu} ms, walk ${marche} ms); niveau.lvl holds 5; exit status 0"
