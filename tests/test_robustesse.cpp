@@ -276,52 +276,44 @@ TEST(Tempete, MilliersDeMouvementsSurLesRegles)
     EXPECT_EQ(partie.dossier.fichier_niveau(), "5") << "level 1 sorted after the storm";
 }
 
-TEST(Tempete, FileCombleePendantLaMarcheTraiteeDansLOrdre)
+TEST(Tempete, FileCombleePendantLaMarcheEcartee)
 {
-    // While Bidou walks the game reads no event: what the player does meanwhile waits
-    // in the queue, as many as SDL 1.2 holds (127), and is handled afterwards in order.
+    // While Bidou walks the game reads no event: what the player does meanwhile, as many
+    // as SDL 1.2 holds (127), clicks that would move sorted foods and s among them, is
+    // dropped when the walk ends. The verdict's board stays as the child left it.
     Partie partie;
     partie.p.touche(SDLK_KP1);
     trier(partie.p, 0);  // bin, bowl, bowl, bowl, bin: the walk starts with the fifth press
     const std::size_t avant_marche = partie.p.restants() - 1;  // the fifth release waits too
-    // Each late click: the number of events taken once its press is.
-    std::vector<std::size_t> clics;
-    const auto clic = [&](int rangee, std::uint8_t bouton) {
-        partie.p.clic(X_CLIC, y_clic(rangee), bouton);
-        clics.push_back(partie.p.restants() - 1);
-    };
+    partie.p.impatient();
     for (int i = 0; i < 40; ++i)
         partie.p.mouvement(600 + i, 300);
-    clic(0, SDL_BUTTON_LEFT);  // row 1 changes sides: to the bowl
+    partie.p.clic(X_CLIC, y_clic(0), SDL_BUTTON_LEFT);  // row 1 would change sides
     for (int i = 0; i < 40; ++i)
         partie.p.mouvement(600, 300 + i);
-    clic(1, SDL_BUTTON_RIGHT);  // row 2 to the bin
+    partie.p.clic(X_CLIC, y_clic(1), SDL_BUTTON_RIGHT);  // row 2 would go to the bin
     for (int i = 0; i < 39; ++i)
         partie.p.mouvement(640 - i, 340);
-    clic(0, SDL_BUTTON_RIGHT);  // row 1 back to the bin
+    partie.p.clic(X_CLIC, y_clic(0), SDL_BUTTON_RIGHT);
     partie.p.touche_enfoncee(SDLK_s);
     EXPECT_EQ(partie.p.restants() - avant_marche, 127u);
-    // Then level 2, played as usual.
-    partie.p.relachement(SDLK_s);
+    const std::size_t apres_marche = partie.p.restants();
+    // Then, once the verdict shows, s to level 2, played as usual.
+    partie.p.patient().apres(1000).touche(SDLK_s);
     trier(partie.p, 5).apres(1000).touche(SDLK_ESCAPE);
 
     const std::size_t total = partie.p.restants();
-    std::vector<Plateau> etats(clics.size());
+    Plateau verdict{};
     partie.p.sur_image = [&](SDL_Surface* ecran, std::size_t) {
-        const std::size_t pris = total - partie.p.restants();
-        for (std::size_t k = 0; k < clics.size(); ++k)
-            if (pris == clics[k])  // the last frame of that pass wins
-                etats[k] = etat_plateau(ecran, 0);
+        if (total - partie.p.restants() <= apres_marche)  // the last frame before the s wins
+            verdict = etat_plateau(ecran, 0);
     };
     EXPECT_EQ(partie.jouer(), 0);
     const Rangee G = Rangee::Gamelle, P = Rangee::Poubelle;
-    EXPECT_EQ(etats[0], (Plateau{G, G, G, G, P}));
-    EXPECT_EQ(etats[1], (Plateau{G, P, G, G, P}));
-    EXPECT_EQ(etats[2], (Plateau{P, P, G, G, P}));
-    EXPECT_EQ(compter(partie.p.attentes(), 700), 2 * 4) << "one walk a level, none for the late clicks";
+    EXPECT_EQ(verdict, (Plateau{P, G, G, G, P}));
+    EXPECT_EQ(partie.p.ecartes(), 126u) << "all but the fifth release, which the player waited to make";
+    EXPECT_EQ(compter(partie.p.attentes(), 700), 2 * 4) << "one walk a level";
     EXPECT_EQ(partie.p.restants(), 1u);
-    // The first verdict stands: the late clicks change the board, not the file; s then
-    // goes to level 2, which is won.
     EXPECT_EQ(partie.dossier.fichier_niveau(), "10");
 }
 
