@@ -470,3 +470,35 @@ TEST(Tempete, FileDeSdlRemplieJusquAuRefus)
     // Level 1 sorted right through the flood, then s to level 2 and Escape.
     EXPECT_EQ(dossier.fichier_niveau(), "5");
 }
+
+// The real drain: whatever SDL holds goes, and a quit among it is reported.
+TEST(Tempete, LaVidangeDeSdlGardeLaDemandeDeQuitter)
+{
+    ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO), 0);
+    ASSERT_NE(SDL_SetVideoMode(LARGEUR_ECRAN, HAUTEUR_ECRAN, 32, SDL_SWSURFACE), nullptr);
+    const auto evenement = [](Uint8 type, SDLKey touche = SDLK_UNKNOWN) {
+        SDL_Event e{};
+        e.type = type;
+        e.key.type = type;
+        e.key.keysym.sym = touche;
+        return e;
+    };
+    const struct {
+        std::vector<SDL_Event> file;
+        bool quitter;
+    } cas[] = {
+        {{}, false},
+        {{evenement(SDL_MOUSEMOTION), evenement(SDL_KEYDOWN, SDLK_a), evenement(SDL_KEYUP, SDLK_ESCAPE)}, false},
+        {{evenement(SDL_MOUSEMOTION), evenement(SDL_QUIT), evenement(SDL_MOUSEBUTTONDOWN)}, true},
+        {{evenement(SDL_KEYDOWN, SDLK_ESCAPE)}, true},
+    };
+    PlateformeSdl sdl;
+    for (std::size_t n = 0; n < std::size(cas); ++n) {
+        for (SDL_Event e : cas[n].file)
+            ASSERT_EQ(SDL_PushEvent(&e), 0);
+        EXPECT_EQ(sdl.ecarter_saisies(), cas[n].quitter) << "case " << n;
+        SDL_Event reste;
+        EXPECT_EQ(SDL_PeepEvents(&reste, 1, SDL_PEEKEVENT, SDL_ALLEVENTS), 0) << "case " << n;
+    }
+    SDL_Quit();
+}

@@ -86,13 +86,41 @@ src/draw/plateau.cpp @@ if (cadre_aliment(k).contient(x, y)) @@ if (cadre_alimen
 src/draw/plateau.cpp @@ bouton == SDL_BUTTON_LEFT ? CHOIX_GAMELLE : CHOIX_POUBELLE @@ CHOIX_GAMELLE @@ a right click fills the bowl
 src/flow/aliment.cpp @@ sauver(niveau_ + ALIMENTS_PAR_NIVEAU); @@ sauver(niveau_ + 1); @@ a won level saves the wrong next level
 src/flow/aliment.cpp @@ if (!tous_choisi(tableau_, niveau_))
-                sauver(niveau_); @@ sauver(niveau_); @@ s after the verdict overwrites the saved level
+        sauver(niveau_); @@ sauver(niveau_); @@ s after the verdict overwrites the saved level
 src/rules/pistes.cpp @@ && piste != piste_choisie; @@ ; @@ the track-end picture shown to a player who chose that track
 src/flow/aliment.cpp @@ DUREE_FIN_DE_PISTE = 12000; @@ DUREE_FIN_DE_PISTE = 1200; @@ the track-end picture flashes by
 src/flow/accueil.cpp @@ PAUSE_INTRO = 50; @@ PAUSE_INTRO = 5; @@ the intro ten times too fast
-src/flow/decompte.cpp @@ if (touche_enfoncee(e, SDLK_r)) {
-            continuer_niveau_ = false; @@ if (touche_enfoncee(e, SDLK_s)) {
+src/flow/decompte.cpp @@ if (touche_enfoncee(e, SDLK_r) || clic_gauche(e)) {
+            continuer_niveau_ = false; @@ if (touche_enfoncee(e, SDLK_s) || clic_gauche(e)) {
             continuer_niveau_ = false; @@ the time-up screen left with the wrong key
+src/flow/decompte.cpp @@ if (touche_enfoncee(e, SDLK_r) || clic_gauche(e)) { @@ if (touche_enfoncee(e, SDLK_r)) { @@ the time-up screen deaf to a tap
+src/flow/aliment.cpp @@ if (!continuer_niveau_)
+        return; @@ if (false)
+        return; @@ a click queued behind the time-up's r still sorts and judges
+src/flow/aliment.cpp @@ if (!temps_ecoule_) { @@ if (true) { @@ after a time-up the file, not the level that timed out, comes next
+src/flow/aliment.cpp @@ if (!verdict_en_attente_ && clic_gauche(e) && @@ if (clic_gauche(e) && @@ a tap on the message box before the verdict skips the level
+src/flow/aliment.cpp @@ CADRE_MESSAGE.contient(e.button.x, e.button.y)) { @@ CADRE_MESSAGE.contient(e.button.x, e.button.y) && false) { @@ a tap on the verdict's box does not go on
+src/flow/aliment.cpp @@ if (!verdict_en_attente_)
+        coller(ecran_, bouton_.get() @@ if (verdict_en_attente_)
+        coller(ecran_, bouton_.get() @@ the verdict's button shown before the verdict and not after
+src/flow/aliment.cpp @@ bouton_ = charger_image_cle(image::BOUTON_REJOUER); @@ bouton_ = charger_image_cle(image::BOUTON_SUIVANT); @@ a lost level shows the arrow on
+src/flow/aliment.cpp @@ plateforme_);
+    // What the child did while Bidou walked is dropped: a click then would change the
+    // score under the verdict, or skip it, unseen. Quitting still quits, once the verdict
+    // below has saved.
+    if (plateforme_.ecarter_saisies()) @@ plateforme_);
+    if (false) @@ clicks during the walk handled after it
+src/flow/aliment.cpp @@ fondu_intro(ecran_, plateforme_);
+    if (plateforme_.ecarter_saisies()) @@ fondu_intro(ecran_, plateforme_);
+    if (false) @@ a click during the intro chooses a track unseen
+src/flow/aliment.cpp @@ plateforme_.attendre(DUREE_FIN_DE_PISTE);
+    // Clicks made during the picture would sort the foods of a level the child has not seen.
+    if (plateforme_.ecarter_saisies()) @@ plateforme_.attendre(DUREE_FIN_DE_PISTE);
+    if (false) @@ clicks during the track-end picture sort the next level
+src/platform/plateforme_sdl.cpp @@ quitter |= demande_de_quitter(evenement); @@ (void)evenement; @@ a close dropped with the rest is lost
+src/draw/ecrans.cpp @@ while (!touche_enfoncee(evenement, SDLK_p) && !clic_gauche(evenement)); @@ while (!touche_enfoncee(evenement, SDLK_p)); @@ the pause deaf to a tap
+src/draw/ecrans.cpp @@ if (touche_enfoncee(evenement, SDLK_j) || clic_gauche(evenement)) @@ if (touche_enfoncee(evenement, SDLK_j)) @@ the rules deaf to a tap
+src/draw/score.cpp @@ SDL_Rect bande{0, Y_PANNEAU, @@ SDL_Rect bande{0, HAUTEUR_ECRAN, @@ the panel's strip not cleared: a shorter text leaves the end of the longer
 src/flow/aliment.cpp @@ poser_cle_bleue(sprite_bidou_.get()); @@ (void)0; @@ the verdict's pet drawn with its blue box
 src/flow/aliment.cpp @@ sauvegarde_signalee_ = true; @@ (void)0; @@ a failed save reported on every save
 src/flow/aliment.cpp @@ message_ = rendre_message(" "); @@ (void)0; @@ the verdict message stays into the next level
