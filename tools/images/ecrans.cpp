@@ -266,6 +266,25 @@ Surface difficulte(Atelier& a)
     return s;
 }
 
+// Where a screen says how to leave it, centred: a pointing finger and the tap in bold
+// first, since most children tap; the key on a line below.
+struct Disposition {
+    double taille, taille_doigt, decalage, centre_doigt, y_doigt, y, taille_touche_texte, y_touche_texte, taille_touche,
+        y_touche;
+    std::uint32_t encre;
+};
+void consigne_du_doigt(Atelier& a, cairo_t* cr, const std::string& tape, const char* cle, const Disposition& d)
+{
+    const double xt = 450 - (a.gras.largeur(tape, d.taille) + d.decalage) / 2;
+    emoji(a, cr, "👆", xt + d.centre_doigt, d.y_doigt, d.taille_doigt);
+    ligne(a, cr, tape, xt + d.decalage, d.y, d.taille, d.encre, true);
+    const std::string avant = "ou appuie sur ";
+    const double la = a.texte.largeur(avant, d.taille_touche_texte);
+    const double x = 450 - (la + d.taille_touche + 2) / 2;
+    ligne(a, cr, avant, x, d.y_touche_texte, d.taille_touche_texte, d.encre);
+    touche(a, cr, cle, x + la + 2, d.y_touche, d.taille_touche);
+}
+
 Surface temps_fini(Atelier& a)
 {
     Surface s = plein_ecran();
@@ -277,17 +296,9 @@ Surface temps_fini(Atelier& a)
     emoji(a, cr, "⏰", 450, 175, 140, -0.15);
     titre(a, cr, "Le temps est écoulé !", 450, 318, 58, 0xffffff, 0xc0503a);
     centre(a, cr, "Les 30 secondes sont passées.", 450, 370, 28);
-    // A tap anywhere on this picture does what r does: the finger first, the key after.
-    const std::string tape = "Touche l'écran pour rejouer le niveau";
-    const double lt = a.gras.largeur(tape, 30);
-    const double xt = 450 - (lt + 56) / 2;
-    emoji(a, cr, "👆", xt + 22, 430, 46);
-    ligne(a, cr, tape, xt + 56, 444, 30, 0x3b2a1a, true);
-    const std::string avant = "ou appuie sur ";
-    const double la = a.texte.largeur(avant, 28);
-    const double x = 450 - (la + 42) / 2;
-    ligne(a, cr, avant, x, 500, 28, 0x3b2a1a);
-    touche(a, cr, "r", x + la + 2, 470, 40);
+    // A tap anywhere on this picture does what r does.
+    consigne_du_doigt(a, cr, "Touche l'écran pour rejouer le niveau", "r",
+                      {30, 46, 56, 22, 430, 444, 28, 500, 40, 470, 0x3b2a1a});
     bidou_a(cr, 640, 466, 0.6);
     socle(cr);
     return s;
@@ -308,17 +319,8 @@ Surface pause(Atelier& a)
         cairo_fill(cr);
     }
     centre(a, cr, "Pause", 450, 420, 96, 0x3a2470, true);
-    // A tap anywhere closes the pause, as p does: the finger first, the key after.
-    const std::string tape = "Touche l'écran pour reprendre";
-    const double lt = a.gras.largeur(tape, 36);
-    const double xt = 450 - (lt + 66) / 2;
-    emoji(a, cr, "👆", xt + 26, 484, 54);
-    ligne(a, cr, tape, xt + 66, 500, 36, 0x2a1a50, true);
-    const std::string avant = "ou appuie sur ";
-    const double la = a.texte.largeur(avant, 30);
-    const double x = 450 - (la + 46) / 2;
-    ligne(a, cr, avant, x, 558, 30, 0x2a1a50);
-    touche(a, cr, "p", x + la + 2, 526, 44);
+    // A tap anywhere closes the pause, as p does.
+    consigne_du_doigt(a, cr, "Touche l'écran pour reprendre", "p", {36, 54, 66, 26, 484, 500, 30, 558, 44, 526, 0x2a1a50});
     socle(cr);
     return s;
 }
