@@ -106,31 +106,16 @@ paquets_sources=(libsdl2 freetype libsdl2-ttf)
 versions_attendues=("$version_sdl2" "$version_freetype" "$version_ttf")
 
 # The sources through a private apt configuration under the build directory: a deb-src
-# copy of this machine's own Debian entries, its own lists and cache, so that the
-# machine's apt setup is left as it was.
+# copy of this machine's own archive entries (web/apt_prive.sh), its own lists and
+# cache, so that the machine's apt setup is left as it was.
 recuperer_sources() {
   local apt=$sources/apt i paquet dsc manque=false
   for i in "${!paquets_sources[@]}"; do
     compgen -G "$sources/${paquets_sources[$i]}_${versions_attendues[$i]}*.dsc" >/dev/null || manque=true
   done
   $manque || return 0
-  mkdir -p "$apt/sources.list.d" "$apt/lists/partial" "$apt/cache/archives/partial"
-  : > "$apt/sources.list"
-  local trouve=false f
-  for f in /etc/apt/sources.list /etc/apt/sources.list.d/*.list; do
-    [ -f "$f" ] || continue
-    sed -n 's/^[[:space:]]*deb[[:space:]]/deb-src /p' "$f" >> "$apt/sources.list"
-  done
-  rm -f "$apt/sources.list.d/"*
-  for f in /etc/apt/sources.list.d/*.sources; do
-    [ -f "$f" ] || continue
-    # deb822 entries: "Types: deb" becomes "Types: deb-src"
-    sed 's/^Types:.*/Types: deb-src/' "$f" > "$apt/sources.list.d/$(basename "$f")"
-  done
-  [ -s "$apt/sources.list" ] || compgen -G "$apt/sources.list.d/*.sources" >/dev/null || {
-    dire "no Debian archive in /etc/apt to fetch the sources from"
-    exit 1
-  }
+  mkdir -p "$apt/lists/partial" "$apt/cache/archives/partial"
+  web/apt_prive.sh /etc/apt "$apt"
   local options_apt=(
     -o "Dir::Etc::SourceList=$apt/sources.list" -o "Dir::Etc::SourceParts=$apt/sources.list.d"
     -o "Dir::State::Lists=$apt/lists" -o "Dir::Cache=$apt/cache"
@@ -143,7 +128,7 @@ recuperer_sources() {
   for i in "${!paquets_sources[@]}"; do
     paquet=${paquets_sources[$i]}
     if ! compgen -G "$sources/${paquet}_${versions_attendues[$i]}*.dsc" >/dev/null; then
-      dsc=$(cd "$sources" && ls "${paquet}"_*.dsc 2>/dev/null | tail -n 1)
+      dsc=$(cd "$sources" && ls "${paquet}"_*.dsc 2>/dev/null | sort -V | tail -n 1 || true)
       dire "Debian's $paquet is now ${dsc:-missing}, not ${versions_attendues[$i]}: check it and write its version in web/bibliotheques.sh"
       exit 1
     fi
