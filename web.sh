@@ -17,17 +17,24 @@ case "${1:-}" in
     ;;
 esac
 
-debut=$(date +%s%N)
 dire() { echo "web.sh: $*" >&2; }
-depuis_debut() { echo "$((($(date +%s%N) - debut) / 1000000000)) s"; }
+maintenant_ms() { echo $(($(date +%s%N) / 1000000)); }
+# Milliseconds since $1 (maintenant_ms), as seconds with one decimal.
+duree() {
+  local ms=$(($(maintenant_ms) - $1))
+  printf '%d.%d s' $((ms / 1000)) $((ms % 1000 / 100))
+}
+debut=$(maintenant_ms)
 
 tools/dependances.sh web
 bibliotheques=$(web/bibliotheques.sh build-web)
 
 # The pictures, the font and the icons are the desktop's, drawn by its picture tool:
 # assets/photo/*.bmp, assets/angelina.ttf, build/icones/<n>x<n>/apps/grignotin.png.
+etape=$(maintenant_ms)
 cmake -S . -B build -DBUILD_TESTING=OFF >/dev/null
 cmake --build build -j"$(nproc)" --target images icones
+dire "pictures and icons ready in $(duree "$etape")"
 
 # The game's CMake files build for the browser in their EMSCRIPTEN branch, which finds
 # the libraries under GRIGNOTIN_BIBLIOTHEQUES_WEB (the prefix holding include/ and lib/).
@@ -35,39 +42,30 @@ if ! grep -rqs --include=CMakeLists.txt --include='*.cmake' --exclude-dir='build
   dire "the libraries are ready in $bibliotheques, but this tree's CMake files have no browser build yet (no GRIGNOTIN_BIBLIOTHEQUES_WEB): nothing more to do"
   exit 1
 fi
-[ -d /usr/share/nodejs ] && export NODE_PATH=/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}
+# shellcheck source=web/emscripten.sh
+source web/emscripten.sh
+etape=$(maintenant_ms)
 emcmake cmake -S . -B build-web/jeu -DGRIGNOTIN_BIBLIOTHEQUES_WEB="$bibliotheques" -DBUILD_TESTING=OFF >/dev/null
 cmake --build build-web/jeu -j"$(nproc)"
+dire "game built for the browser in $(duree "$etape")"
 
-# The site: the page from web/ and what the game's build made (grignotin.js, its .wasm and
-# the packed pictures, .data), plus the icons. web/ also holds what builds the page and
-# the libraries; those stay out.
-programme=$(find build-web/jeu -name grignotin.js -not -path '*/CMakeFiles/*' -print -quit)
-if [ -z "$programme" ]; then
-  dire "the game's build made no grignotin.js under build-web/jeu"
-  exit 1
-fi
-site=build-web/site
-rm -rf "$site"
-mkdir -p "$site"
-for f in web/*; do
-  case "$(basename "$f")" in
-    *.sh | *.c | *.cmake | *.mjs | *.md | pre.js) ;;
-    *) cp -r "$f" "$site/" ;;
-  esac
-done
-for f in "$(dirname "$programme")"/grignotin.{js,wasm,data}; do
-  if [ -f "$f" ]; then
-    cp "$f" "$site/"
+# The game's build makes the whole site in build-web/jeu/site: the page and its files from
+# web/, grignotin.js, .wasm and .data (the packed pictures), the icons, the service worker
+# with the list of what it keeps. Published as it is, whole, in build-web/site.
+fait=build-web/jeu/site
+for f in index.html grignotin.js grignotin.wasm grignotin.data; do
+  if [ ! -f "$fait/$f" ]; then
+    dire "the game's build left no $f in $fait"
+    exit 1
   fi
 done
-cp -r build/icones "$site/icones"
-if [ ! -f "$site/index.html" ]; then
-  dire "web/ has no index.html yet: the site in $site has no page"
-  exit 1
-fi
-dire "site written in $site in $(depuis_debut): $(cd "$site" && for f in grignotin.*; do
-  printf '%s %d KiB  ' "$f" $(($(stat -c %s "$f") / 1024))
+site=build-web/site
+rm -rf "$site.nouveau"
+cp -r "$fait" "$site.nouveau"
+rm -rf "$site"
+mv "$site.nouveau" "$site"
+dire "site written in $site, $(duree "$debut") in all:$(cd "$site" && for f in grignotin.*; do
+  printf ' %s %d KiB' "$f" $(($(stat -c %s "$f") / 1024))
 done)"
 
 $construire_seulement && exit 0

@@ -86,11 +86,8 @@ recette() {
   echo "ttf ${options_ttf[*]}"
 }
 
-# emcc's JavaScript optimiser needs Debian's acorn module, which Debian's emscripten
-# leaves in Node's global folder, off the path of a Node not installed from Debian.
-if [ -d /usr/share/nodejs ]; then
-  export NODE_PATH=/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}
-fi
+# shellcheck source=web/emscripten.sh
+source web/emscripten.sh
 
 timbre=$prefixe/.recette
 if ! $sonde && [ -f "$timbre" ] && command -v emcc >/dev/null 2>&1 && [ "$(recette)" = "$(cat "$timbre")" ]; then

@@ -9,7 +9,8 @@ prefixe=$1
 dossier=$2
 mkdir -p "$dossier"
 dossier=$(cd "$dossier" && pwd)
-[ -d /usr/share/nodejs ] && export NODE_PATH=/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}
+# shellcheck source=web/emscripten.sh
+source web/emscripten.sh
 
 # The game's font is drawn from Andika by the picture tool; the probe takes Debian's own.
 police=/usr/share/fonts/truetype/andika/Andika-Regular.ttf
