@@ -98,7 +98,8 @@ fi
 
 tools/dependances.sh web
 
-# The ".*" in the source packages' names: Debian's revision, e.g. 2.26.5+dfsg-1.
+# Debian's source packages, and the upstream version expected of each: their .dsc files
+# are named <package>_<version>+<Debian's suffixes>.dsc, e.g. libsdl2_2.26.5+dfsg-1.dsc.
 paquets_sources=(libsdl2 freetype libsdl2-ttf)
 versions_attendues=("$version_sdl2" "$version_freetype" "$version_ttf")
 
@@ -108,7 +109,7 @@ versions_attendues=("$version_sdl2" "$version_freetype" "$version_ttf")
 recuperer_sources() {
   local apt=$sources/apt i paquet dsc manque=false
   for i in "${!paquets_sources[@]}"; do
-    compgen -G "$sources/${paquets_sources[$i]}_${versions_attendues[$i]}*.dsc" >/dev/null || manque=true
+    compgen -G "$sources/${paquets_sources[$i]}_${versions_attendues[$i]}[+-]*.dsc" >/dev/null || manque=true
   done
   $manque || return 0
   mkdir -p "$apt/lists/partial" "$apt/cache/archives/partial"
@@ -124,7 +125,7 @@ recuperer_sources() {
   (cd "$sources" && apt-get "${options_apt[@]}" -qq source --download-only "${paquets_sources[@]}" >/dev/null)
   for i in "${!paquets_sources[@]}"; do
     paquet=${paquets_sources[$i]}
-    if ! compgen -G "$sources/${paquet}_${versions_attendues[$i]}*.dsc" >/dev/null; then
+    if ! compgen -G "$sources/${paquet}_${versions_attendues[$i]}[+-]*.dsc" >/dev/null; then
       dsc=$(cd "$sources" && ls "${paquet}"_*.dsc 2>/dev/null | sort -V | tail -n 1 || true)
       dire "Debian's $paquet is now ${dsc:-missing}, not ${versions_attendues[$i]}: check it and write its version in web/bibliotheques.sh"
       exit 1
@@ -136,7 +137,7 @@ recuperer_sources() {
 deballer() {
   local paquet=$1 version=$2 dsc dossier
   # the latest revision fetched, should Debian have published another since the first
-  dsc=$(cd "$sources" && ls "${paquet}_${version}"*.dsc | sort -V | tail -n 1)
+  dsc=$(cd "$sources" && ls "${paquet}_${version}"[+-]*.dsc | sort -V | tail -n 1)
   dossier=$sources/${dsc%.dsc}
   if [ ! -f "$dossier/.deballe" ]; then
     rm -rf "$dossier"
