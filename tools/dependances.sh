@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building (and, with "test", testing) needs; "extras"
-# adds what tests/ci_extras.sh needs on top of testing.
+# adds what tests/ci_extras.sh needs on top of testing, and "web" what ./web.sh needs on
+# top of building (the pictures are drawn by the desktop build's tool).
 # Installs nothing when everything is there already; uses sudo when not root. On a host
 # without dpkg or apt-get it names the packages (Debian's names) and steps aside: CMake
 # then finds them wherever that host's own tools put them, or says what is missing.
@@ -26,6 +27,12 @@ fi
 if [ "${1:-}" = captures ]; then
   paquets+=(xvfb xdotool imagemagick optipng libxtst-dev)  # the README's screenshots
 fi
+if [ "${1:-}" = web ]; then
+  # web/bibliotheques.sh: Debian's emscripten builds Debian's own sources of SDL 2, FreeType
+  # and SDL2_ttf (dpkg-source unpacks them); chromium runs the libraries' probe; python3
+  # serves the site
+  paquets+=(emscripten dpkg-dev xz-utils chromium python3)
+fi
 if [ "${1:-}" = extras ]; then
   # tests/ci_extras.sh: libFuzzer, valgrind, and SDL 1.2 over SDL 2 beside the classic one;
   # the clang runtime (libFuzzer, the sanitizers) comes after clang, to match it
@@ -33,6 +40,13 @@ if [ "${1:-}" = extras ]; then
 fi
 
 present() { command -v "$1" >/dev/null 2>&1; }
+
+# Node comes with emscripten, as Debian's nodejs; a machine that has node and npm from
+# elsewhere keeps them (Debian's npm would want Debian's nodejs in their place).
+if [ "${1:-}" = web ]; then
+  present node || paquets+=(nodejs)
+  present npm || paquets+=(npm)
+fi
 
 # The clang runtime must be the one of the clang that compiles: libclang-rt-<major>-dev,
 # the major taken from the clang installed, else from the one the package clang would
