@@ -1,6 +1,7 @@
 #include "ecran_de_test.hpp"
 
 #include <cstdlib>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -37,6 +38,8 @@ struct Fermeture {
     bool par_tap;
     bool redessinee_a_chaque_evenement;
 };
+
+void PrintTo(const Fermeture& f, std::ostream* os) { *os << f.nom; }
 
 class FermetureModale : public Modal, public ::testing::WithParamInterface<Fermeture> {};
 
