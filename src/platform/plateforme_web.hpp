@@ -1,0 +1,21 @@
+// The browser's platform: SDL 2's clock, queue and window surface, in a page built with
+// Asyncify, where each SDL_Delay hands the browser its turn (drawing the canvas, taking
+// the child's taps) and the game's blocking loops work as they are written.
+#pragma once
+
+#include "plateforme.hpp"
+
+class PlateformeWeb final : public Plateforme {
+public:
+    std::uint32_t ticks() override;
+    void attendre(std::uint32_t ms) override;
+    void attendre_jusqua(std::uint32_t echeance) override;
+    void attendre_evenement(SDL_Event& evenement) override;
+    bool sonder_evenement(SDL_Event& evenement) override;
+    void presenter(SDL_Surface* ecran) override;
+    // Copies the level file into the browser's storage, and waits until it is there.
+    void progression_sauvee() override;
+
+private:
+    bool premiere_image_ = true;
+};
