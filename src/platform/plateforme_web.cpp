@@ -16,28 +16,50 @@ EM_ASYNC_JS(void, garder_progression, (), { await Module.garder_progression(); }
 
 }  // namespace
 
+PlateformeWeb::PlateformeWeb()
+{
+    // SDL 2 would also hand the browser its turn on every frame it puts on the canvas:
+    // a wait of at least 4 ms (the browser's shortest timer) each time, twice a step in
+    // the walk, which then took 11 s instead of 7. The game's own waits are enough. The
+    // same setting makes SDL_Delay spin instead of yield, so the waits below call
+    // emscripten_sleep themselves. Set for each game, as SDL_Quit forgets its hints.
+    SDL_SetHint(SDL_HINT_EMSCRIPTEN_ASYNCIFY, "0");
+}
+
 std::uint32_t PlateformeWeb::ticks() { return SDL_GetTicks(); }
 
-void PlateformeWeb::attendre(std::uint32_t ms) { SDL_Delay(ms); }
+void PlateformeWeb::attendre(std::uint32_t ms)
+{
+    montrer();
+    emscripten_sleep(ms);
+}
 
 void PlateformeWeb::attendre_jusqua(std::uint32_t echeance)
 {
+    montrer();
+    // Even past the moment, the browser gets its turn: on a machine slower than the walk's
+    // steps, the canvas would otherwise show nothing until the walk was over.
     const std::int32_t reste = ecart_ms(echeance, SDL_GetTicks());
-    if (reste > 0)
-        SDL_Delay(static_cast<Uint32>(reste));
+    emscripten_sleep(reste > 0 ? static_cast<unsigned>(reste) : 0);
 }
 
 void PlateformeWeb::attendre_evenement(SDL_Event& evenement)
 {
+    montrer();
     while (SDL_PollEvent(&evenement) != 1)
-        SDL_Delay(PERIODE_ATTENTE_EVENEMENT);
+        emscripten_sleep(PERIODE_ATTENTE_EVENEMENT);
 }
 
 bool PlateformeWeb::sonder_evenement(SDL_Event& evenement) { return SDL_PollEvent(&evenement) == 1; }
 
-void PlateformeWeb::presenter(SDL_Surface* ecran)
+void PlateformeWeb::presenter(SDL_Surface* ecran) { a_montrer_ = ecran; }
+
+void PlateformeWeb::montrer()
 {
-    SDL_Flip(ecran);
+    if (!a_montrer_)
+        return;
+    SDL_Flip(a_montrer_);
+    a_montrer_ = nullptr;
     if (premiere_image_) {
         premiere_image_ = false;
         annoncer_premiere_image();
