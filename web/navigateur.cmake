@@ -65,10 +65,11 @@ set_target_properties(grignotin_web PROPERTIES
 target_link_options(grignotin_web PRIVATE
   # Optimised and without debug records, whatever the build type: they would triple the wasm.
   -O2 -g0
-  # SDL_Delay gives the browser its turn, so the game's blocking loops run as they are.
-  # The saved stack holds the frames between main and the wait; 8 KiB is what a
-  # game from the intro to the end screen was seen to need, doubled.
-  -sASYNCIFY -sASYNCIFY_STACK_SIZE=16384
+  # Each wait gives the browser its turn, so the game's blocking loops run as they are.
+  # The saved stack holds the frames between main and the wait: two games in a row
+  # through the intro, pause, rules, walk and verdict ran with 256 bytes and broke with
+  # 128; 4 KiB leaves the room of sixteen times that for waits the flow may add.
+  -sASYNCIFY -sASYNCIFY_STACK_SIZE=4096
   -sALLOW_MEMORY_GROWTH -sENVIRONMENT=web
   -lidbfs.js "SHELL:--pre-js ${pre_js}"
   -sEXPORTED_RUNTIME_METHODS=ccall

@@ -20,7 +20,9 @@ self.addEventListener("install", (evenement) => {
     // A first visit takes the small files now and the big ones as the page fetches them
     // (below): taking those here as well would send every byte twice. An update takes
     // them all now, from the network, so that it never starts on half of the new files.
-    const a_prendre = anciens.length ? FICHIERS : FICHIERS.filter((f) => !GROS.includes(f));
+    // (index.html is kept as "./", the address the page is opened at.)
+    const petits = FICHIERS.filter((f) => f !== "./index.html");
+    const a_prendre = anciens.length ? petits : petits.filter((f) => !GROS.includes(f));
     await cache.addAll(a_prendre.map((f) => new Request(f, { cache: "reload" })));
     await self.skipWaiting();
   })());
