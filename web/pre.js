@@ -9,7 +9,10 @@
 // links, so 17.8 MB of pictures would be copied into IndexedDB at the first save. So the
 // mount is IDBFS with its own list of local files, taken with lstat, which leaves the
 // links out: what is kept is exactly what the game wrote (niveau.lvl). Its temporary
-// files never reach the storage either: each save renames its own before the sync.
+// files never reach the storage either: each save renames its own before the sync. One
+// left in the directory (a save that failed half-way) goes at the next game's start-up
+// sweep: a page's process is always number 42 (getpid), so every leftover there is the
+// game's own; another number would meet kill's EPERM and stay, as someone else's.
 
 var DOSSIER_JEU = "/jeu";
 var DOSSIER_DONNEES = "/grignotin";
