@@ -1,7 +1,5 @@
 #include "ressources.hpp"
 
-#include <SDL_image.h>
-
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -128,12 +126,30 @@ Surface au_format_ecran(Surface image)
 }
 
 namespace {
-// `octets` bytes a pixel, red, green and blue from the high byte down, no alpha: the
-// screen's 32-bit format, and a 24-bit BMP as SDL_image reads it.
+// `octets` bytes a pixel, red, green and blue from the high byte down, no alpha: a 24-bit
+// BMP as SDL reads it, and the desktop's 32-bit screen.
 bool masques_rvb(const SDL_PixelFormat* f, Uint8 octets)
 {
     return f->BytesPerPixel == octets && f->Rmask == 0xFF0000 && f->Gmask == 0xFF00 && f->Bmask == 0xFF &&
            f->Amask == 0;
+}
+
+// 32 bits a pixel, red, green and blue each a whole byte, no alpha: the desktop's screen,
+// 0x00RRGGBB, and the browser's, which SDL 2 keeps the other way round, 0x00BBGGRR. The
+// blits below put each channel where the screen's own masks say.
+bool octets_entiers_32(const SDL_PixelFormat* f)
+{
+    const auto octet = [](Uint32 masque, Uint8 decalage, Uint8 perte) {
+        return perte == 0 && decalage % 8 == 0 && masque == 0xFFu << decalage;
+    };
+    return f->BytesPerPixel == 4 && f->Amask == 0 && octet(f->Rmask, f->Rshift, f->Rloss) &&
+           octet(f->Gmask, f->Gshift, f->Gloss) && octet(f->Bmask, f->Bshift, f->Bloss);
+}
+
+bool meme_format(const SDL_PixelFormat* a, const SDL_PixelFormat* b)
+{
+    return a->BytesPerPixel == b->BytesPerPixel && a->Rmask == b->Rmask && a->Gmask == b->Gmask &&
+           a->Bmask == b->Bmask && a->Amask == b->Amask;
 }
 
 // The two blits that every frame makes over and over, done without SDL's
@@ -145,9 +161,13 @@ bool masques_rvb(const SDL_PixelFormat* f, Uint8 octets)
 bool coller_direct(SDL_Surface* ecran, SDL_Surface* image, int x, int y)
 {
     const SDL_PixelFormat* de = image->format;
-    if (!masques_rvb(ecran->format, 4) || (image->flags & (SDL_SRCALPHA | SDL_RLEACCEL)))
+    const SDL_PixelFormat* vers = ecran->format;
+    if (!octets_entiers_32(vers) || melange(image) || (image->flags & SDL_RLEACCEL))
         return false;
-    const bool copie = masques_rvb(de, 4) && !(image->flags & SDL_SRCCOLORKEY);
+    Uint32 couleur_cle = 0;
+    const bool cle = cle_de(image, couleur_cle);
+    couleur_cle &= 0xFFFFFF;
+    const bool copie = meme_format(de, vers) && !cle;
     // The 24-bit pixel is put together below from its bytes in little-endian order.
     if (!copie && (!masques_rvb(de, 3) || SDL_BYTEORDER != SDL_LIL_ENDIAN))
         return false;
@@ -160,8 +180,7 @@ bool coller_direct(SDL_Surface* ecran, SDL_Surface* image, int x, int y)
         return true;
     if (SDL_MUSTLOCK(ecran) && SDL_LockSurface(ecran) != 0)
         return true;  // SDL would not draw either
-    const bool cle = image->flags & SDL_SRCCOLORKEY;
-    const Uint32 couleur_cle = de->colorkey & 0xFFFFFF;
+    const Uint8 rouge = vers->Rshift, vert = vers->Gshift, bleu = vers->Bshift;
     for (int ligne = y0; ligne < y1; ++ligne) {
         const auto* source = static_cast<const Uint8*>(image->pixels) + (ligne - y) * image->pitch +
                              (x0 - x) * de->BytesPerPixel;
@@ -173,7 +192,7 @@ bool coller_direct(SDL_Surface* ecran, SDL_Surface* image, int x, int y)
         for (int i = 0; i < x1 - x0; ++i, source += 3) {
             const Uint32 pixel = Uint32(source[0]) | Uint32(source[1]) << 8 | Uint32(source[2]) << 16;
             if (!cle || pixel != couleur_cle)
-                cible[i] = pixel;
+                cible[i] = Uint32(source[2]) << rouge | Uint32(source[1]) << vert | Uint32(source[0]) << bleu;
         }
     }
     if (SDL_MUSTLOCK(ecran))
@@ -200,10 +219,28 @@ constexpr Uint8 PREMIER_CORRECTIF_SDL12_COMPAT = 50;
 // sdl12-compat blends through SDL 2, which rounds its own way and differently for each
 // source format: there SDL itself draws the fades, from the pictures as loaded, so that
 // the colours stay those of the library in use.
-bool sdl_classique() { return SDL_Linked_Version()->patch < PREMIER_CORRECTIF_SDL12_COMPAT; }
+bool sdl_classique()
+{
+    const SDL_version version = version_sdl_liee();
+    return version.major == 1 && version.patch < PREMIER_CORRECTIF_SDL12_COMPAT;
+}
+
+// Where the game's own loop draws the fades: under classic SDL, whose colours it gives,
+// and in the browser build over SDL 2, where no desktop library's colours are to be kept
+// and the desktop's are the ones to show (SDL 2's own blend would round its way, and
+// slower).
+bool fondu_maison() { return sdl_classique() || version_sdl_liee().major >= 2; }
+
+// Two 32-bit pixels of this format blend in the loop of fondre: whole bytes, green in
+// the middle one and nothing in the top one, so that red and blue, whichever holds which
+// byte, sit side by side in 0xFF00FF. Both screens the game meets are so.
+bool vert_au_milieu(const SDL_PixelFormat* f)
+{
+    return octets_entiers_32(f) && f->Gshift == 8 && f->Rshift + f->Bshift == 16;
+}
 }  // namespace
 
-Surface pour_fondu(Surface image) { return sdl_classique() ? au_format_ecran(std::move(image)) : std::move(image); }
+Surface pour_fondu(Surface image) { return fondu_maison() ? au_format_ecran(std::move(image)) : std::move(image); }
 
 // Lays `image` over the screen at 0, 0 with surface alpha `alpha`, pixel for pixel as
 // SDL_BlitSurface does with SDL_SRCALPHA for a picture loaded from a 24-bit file: on each
@@ -217,16 +254,17 @@ void fondre(SDL_Surface* ecran, SDL_Surface* image, Uint8 alpha)
 {
     if (!ecran || !image)
         return;
-    const bool rgb32 = masques_rvb(ecran->format, 4) && masques_rvb(image->format, 4);
-    if (!rgb32 || !sdl_classique() || SDL_MUSTLOCK(ecran) || SDL_MUSTLOCK(image)) {
+    const bool octets32 = vert_au_milieu(ecran->format) && meme_format(ecran->format, image->format);
+    if (!octets32 || !fondu_maison() || SDL_MUSTLOCK(ecran) || SDL_MUSTLOCK(image)) {
         SDL_SetAlpha(image, SDL_SRCALPHA, alpha);
         coller(ecran, image, 0, 0);
         return;
     }
     if (alpha == 0)
         return;  // SDL draws nothing either
-    const bool avec_cle = (image->flags & SDL_SRCCOLORKEY) != 0;
-    const Uint32 cle = image->format->colorkey & 0xFFFFFFu;
+    Uint32 cle = 0;
+    const bool avec_cle = cle_de(image, cle);
+    cle &= 0xFFFFFFu;
     const Uint32 a = alpha;
     const int largeur = std::min(ecran->w, image->w);
     const int hauteur = std::min(ecran->h, image->h);

@@ -1,7 +1,7 @@
 // One owner per SDL surface and font, and the game's way of loading pictures.
 #pragma once
 
-#include <SDL.h>
+#include "platform/sdl_version.hpp"
 #include <SDL_ttf.h>
 
 #include <cstddef>
@@ -64,7 +64,8 @@ void coller(SDL_Surface* ecran, SDL_Surface* image, std::int16_t x, std::int16_t
 // Lays the whole of `image` over `ecran` at 0, 0 with surface alpha `alpha`, writing
 // what SDL_BlitSurface writes with SDL_SRCALPHA (a plain copy at 255, key pixels left
 // alone): one frame of a fade. Blended here, several times faster than SDL, when the
-// picture is in the screen's 32-bit format under classic SDL; by SDL otherwise.
+// picture is in the screen's 32-bit format under classic SDL or in the browser; by SDL
+// otherwise.
 void fondre(SDL_Surface* ecran, SDL_Surface* image, Uint8 alpha);
 // A fade's picture made ready for fondre: converted once to the screen's format where
 // fondre blends it itself, left as loaded where SDL does.

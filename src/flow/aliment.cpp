@@ -309,6 +309,8 @@ void Partie::ecran_de_fin()
 void Partie::sauver(std::int32_t valeur)
 {
     const std::error_code erreur = ecrire_niveau(valeur);
+    if (!erreur)
+        plateforme_.progression_sauvee();
     // Kept until a save succeeds: a later level that saves nothing (a time-up) then
     // follows this value, as it would have followed the file had the save worked.
     niveau_non_sauve_ = erreur ? std::optional<std::int32_t>(valeur) : std::nullopt;

@@ -24,7 +24,11 @@ bool variable_posee(const char* nom)
 // and benchmarks ask for dummy by name.
 bool pilote_choisi() { return variable_posee("SDL_VIDEODRIVER"); }
 
-bool affichage_annonce() { return variable_posee("DISPLAY") || variable_posee("WAYLAND_DISPLAY"); }
+// In the browser the page's canvas is the display, and no variable announces it.
+bool affichage_annonce()
+{
+    return AFFICHAGE_NAVIGATEUR || variable_posee("DISPLAY") || variable_posee("WAYLAND_DISPLAY");
+}
 
 bool pilote_sans_image(const char* nom)
 {

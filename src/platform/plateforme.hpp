@@ -3,10 +3,11 @@
 // Everything the game does with the clock, the event queue or presenting a frame goes
 // through a Plateforme. PlateformeSdl (plateforme_sdl.cpp) is the only code that calls
 // SDL_GetTicks, SDL_Delay, SDL_WaitEvent, SDL_PollEvent and SDL_Flip; tests hand the
-// game a PlateformeScriptee instead and play it with virtual time.
+// game a PlateformeScriptee instead and play it with virtual time, and the browser build
+// a PlateformeWeb (plateforme_web.hpp).
 #pragma once
 
-#include <SDL.h>
+#include "platform/sdl_version.hpp"
 
 #include <cstdint>
 
@@ -42,6 +43,9 @@ public:
     virtual bool ecarter_saisies() = 0;
     // Shows what has been drawn on `ecran` (SDL_Flip).
     virtual void presenter(SDL_Surface* ecran) = 0;
+    // Called after each save the level file took whole. On the desktop the file is where
+    // it lasts already; the browser's platform copies it into the page's own storage.
+    virtual void progression_sauvee() {}
 };
 
 // True for a key-down of `touche`; modifiers are not looked at.

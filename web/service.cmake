@@ -1,0 +1,15 @@
+# Writes SITE/sw.js from MODELE: the files it keeps (FICHIERS, relative to SITE) and a
+# version made from their contents, so that any change to any of them is a new version.
+set(empreintes "")
+foreach(fichier ${FICHIERS})
+  file(SHA256 "${SITE}/${fichier}" empreinte)
+  string(APPEND empreintes "${fichier} ${empreinte}\n")
+endforeach()
+string(SHA256 version "${empreintes}")
+string(SUBSTRING "${version}" 0 16 VERSION)
+set(liste "")
+foreach(fichier ${FICHIERS})
+  string(APPEND liste "  \"./${fichier}\",\n")
+endforeach()
+set(FICHIERS_SW "[\n  \"./\",\n${liste}]")
+configure_file("${MODELE}" "${SITE}/sw.js" @ONLY)
