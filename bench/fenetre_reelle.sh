@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Times the real program in a real window (a private Xvfb), as a player would meet it:
+#   - the time from starting the program to its first frame on the screen,
 #   - the CPU that the game and the X server use together over 10 s at rest in level 1
-#     (% of one core, from /proc/<pid>/stat),
+#     (% of one core, from /proc/<pid>/stat), and the memory the game holds then,
 #   - Bidou's walk once level 1 is sorted: outward and return,
 #   - the time from the start of level 2 to its time-up screen,
 #   - then, in level 2 played again, the CPU of the game and the X server over 10 s while
@@ -43,17 +44,26 @@ cout() {
 }
 
 cd "$travail"
+# The first frame: the first change the watcher sees where the intro's first picture
+# shows Bidou, once the program is started (no window manager: the window opens at 0, 0).
+"$guetteur" 10 445,400,10,10 > "$travail/premiere" &
+guet=$!
+sleep 0.5
+lancement=$EPOCHREALTIME
 "$commande" &
 jeu=$!
 fenetre_du_jeu
+wait "$guet"; guet=
+awk -v debut="$lancement" 'NR == 2 { printf "first frame: %d ms after the start\n", 1000 * ($1 - debut) }' "$travail/premiere"
 # The intro and the difficulty fade; then keypad 1 (NumLock off: KP_End) starts level 1.
-sleep 17
+sleep 8
 xdotool mousemove 450 320
 xdotool key KP_End
 sleep 2
 
 # At rest: nobody touches anything, nothing watches the screen.
 cout "at rest in level 1" 10 sleep 10
+awk '/VmRSS/ { printf "memory at rest in level 1: the game resident %.0f MB\n", $2 / 1024 }' "/proc/$jeu/status"
 
 # The walk. Region 0: the hutch, where the pet waits and comes back to. Region 1: a
 # patch at the middle of the pet's first climb beside the bowls, which the outward

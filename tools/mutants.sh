@@ -142,7 +142,7 @@ src/platform/plateforme_sdl.cpp @@ SDL_Delay(ms); @@ (void)ms; @@ the real waits
 src/platform/plateforme.hpp @@ if (ecart_ms(maintenant, echeance_) > 0)
             echeance_ = maintenant; @@ (void)maintenant; @@ a frame clock that fell behind rushes the missed frames through
 src/platform/plateforme.hpp @@ echeance_(plateforme.ticks()) @@ echeance_(0) @@ a frame clock that starts from the clock's zero, not from now
-src/flow/decompte.cpp @@ ecart_ms(echeance, prochain_tic) > 0) @@ false) @@ the rest runs past the countdown's next step
+src/flow/decompte.cpp @@ ecart_ms(echeance, au_plus_tard) > 0) @@ false) @@ the rest runs past the countdown's next step
 src/flow/decompte.cpp @@ if (retard < 0) @@ if (maintenant < dernier_tic_ + DUREE_SECONDE) @@ the countdown reads the wrapping clock unsigned
 src/flow/decompte.cpp @@ dernier_tic_ = plateforme_.ticks() - DUREE_SECONDE; @@ dernier_tic_ = 0; @@ the first countdown counted from the clock's zero, stuck for days after 24 days of uptime
 src/flow/decompte.cpp @@ std::uint32_t echeance = debut_passe + PERIODE_SONDAGE; @@ std::uint32_t echeance = debut_passe + 10 * PERIODE_SONDAGE; @@ the rest ten times too long: clicks seen late

@@ -26,6 +26,9 @@ constexpr std::uint32_t DUREE_SECONDE = 1000;  // ms
 // by. A quarter of a second is far above any pass on a slow machine, whose steps keep
 // their schedule, and keeps the shortest second a child can see at three quarters of one.
 constexpr std::uint32_t RETARD_MAXIMAL = 250;  // ms
+// A platform that wakes on input (the browser's) rests at most this long once a level's
+// verdict is in and no countdown step is coming.
+constexpr std::uint32_t REPOS_SANS_DECOMPTE = 1000;  // ms
 
 }  // namespace
 
@@ -35,10 +38,14 @@ void Partie::reposer(std::uint32_t debut_passe)
     // poll period after the pass began, but never past the moment the countdown's next
     // step is due, so that each second still ends on time.
     std::uint32_t echeance = debut_passe + PERIODE_SONDAGE;
-    const std::uint32_t prochain_tic = dernier_tic_ + DUREE_SECONDE;
-    if (!tous_choisi(tableau_, niveau_) && ecart_ms(echeance, prochain_tic) > 0)
-        echeance = prochain_tic;
-    plateforme_.attendre_jusqua(echeance);
+    // With nothing left to count (the verdict is in), only input can change the board.
+    std::uint32_t au_plus_tard = debut_passe + REPOS_SANS_DECOMPTE;
+    if (!tous_choisi(tableau_, niveau_)) {
+        au_plus_tard = dernier_tic_ + DUREE_SECONDE;
+        if (ecart_ms(echeance, au_plus_tard) > 0)
+            echeance = au_plus_tard;
+    }
+    plateforme_.reposer(echeance, au_plus_tard);
 }
 
 // Before the first level: a step falls due at once, so that the first level shows 29

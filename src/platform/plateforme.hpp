@@ -30,6 +30,16 @@ public:
     // level loop's rest, where what counts is when the next frame comes, however long
     // drawing this one took.
     virtual void attendre_jusqua(std::uint32_t echeance) = 0;
+    // The level loop's rest between two looks at its queue (Partie::reposer): until
+    // `echeance`, when it must look again for input it cannot otherwise know of. A
+    // platform told of input as it comes may rest instead until the first event, or
+    // `au_plus_tard` (the countdown's next step) at the latest. On the desktop and in
+    // tests, attendre_jusqua(echeance).
+    virtual void reposer(std::uint32_t echeance, std::uint32_t au_plus_tard)
+    {
+        (void)au_plus_tard;
+        attendre_jusqua(echeance);
+    }
     // Blocks until an event comes and stores it in `evenement` (every modal wait).
     virtual void attendre_evenement(SDL_Event& evenement) = 0;
     // Takes the next event into `evenement` if one is queued; false, and `evenement`

@@ -13,6 +13,23 @@ constexpr Uint32 PERIODE_ATTENTE_EVENEMENT = 10;  // ms
 // in the page's storage before the game goes on.
 EM_JS(void, annoncer_premiere_image, (), { document.body.dataset.premiereImage = "oui"; });
 EM_ASYNC_JS(void, garder_progression, (), { await Module.garder_progression(); });
+// Sleeps `ms` or until the child's next press, key or move, whichever comes first. Woken
+// a turn after the event (setTimeout 0), once SDL's own listeners have queued it.
+EM_ASYNC_JS(void, dormir_ou_saisie, (unsigned ms), {
+    await new Promise((reveil) => {
+        const types = ["pointerdown", "pointerup", "pointermove", "touchstart", "touchend", "touchmove",
+                       "mousedown", "mouseup", "mousemove", "keydown", "keyup", "wheel", "blur", "visibilitychange"];
+        let minuterie = 0;
+        const fin = () => {
+            clearTimeout(minuterie);
+            for (const t of types) window.removeEventListener(t, saisie, true);
+            reveil();
+        };
+        const saisie = () => setTimeout(fin, 0);
+        for (const t of types) window.addEventListener(t, saisie, true);
+        minuterie = setTimeout(fin, ms);
+    });
+});
 
 }  // namespace
 
@@ -41,6 +58,19 @@ void PlateformeWeb::attendre_jusqua(std::uint32_t echeance)
     // steps, the canvas would otherwise show nothing until the walk was over.
     const std::int32_t reste = ecart_ms(echeance, SDL_GetTicks());
     emscripten_sleep(reste > 0 ? static_cast<unsigned>(reste) : 0);
+}
+
+void PlateformeWeb::reposer(std::uint32_t echeance, std::uint32_t au_plus_tard)
+{
+    // The desktop's level loop looks at its queue a hundred times a second, for taps it
+    // has no other way to know of; a page is told of each as it comes, and rests until
+    // the first one or the countdown's next step: a wake a second instead of a hundred.
+    (void)echeance;
+    montrer();
+    const std::int32_t reste = ecart_ms(au_plus_tard, SDL_GetTicks());
+    if (SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) > 0)
+        return;
+    dormir_ou_saisie(reste > 0 ? static_cast<unsigned>(reste) : 0);
 }
 
 void PlateformeWeb::attendre_evenement(SDL_Event& evenement)

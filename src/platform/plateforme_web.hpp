@@ -14,6 +14,8 @@ public:
     std::uint32_t ticks() override;
     void attendre(std::uint32_t ms) override;
     void attendre_jusqua(std::uint32_t echeance) override;
+    // Until the first input event, or `au_plus_tard`: the page is told of every tap.
+    void reposer(std::uint32_t echeance, std::uint32_t au_plus_tard) override;
     void attendre_evenement(SDL_Event& evenement) override;
     bool sonder_evenement(SDL_Event& evenement) override;
     bool ecarter_saisies() override;

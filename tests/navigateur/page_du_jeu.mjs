@@ -1,0 +1,132 @@
+// The browser build's site, served from this machine's loopback by a plain static server
+// that compresses nothing and counts what it sends, and played in Debian's Chromium,
+// headless, with touch events: what the browser test and the bench share.
+import { chromium } from "playwright-core";
+import { createServer } from "node:http";
+import { readFile, stat } from "node:fs/promises";
+import { mkdtempSync, readFileSync, rmSync } from "node:fs";
+import { tmpdir } from "node:os";
+import path from "node:path";
+import { fileURLToPath } from "node:url";
+
+export const racine = path.resolve(path.dirname(fileURLToPath(import.meta.url)), "../..");
+
+// The answer key, read from the game's own catalogue, in game order: true for good.
+export const bons = [...readFileSync(path.join(racine, "src/rules/catalogue.cpp"), "utf8").matchAll(
+  /\{"photo\/\w+\.bmp", ALIMENT_(BON|MAUVAIS)\}/g)].map((m) => m[1] === "BON");
+if (bons.length !== 95) throw new Error(`read ${bons.length} foods from the catalogue, not 95`);
+
+// Where things stand in the game's 900 x 640 (src/draw/geometrie.hpp).
+export const CARTE_FACILE = [45 + 125, 130 + 165];
+export const BOUTON = [848 + 22, 29 + 22];
+// A pixel of the button's own colour, left of its white sign: green on, orange again.
+export const TEINTE_BOUTON = [848 + 10, 29 + 22];
+export const aliment = (k) => [550 + 35, 76 + 30 + 100 * k];
+export const poubelle = (k) => [700 + 65, 100 + 44 + 100 * k];
+export const TUILE = (k) => [550, 76 + 100 * k, 70, 53];  // a food's picture, where its cross goes
+
+const types = { ".html": "text/html; charset=utf-8", ".js": "text/javascript", ".wasm": "application/wasm",
+  ".json": "application/json", ".webmanifest": "application/manifest+json", ".png": "image/png" };
+
+// Serves `site` on 127.0.0.1, on a free port; `octets()` is what it has sent so far.
+export async function servir(site) {
+  await stat(path.join(site, "index.html")).catch(() => {
+    throw new Error(`no site in ${site} (build it with ./web.sh --build-only)`);
+  });
+  let octets = 0;
+  const serveur = createServer(async (requete, reponse) => {
+    const nom = decodeURIComponent(new URL(requete.url, "http://x").pathname);
+    const fichier = path.join(site, nom.endsWith("/") ? nom + "index.html" : nom);
+    if (!fichier.startsWith(site)) return reponse.writeHead(403).end();
+    try {
+      const contenu = await readFile(fichier);
+      reponse.writeHead(200, { "Content-Type": types[path.extname(fichier)] || "application/octet-stream",
+        "Content-Length": contenu.length, "Cache-Control": "no-cache" });
+      reponse.end(contenu);
+      octets += contenu.length;
+    } catch {
+      reponse.writeHead(404).end();
+    }
+  });
+  await new Promise((pret) => serveur.listen(0, "127.0.0.1", pret));
+  return {
+    adresse: `http://127.0.0.1:${serveur.address().port}/`,
+    octets: () => octets,
+    arreter: () => new Promise((fini) => { serveur.close(fini); serveur.closeAllConnections(); }),
+  };
+}
+
+// Chromium with a fresh profile, headless, on a touch screen of the given size.
+export async function lancer(viewport = { width: 800, height: 600 }) {
+  const profil = mkdtempSync(path.join(tmpdir(), "grignotin-chromium-"));
+  const contexte = await chromium.launchPersistentContext(profil, {
+    executablePath: process.env.CHROMIUM || "/usr/bin/chromium",
+    headless: true,
+    args: ["--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run", "--disable-background-networking",
+      "--disable-component-update", "--disable-sync"],
+    viewport,
+    hasTouch: true,
+  });
+  const page = contexte.pages()[0] || await contexte.newPage();
+  page.on("pageerror", (e) => console.log(`     page error: ${e.message}`));
+  return {
+    contexte, page,
+    fermer: async () => { await contexte.close().catch(() => {}); rmSync(profil, { recursive: true, force: true }); },
+  };
+}
+
+// The canvas's pixels, in the game's own coordinates, as RGBA bytes.
+export async function pixels(page, x, y, l, h) {
+  return page.evaluate(([x, y, l, h]) => {
+    const c = document.getElementById("canvas");
+    return Array.from(c.getContext("2d").getImageData(x, y, l, h).data);
+  }, [x, y, l, h]);
+}
+export async function couleur(page, x, y) { return (await pixels(page, x, y, 1, 1)).slice(0, 3); }
+export const proche = (c, attendu, marge = 24) => c.every((v, i) => Math.abs(v - attendu[i]) <= marge);
+// The share of bytes that differ by more than a little between two pixel runs.
+export const difference = (a, b) => a.reduce((n, v, i) => n + (Math.abs(v - b[i]) > 24 ? 1 : 0), 0) / a.length;
+
+// A tap where the game's pixel x, y shows on the page, after the canvas's scaling.
+export async function toucher(page, [x, y]) {
+  const b = await page.locator("#canvas").boundingBox();
+  await page.touchscreen.tap(b.x + (x + 0.5) * b.width / 900, b.y + (y + 0.5) * b.height / 640);
+}
+
+// Polls `condition` until it holds or `secondes` pass; true when it held.
+export async function attendre(page, condition, secondes) {
+  const fin = Date.now() + secondes * 1000;
+  while (Date.now() < fin) {
+    if (await condition().catch(() => false)) return true;
+    await page.waitForTimeout(100);
+  }
+  return false;
+}
+
+// The score panel, all light yellow along the bottom: a level is on the screen.
+export const niveau_a_l_ecran = async (page) => proche(await couleur(page, 450, 630), [255, 255, 128], 8);
+
+// Loads the page and waits for its first drawn frame, then taps the easy card until a
+// level shows: what is done during the intro and the fade is dropped, so a child taps
+// again. The milliseconds from navigation to the first frame, or null.
+export async function ouvrir_et_choisir(page, adresse) {
+  const debut = Date.now();
+  await page.goto(adresse, { waitUntil: "commit" });
+  if (!(await attendre(page, () => page.evaluate(() => document.body.dataset.premiereImage === "oui"), 30)))
+    return null;
+  const premiere = Date.now() - debut;
+  const choisi = await attendre(page, async () => {
+    await toucher(page, CARTE_FACILE);
+    return niveau_a_l_ecran(page);
+  }, 60);
+  return choisi ? premiere : null;
+}
+
+// The main thread's busy time so far (s), and the memory the page holds (bytes): the
+// JavaScript heap in use and the game's WebAssembly memory.
+export async function metriques(cdp, page) {
+  const { metrics } = await cdp.send("Performance.getMetrics");
+  const m = (nom) => metrics.find((x) => x.name === nom)?.value ?? 0;
+  const wasm = await page.evaluate(() => (globalThis.Module?.HEAPU8?.length ?? globalThis.Module?.asm?.memory?.buffer?.byteLength ?? 0));
+  return { occupe: m("TaskDuration"), tas: m("JSHeapUsedSize"), wasm };
+}
