@@ -103,8 +103,11 @@ export async function attendre(page, condition, secondes) {
   return false;
 }
 
-// The score panel, all light yellow along the bottom: a level is on the screen.
-export const niveau_a_l_ecran = async (page) => proche(await couleur(page, 450, 630), [255, 255, 128], 8);
+// A level is on the screen: the score panel's light yellow along the bottom, and the
+// message box's cream above its ink. The yellow alone is not enough: the screen is that
+// same yellow as the track-choice picture starts fading in.
+export const niveau_a_l_ecran = async (page) =>
+  proche(await couleur(page, 450, 630), [255, 255, 128], 8) && proche(await couleur(page, 600, 35), [255, 251, 239], 8);
 
 // Loads the page and waits for its first drawn frame, then taps the easy card until a
 // level shows: what is done during the intro and the fade is dropped, so a child taps
