@@ -2,7 +2,7 @@
 // Debian's Chromium, headless, against the site served from this machine's loopback.
 // The easy track chosen by its card, level 1 won, a tap on to level 2, level 2 lost and
 // its red crosses seen, a reload that resumes at level 2, then a reload with the server
-// gone and the browser offline that still starts. Measures, and prints, the time to the
+// gone and the browser offline that still starts; Escape, and "Rejouer" tapped. Measures, and prints, the time to the
 // first drawn frame, the bytes a first visit transfers, the main thread's CPU in a level
 // at rest and the time from a tap to the board's change. Ends with "N passed, N failed".
 //
@@ -116,6 +116,15 @@ try {
   const horsligne = await ouvrir_et_choisir(page, serveur.adresse);
   await verifier("with the network cut off the page starts and resumes at level 2",
     horsligne !== null && difference(await tuile(0), tuile2) < 0.05);
+
+  // Escape ends the game; the page offers to play again, and a tap on it does.
+  await page.keyboard.press("Escape");
+  await verifier("after Escape the page shows Rejouer", await attendre(page, () => page.locator("#rejouer").isVisible(), 10));
+  const avant_rejouer = await pixels(page, 0, 0, 900, 640);
+  const b = await page.locator("#rejouer").boundingBox();
+  await page.touchscreen.tap(b.x + b.width / 2, b.y + b.height / 2);
+  await verifier("a tap on Rejouer starts the game again in the page", await attendre(page, async () =>
+    !(await page.locator("#rejouer").isVisible()) && difference(await pixels(page, 0, 0, 900, 640), avant_rejouer) > 0.3, 10));
 } catch (e) {
   await verifier("the browser test ran to its end", false, e.stack || String(e));
 } finally {
