@@ -30,22 +30,21 @@ tools/dependances.sh web
 bibliotheques=$(web/bibliotheques.sh build-web)
 
 # The pictures, the font and the icons are the desktop's, drawn by its picture tool:
-# assets/photo/*.bmp, assets/angelina.ttf, build/icones/<n>x<n>/apps/grignotin.png.
+# assets/photo/*.bmp, assets/angelina.ttf, build-web/outil/icones/<n>x<n>/apps/grignotin.png.
+# A build directory of its own, so that the desktop's `build` (play.sh's, or a plain CMake
+# build's with its tests) is left as it was.
 etape=$(maintenant_ms)
-cmake -S . -B build -DBUILD_TESTING=OFF >/dev/null
-cmake --build build -j"$(nproc)" --target images icones
+cmake -S . -B build-web/outil -DBUILD_TESTING=OFF >/dev/null
+cmake --build build-web/outil -j"$(nproc)" --target images icones
 dire "pictures and icons ready in $(duree "$etape")"
 
 # The game's CMake files build for the browser in their EMSCRIPTEN branch, which finds
 # the libraries under GRIGNOTIN_BIBLIOTHEQUES_WEB (the prefix holding include/ and lib/).
-if ! grep -rqs --include=CMakeLists.txt --include='*.cmake' --exclude-dir='build*' GRIGNOTIN_BIBLIOTHEQUES_WEB .; then
-  dire "the libraries are ready in $bibliotheques, but this tree's CMake files have no browser build yet (no GRIGNOTIN_BIBLIOTHEQUES_WEB): nothing more to do"
-  exit 1
-fi
 # shellcheck source=web/emscripten.sh
 source web/emscripten.sh
 etape=$(maintenant_ms)
-emcmake cmake -S . -B build-web/jeu -DGRIGNOTIN_BIBLIOTHEQUES_WEB="$bibliotheques" -DBUILD_TESTING=OFF >/dev/null
+emcmake cmake -S . -B build-web/jeu -DGRIGNOTIN_BIBLIOTHEQUES_WEB="$bibliotheques" \
+  -DGRIGNOTIN_ICONES_WEB="$PWD/build-web/outil/icones" -DBUILD_TESTING=OFF >/dev/null
 cmake --build build-web/jeu -j"$(nproc)"
 dire "game built for the browser in $(duree "$etape")"
 
