@@ -10,5 +10,4 @@ cmake --build build-test -j"$(nproc)"
 ctest --test-dir build-test --output-on-failure -j"$(nproc)"
 
 ./web.sh --build-only
-npm ci --prefix tests/navigateur --no-audit --no-fund >/dev/null
 node tests/navigateur/partie_tactile.mjs build-web/site

@@ -27,6 +27,11 @@ duree() {
 debut=$(maintenant_ms)
 
 tools/dependances.sh web
+# The browser test's and the bench's Node packages (playwright-core, which drives Debian's
+# Chromium), as the committed lock file has them.
+if [ ! -d tests/navigateur/node_modules/playwright-core ]; then
+  npm ci --prefix tests/navigateur --no-audit --no-fund >/dev/null
+fi
 bibliotheques=$(web/bibliotheques.sh build-web)
 
 # The pictures, the font and the icons are the desktop's, drawn by its picture tool:
