@@ -97,10 +97,12 @@ photo intro
 # The difficulty fade: 256 frames 8 ms apart, about 2 s, though the choice screen has
 # settled in after a few tenths of a second. The watcher (bench/guetteur, its path in
 # GRIGNOTIN_GUETTEUR) reads, every 2 ms, a strip of ground at the bottom that the intro
-# never changes: the fade's first frame paints it yellow, and level 1, which keypad 1
-# starts once the fade is over, puts its score panel there. Between the two: at least
-# the 2.04 s of the frames' deadlines, where an unpaced fade takes a few tenths of a
-# second (a second and a half on a machine busy with builds); at most 8 s.
+# never changes: the fade's first frame paints it yellow, each frame after it blends the
+# choice picture further in, and level 1, which a tap on a card starts once the fade is
+# over, puts its score panel there. From the first frame to the last change before the
+# panel, the fade's own last frame (the taps pressed again until one is taken add no
+# frame): at least the 2.04 s of the frames' deadlines, where an unpaced fade takes a
+# few tenths of a second (a second and a half on a machine busy with builds); at most 8 s.
 "$guetteur" 60 0,605,300,30 >"$travail/fondu" &
 guet=$!
 attendre_que 40 eval '[ "$(wc -l <"$travail/fondu")" -ge 2 ]' 2>/dev/null || echec "never saw the intro end"
@@ -121,7 +123,7 @@ voir 10 "level 1's first food" montre laitue.bmp 36x12+17+66 550 76
 voir 5 "the score panel" panneau
 kill "$guet"; wait "$guet" 2>/dev/null || true
 guet=
-fondu=$(awk 'NR == 2 { debut = $1 } { fin = $1 } END { printf "%d", 1000 * (fin - debut) }' "$travail/fondu")
+fondu=$(awk 'NR == 2 { debut = $1 } { avant = fin; fin = $1 } END { printf "%d", (NR >= 3 ? 1000 * (avant - debut) : -1) }' "$travail/fondu")
 if [ "$fondu" -lt 1800 ] || [ "$fondu" -gt 8000 ]; then
   echec "the difficulty fade took about ${fondu} ms; 256 frames 8 ms apart take 2 s"
 fi
