@@ -14,7 +14,9 @@ function processus(type) {
   const pids = [];
   for (const pid of readdirSync("/proc").filter((n) => /^\d+$/.test(n))) {
     try {
-      if (readFileSync(`/proc/${pid}/cmdline`, "utf8").split("\0").includes(`--type=${type}`)) pids.push(pid);
+      // Chromium rewrites its command lines: one string, arguments apart by spaces or NULs.
+      // Chromium rewrites its command lines: one string, its arguments apart by spaces.
+      if (readFileSync(`/proc/${pid}/cmdline`, "utf8").split(/[\0 ]/).includes(`--type=${type}`)) pids.push(pid);
     } catch { /* gone meanwhile */ }
   }
   return pids;
