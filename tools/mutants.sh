@@ -97,7 +97,7 @@ src/flow/decompte.cpp @@ if (touche_enfoncee(e, SDLK_r) || clic_gauche(e)) { @@ 
 src/flow/aliment.cpp @@ if (!continuer_niveau_)
         return; @@ if (false)
         return; @@ a click queued behind the time-up's r still sorts and judges
-src/flow/aliment.cpp @@ if (!temps_ecoule_) { @@ if (true) { @@ after a time-up the file, not the level that timed out, comes next
+src/flow/aliment.cpp @@ if (reste_ != 0) { @@ if (true) { @@ after a time-up the file, not the level that timed out, comes next
 src/flow/aliment.cpp @@ if (!verdict_en_attente_ && clic_gauche(e) && @@ if (clic_gauche(e) && @@ a tap on the message box before the verdict skips the level
 src/flow/aliment.cpp @@ CADRE_MESSAGE.contient(e.button.x, e.button.y)) { @@ CADRE_MESSAGE.contient(e.button.x, e.button.y) && false) { @@ a tap on the verdict's box does not go on
 src/flow/aliment.cpp @@ if (!verdict_en_attente_)

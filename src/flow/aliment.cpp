@@ -99,7 +99,6 @@ void Partie::jouer_niveau()
     afficher_aliment(ecran_, tableau_, niveau_);
     temps_fini_ = charger_image(image::TEMPS_FINI);
     plateau_perime_ = true;  // the set-up draws but does not present: the first pass does
-    temps_ecoule_ = false;
 
     while (continuer_niveau_)
         passe();
@@ -109,8 +108,9 @@ void Partie::jouer_niveau()
     // directory, full disk), the level that save meant to store follows instead: the
     // file still holds an older level, and a child who won would play the same level
     // again for ever. After a time-up the level that timed out is played again, as its
-    // picture says: the file may hold another track's level, or the finished game.
-    if (!temps_ecoule_) {
+    // picture says: the file may hold another track's level, or the finished game. The
+    // countdown stops at the verdict, so it reaches 0 only when the time ran out.
+    if (reste_ != 0) {
         if (niveau_non_sauve_)
             niveau_ = *niveau_non_sauve_;
         else

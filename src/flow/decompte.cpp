@@ -87,7 +87,6 @@ void Partie::temps_ecoule()
 {
     coller(ecran_, temps_fini_.get(), 0, 0);
     plateforme_.presenter(ecran_);
-    temps_ecoule_ = true;
     // Only r, or a tap anywhere (an addition, for a child without a keyboard), leaves
     // this screen: Escape and the window's close are dropped on purpose so that a
     // child's stray key does not end the game here. Nothing is saved: the level that

@@ -73,7 +73,6 @@ private:
     // which answers were wrong; it draws over the empty column only and changes no state.
     bool erreurs_visibles_ = false;
     bool fin_de_piste_ = false;
-    bool temps_ecoule_ = false;  // this level's time ran out: it is played again
     bool sauvegarde_signalee_ = false;
     std::optional<std::int32_t> niveau_non_sauve_;  // what the last save meant to store, when it failed
 
