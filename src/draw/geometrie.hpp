@@ -98,3 +98,21 @@ constexpr int piste_sous(int x, int y)
             return piste;
     return -1;
 }
+
+// The board's buttons for a finger, left of the message box above the sky: the pause, the
+// rules, the sound (on or muted). A tap on one does what p, r and m do. 56 px a side, more
+// than the 48 a fingertip needs at the game's own size. Additions; see docs/choix.md.
+inline constexpr Cadre BOUTON_PAUSE = {12, 40, 56, 56};
+inline constexpr Cadre BOUTON_REGLES = {78, 40, 56, 56};
+inline constexpr Cadre BOUTON_SON = {144, 40, 56, 56};
+static_assert(BOUTON_SON.x + BOUTON_SON.largeur < CADRE_MESSAGE.x);
+// The sound's button on the track-choice screen, top right, clear of the cards.
+inline constexpr Cadre BOUTON_SON_CARTES = {832, 12, 56, 56};
+static_assert(BOUTON_SON_CARTES.y + BOUTON_SON_CARTES.hauteur < CARTES_PISTE[2].y);
+
+// On the card that holds the saved level: Bidou's head (image::MARQUE) in the card's top
+// right corner, the level's number written under it by the game.
+constexpr Cadre marque_carte(int piste)
+{
+    return {CARTES_PISTE[piste].x + CARTES_PISTE[piste].largeur - 84, CARTES_PISTE[piste].y + 8, 76, 76};
+}

@@ -32,6 +32,40 @@ inline constexpr const char* CROIX = "photo/croix.bmp";
 inline constexpr const char* BOUTON_SUIVANT = "photo/bouton_suivant.bmp";
 inline constexpr const char* BOUTON_REJOUER = "photo/bouton_rejouer.bmp";
 
+// The board's buttons for a finger (BOUTON_PAUSE, BOUTON_REGLES, BOUTON_SON in
+// geometrie.hpp): the pause, the rules, and the sound on or muted. Additions, so that a
+// child with a touch screen alone reaches every screen; see docs/choix.md.
+inline constexpr const char* BOUTON_PAUSE = "photo/bouton_pause.bmp";
+inline constexpr const char* BOUTON_REGLES = "photo/bouton_regles.bmp";
+inline constexpr const char* BOUTON_SON = "photo/bouton_son.bmp";
+inline constexpr const char* BOUTON_MUET = "photo/bouton_muet.bmp";
+// Drawn on the track card that holds the saved level, above the level's number: where
+// the child stands, for a child who cannot read (MARQUE_CARTE in geometrie.hpp).
+inline constexpr const char* MARQUE = "photo/marque.bmp";
+
+// The pictures that tell what to do, as a touch screen shows them: "touche", and no key
+// or mouse button named. The desktop shows the others.
+inline constexpr const char* FOND_TACTILE = "photo/fond_tactile.bmp";
+inline constexpr const char* DIFFICULTE_TACTILE = "photo/difficulte_tactile.bmp";
+inline constexpr const char* TEMPS_FINI_TACTILE = "photo/temps_fini_tactile.bmp";
+inline constexpr const char* PAUSE_TACTILE = "photo/pause_tactile.bmp";
+inline constexpr const char* REGLE_TACTILE = "photo/regle_tactile.bmp";
+inline constexpr const char* FINI_TACTILE = "photo/fini_tactile.bmp";
+
+// `nom`'s touch version when it has one and `tactile` is set; `nom` itself otherwise.
+constexpr const char* pour(const char* nom, bool tactile)
+{
+    if (!tactile)
+        return nom;
+    const char* const paires[][2] = {{FOND, FOND_TACTILE},   {DIFFICULTE, DIFFICULTE_TACTILE},
+                                     {TEMPS_FINI, TEMPS_FINI_TACTILE}, {PAUSE, PAUSE_TACTILE},
+                                     {REGLE, REGLE_TACTILE}, {FINI, FINI_TACTILE}};
+    for (const auto& paire : paires)
+        if (paire[0] == nom)
+            return paire[1];
+    return nom;
+}
+
 inline constexpr const char* TOUTES[] = {
     ICONE, DEBUT1, DEBUT2, DIFFICULTE, FOND, BIDOU, BIDOU_GAUCHE, BIDOU_GROS, CERCUEIL,
     TEMPS_FINI, PSEUDO_FIN, FINI, PAUSE, REGLE, GAMELLE_VIDE, GAMELLE_PLEINE, POUBELLE_VIDE,

@@ -56,7 +56,25 @@ public:
     // Called after each save the level file took whole. On the desktop the file is where
     // it lasts already; the browser's platform copies it into the page's own storage.
     virtual void progression_sauvee() {}
+    // True when the child plays with a finger (the page on a touch screen): the pictures
+    // that name keys and mouse buttons give way to their touch versions (image::pour).
+    // Asked once, at start-up. The desktop keeps its texts.
+    virtual bool tactile() { return false; }
+    // Starts the clip `nom` (sons/<nom>.ogg): a voice clip cuts off the voice clip still
+    // playing, an effect plays over it. Nothing when there is no sound.
+    virtual void jouer_son(const char* nom) { (void)nom; }
+    // Stops the voice (the rules' text as they close, everything on mute).
+    virtual void faire_taire() {}
 };
+
+// What a page asks of the game from outside its canvas (the page hidden, the parents'
+// note opened): an SDL_USEREVENT with this code. A level then opens its pause, so that its
+// countdown never runs out unseen; every other screen lets it pass.
+inline constexpr int CODE_PAUSE_DEMANDEE = 1;
+inline bool pause_demandee(const SDL_Event& evenement)
+{
+    return evenement.type == SDL_USEREVENT && evenement.user.code == CODE_PAUSE_DEMANDEE;
+}
 
 // True for a key-down of `touche`; modifiers are not looked at.
 inline bool touche_enfoncee(const SDL_Event& evenement, SDLKey touche)
