@@ -1,0 +1,38 @@
+// The clips the game plays, by name: sons/<nom>.ogg beside photo/, made at build time by
+// the sound tool (tools/sons), which reads the same names here. No SDL here, so that the
+// tool can include it.
+#pragma once
+
+#include <cstddef>
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+namespace son {
+// Sounds, which play over one another and over the voice.
+inline constexpr const char* CROQUE = "croque";      // a food into the bowl
+inline constexpr const char* POUBELLE = "poubelle";  // a food into the bin
+inline constexpr const char* PAS = "pas";            // Bidou's steps, during the walk
+inline constexpr const char* AIR_GAGNE = "air_gagne";
+inline constexpr const char* AIR_PERDU = "air_perdu";
+
+// Bidou's voice: one at a time, the newest cutting off the one still playing.
+inline constexpr const char* VOIX_GAGNE = "voix_gagne";
+inline constexpr const char* VOIX_PERDU = "voix_perdu";
+inline constexpr const char* VOIX_TEMPS_FINI = "voix_temps_fini";
+inline constexpr const char* VOIX_FIN_DE_PISTE = "voix_fin_de_piste";
+inline constexpr const char* VOIX_FINI = "voix_fini";
+inline constexpr const char* VOIX_CARTES = "voix_cartes";
+inline constexpr const char* VOIX_REGLES = "voix_regles";
+
+// The name of the food at `index` in the catalogue, said as it is sorted: "aliment_07".
+inline std::string aliment(std::size_t index)
+{
+    char nom[16];
+    std::snprintf(nom, sizeof nom, "aliment_%02zu", index);
+    return nom;
+}
+
+// True for a voice clip (a food's name or a sentence), false for a sound.
+inline bool est_voix(std::string_view nom) { return nom.substr(0, 5) == "voix_" || nom.substr(0, 8) == "aliment_"; }
+}  // namespace son
