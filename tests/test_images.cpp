@@ -76,7 +76,9 @@ std::vector<std::string> images_a_cle()
     std::vector<std::string> v = {image::DEBUT2,         image::BIDOU,         image::BIDOU_GAUCHE,
                                   image::BIDOU_GROS,     image::CERCUEIL,      image::GAMELLE_VIDE,
                                   image::GAMELLE_PLEINE, image::POUBELLE_VIDE, image::POUBELLE_PLEINE,
-                                  image::CROIX,          image::BOUTON_SUIVANT, image::BOUTON_REJOUER};
+                                  image::CROIX,          image::BOUTON_SUIVANT, image::BOUTON_REJOUER,
+                                  image::BOUTON_PAUSE,   image::BOUTON_REGLES, image::BOUTON_SON,
+                                  image::BOUTON_MUET,    image::MARQUE};
     for (const Aliment& a : catalogue_aliments)
         v.emplace_back(a.image);
     return v;
@@ -85,6 +87,16 @@ std::vector<std::string> images_a_cle()
 struct Rvb {
     int r, g, b;
 };
+
+// Each board button and the rectangle a tap on it is tested against; the sound's picture
+// serves on the board and on the card screen, muted or not.
+struct BoutonPlace {
+    const char* nom;
+    Cadre cadre;
+};
+const BoutonPlace BOUTONS_DU_PLATEAU[] = {{image::BOUTON_PAUSE, BOUTON_PAUSE},   {image::BOUTON_REGLES, BOUTON_REGLES},
+                                          {image::BOUTON_SON, BOUTON_SON},       {image::BOUTON_MUET, BOUTON_SON},
+                                          {image::BOUTON_SON, BOUTON_SON_CARTES}, {image::BOUTON_MUET, BOUTON_SON_CARTES}};
 
 Rvb pixel(SDL_Surface* s, int x, int y)
 {
@@ -172,7 +184,7 @@ TEST(Fichiers, TaillesFaitesPourLePlateau)
         if (est_aliment(nom)) {
             EXPECT_EQ(l, LARGEUR_ALIMENT);  // exactly the click band
             EXPECT_EQ(h, HAUTEUR_ALIMENT);
-        } else if (nom == image::FOND) {
+        } else if (nom == image::FOND || nom == image::FOND_TACTILE) {
             EXPECT_EQ(l, LARGEUR_ECRAN);
             EXPECT_EQ(h, Y_PANNEAU);  // leaves the score panel's rows alone
         } else if (nom == image::ICONE) {
@@ -190,6 +202,22 @@ TEST(Fichiers, TaillesFaitesPourLePlateau)
         } else if (nom == image::BOUTON_SUIVANT || nom == image::BOUTON_REJOUER) {
             EXPECT_EQ(l, BOUTON_VERDICT.largeur);  // where a tap goes on after the verdict
             EXPECT_EQ(h, BOUTON_VERDICT.hauteur);
+        } else if (nom.starts_with("photo/bouton_")) {
+            int places = 0;
+            for (const BoutonPlace& b : BOUTONS_DU_PLATEAU)
+                if (nom == b.nom) {
+                    ++places;
+                    EXPECT_EQ(l, b.cadre.largeur);  // exactly what a tap is tested against
+                    EXPECT_EQ(h, b.cadre.hauteur);
+                    EXPECT_GE(b.cadre.largeur, 48);  // a fingertip's size at the game's own scale
+                    EXPECT_GE(b.cadre.hauteur, 48);
+                }
+            EXPECT_GT(places, 0) << "a button with no place on the board";
+        } else if (nom == image::MARQUE) {
+            for (int piste = 0; piste < 3; ++piste) {
+                EXPECT_EQ(l, marque_carte(piste).largeur);
+                EXPECT_EQ(h, marque_carte(piste).hauteur);
+            }
         } else if (nom.starts_with("photo/bidou") || nom == image::CERCUEIL) {
             EXPECT_LE(h, 110);  // at y 485 the pet must end above the panel
             EXPECT_GE(h, 80);
@@ -212,7 +240,7 @@ TEST(Fichiers, RienDePlusQueCeQueLeJeuCharge)
     for (const auto& e : fs::directory_iterator(DOSSIER / "photo"))
         trouves.insert("photo/" + e.path().filename().string());
     EXPECT_EQ(trouves, attendus);
-    EXPECT_EQ(attendus.size(), 21u + 95u);
+    EXPECT_EQ(attendus.size(), 21u + 5u + 6u + 95u);
 }
 
 // --- The blue key ------------------------------------------------------------------
@@ -453,8 +481,9 @@ TEST(Fond, LeBasDesImagesPleinEcranEstLeMemePartout)
     // full-screen picture: they must not change from one picture to the next.
     Image reference = charger(image::DIFFICULTE);
     ASSERT_TRUE(reference);
-    for (const char* nom : {image::DEBUT1, image::DEBUT2, image::TEMPS_FINI, image::PSEUDO_FIN,
-                            image::FINI, image::PAUSE, image::REGLE}) {
+    for (const char* nom : {image::DEBUT1, image::DEBUT2, image::TEMPS_FINI, image::PSEUDO_FIN, image::FINI,
+                            image::PAUSE, image::REGLE, image::DIFFICULTE_TACTILE, image::TEMPS_FINI_TACTILE,
+                            image::PAUSE_TACTILE, image::REGLE_TACTILE, image::FINI_TACTILE}) {
         SCOPED_TRACE(nom);
         Image im = charger(nom);
         ASSERT_TRUE(im);
@@ -465,6 +494,195 @@ TEST(Fond, LeBasDesImagesPleinEcranEstLeMemePartout)
                 differents += (a.r != b.r || a.g != b.g || a.b != b.b);
             }
         EXPECT_EQ(differents, 0);
+    }
+}
+
+// --- The board's buttons, the saved card's mark, the touch pictures -----------------
+
+TEST(BoutonsDuPlateau, RondsSurLeCielLaOuLeDoigtLesCherche)
+{
+    // Each button's face fills most of its box, the key in its corners; and where the
+    // game blits it, on the board (both versions) or on the card screen (both versions),
+    // the background under the whole box is sky: no title, roof, card or cloud's edge
+    // cut by a button's square.
+    const auto ciel = [](Rvb c) { return c.b >= 235 && c.b >= c.g && c.g >= c.r && c.r >= 140; };
+    for (const BoutonPlace& b : BOUTONS_DU_PLATEAU) {
+        SCOPED_TRACE(testing::Message() << b.nom << " at " << b.cadre.x << ", " << b.cadre.y);
+        Image im = charger(b.nom);
+        ASSERT_TRUE(im);
+        for (auto [x, y] : {std::pair{0, 0}, {im->w - 1, 0}, {0, im->h - 1}, {im->w - 1, im->h - 1}})
+            EXPECT_TRUE(est_cle(pixel(im.get(), x, y))) << x << ", " << y;
+        int gauche = im->w, droite = -1, haut = im->h, bas = -1;
+        for (int y = 0; y < im->h; ++y)
+            for (int x = 0; x < im->w; ++x)
+                if (!est_cle(pixel(im.get(), x, y)))
+                    gauche = std::min(gauche, x), droite = std::max(droite, x), haut = std::min(haut, y),
+                    bas = std::max(bas, y);
+        EXPECT_GE(droite - gauche + 1, im->w * 4 / 5) << "a round button, not a dot";
+        EXPECT_GE(bas - haut + 1, im->h * 4 / 5);
+        const bool sur_les_cartes = b.cadre.y == BOUTON_SON_CARTES.y && b.cadre.x == BOUTON_SON_CARTES.x;
+        for (const char* fond : sur_les_cartes ? std::vector{image::DIFFICULTE, image::DIFFICULTE_TACTILE}
+                                               : std::vector{image::FOND, image::FOND_TACTILE}) {
+            Image f = charger(fond);
+            ASSERT_TRUE(f);
+            int autre = 0;
+            for (int y = b.cadre.y; y < b.cadre.y + b.cadre.hauteur; ++y)
+                for (int x = b.cadre.x; x < b.cadre.x + b.cadre.largeur; ++x)
+                    autre += !ciel(pixel(f.get(), x, y));
+            EXPECT_EQ(autre, 0) << "under it on " << fond;
+        }
+    }
+}
+
+TEST(BoutonsDuPlateau, ChacunSeReconnaitEtLeSonCoupeRemplaceLeSon)
+{
+    // Told apart without reading: any two buttons differ over a good part of their
+    // face. The muted speaker shows a red bar the other has not, and both have the same
+    // outline, so that the game may blit one over the other without redrawing the sky:
+    // nothing of the first is left round the second.
+    const char* noms[] = {image::BOUTON_PAUSE, image::BOUTON_REGLES, image::BOUTON_SON, image::BOUTON_MUET};
+    std::vector<Image> ims;
+    for (const char* nom : noms) {
+        ims.push_back(charger(nom));
+        ASSERT_TRUE(ims.back()) << nom;
+    }
+    const auto differents = [](SDL_Surface* a, SDL_Surface* b) {
+        int n = 0;
+        for (int y = 0; y < std::min(a->h, b->h); ++y)
+            for (int x = 0; x < std::min(a->w, b->w); ++x) {
+                const Rvb ca = pixel(a, x, y), cb = pixel(b, x, y);
+                n += std::abs(ca.r - cb.r) + std::abs(ca.g - cb.g) + std::abs(ca.b - cb.b) > 60;
+            }
+        return n;
+    };
+    for (std::size_t i = 0; i < ims.size(); ++i)
+        for (std::size_t j = i + 1; j < ims.size(); ++j)
+            EXPECT_GT(differents(ims[i].get(), ims[j].get()), ims[i]->w * ims[i]->h / 5) << noms[i] << " and " << noms[j];
+    SDL_Surface *son = ims[2].get(), *muet = ims[3].get();
+    ASSERT_TRUE(son->w == muet->w && son->h == muet->h);
+    const auto rouge = [](Rvb c) { return c.r > 170 && c.g < 70 && c.b < 70; };
+    int rouges_son = 0, rouges_muet = 0, contours_differents = 0;
+    for (int y = 0; y < son->h; ++y)
+        for (int x = 0; x < son->w; ++x) {
+            rouges_son += rouge(pixel(son, x, y));
+            rouges_muet += rouge(pixel(muet, x, y));
+            contours_differents += est_cle(pixel(son, x, y)) != est_cle(pixel(muet, x, y));
+        }
+    EXPECT_EQ(rouges_son, 0);
+    EXPECT_GT(rouges_muet, 60) << "crossed out";
+    EXPECT_EQ(contours_differents, 0);
+}
+
+TEST(Marque, LeCoinDeLaCarteSauveeEstLibre)
+{
+    // On both versions of the choice picture, the mark's box and the 30 rows below it
+    // where the game writes the level's number hold nothing but the card: its plain
+    // colour, its border, and the blend of the two along its rounded corner. And the
+    // mark blitted there with its key lies wholly on the card's plain colour, clear of
+    // the border.
+    Image marque = charger(image::MARQUE);
+    ASSERT_TRUE(marque);
+    for (const char* nom : {image::DIFFICULTE, image::DIFFICULTE_TACTILE}) {
+        Image im = charger(nom);
+        ASSERT_TRUE(im);
+        for (int piste = 0; piste < 3; ++piste) {
+            SCOPED_TRACE(testing::Message() << nom << ", card " << piste);
+            const Cadre carte = CARTES_PISTE[piste], m = marque_carte(piste);
+            const Rvb fond = pixel(im.get(), carte.x + 10, carte.y + carte.hauteur / 2);
+            const Rvb bord = pixel(im.get(), carte.x + 1, carte.y + carte.hauteur / 2);
+            int autre = 0;
+            for (int y = m.y; y < m.y + m.hauteur + 30; ++y)
+                for (int x = m.x; x < m.x + m.largeur; ++x) {
+                    // Where the pixel lies between the two colours, and how far from that line.
+                    const Rvb c = pixel(im.get(), x, y);
+                    const double dr = bord.r - fond.r, dg = bord.g - fond.g, db = bord.b - fond.b;
+                    const double t = std::clamp(((c.r - fond.r) * dr + (c.g - fond.g) * dg + (c.b - fond.b) * db) /
+                                                    (dr * dr + dg * dg + db * db), 0.0, 1.0);
+                    autre += std::hypot(c.r - fond.r - t * dr, c.g - fond.g - t * dg, c.b - fond.b - t * db) > 12;
+                }
+            EXPECT_EQ(autre, 0);
+            int hors_du_fond = 0, encre = 0;
+            for (int y = 0; y < marque->h; ++y)
+                for (int x = 0; x < marque->w; ++x)
+                    if (!est_cle(pixel(marque.get(), x, y))) {
+                        ++encre;
+                        const Rvb c = pixel(im.get(), m.x + x, m.y + y);
+                        hors_du_fond += c.r != fond.r || c.g != fond.g || c.b != fond.b;
+                    }
+            EXPECT_EQ(hors_du_fond, 0);
+            EXPECT_GT(encre, marque->w * marque->h / 2) << "a badge, not a speck";
+        }
+    }
+}
+
+TEST(Tactile, ChaqueVersionNeChangeQueSesConsignes)
+{
+    // A touch picture is its desktop picture with the hints rewritten: every pixel that
+    // differs lies where a hint is, and something there did change. The regions are the
+    // hints' places as the pictures show them: the reminders over the board's columns,
+    // the keys on the cards and the line under them, the key's line under a tap's, the
+    // rules' mouse columns, their clock line and their keys.
+    struct Paire {
+        const char* bureau;
+        const char* tactile;
+        std::vector<Cadre> consignes;
+    };
+    std::vector<Cadre> cles_des_cartes;
+    for (const Cadre& c : CARTES_PISTE)
+        cles_des_cartes.push_back({c.x + c.largeur / 2 - 40, c.y + 16, 80, 80});
+    cles_des_cartes.push_back({99, 494, 702, 84});
+    const Paire paires[] = {
+        // The reminders' boxes end on the message box frame's two outer rows.
+        {image::FOND, image::FOND_TACTILE, {{0, 0, LARGEUR_ECRAN, CADRE_MESSAGE.y + 2}}},
+        {image::DIFFICULTE, image::DIFFICULTE_TACTILE, cles_des_cartes},
+        {image::TEMPS_FINI, image::TEMPS_FINI_TACTILE, {{114, 460, 672, 60}}},
+        {image::PAUSE, image::PAUSE_TACTILE, {{0, 515, LARGEUR_ECRAN, 70}}},
+        {image::REGLE, image::REGLE_TACTILE, {{34, 140, 832, 100}, {120, 250, 746, 34}, {34, 415, 680, 168}}},
+        {image::FINI, image::FINI_TACTILE, {{150, 525, 600, 60}}},
+    };
+    for (const Paire& p : paires) {
+        SCOPED_TRACE(p.tactile);
+        ASSERT_EQ(image::pour(p.bureau, true), p.tactile);
+        Image a = charger(p.bureau), b = charger(p.tactile);
+        ASSERT_TRUE(a && b);
+        ASSERT_TRUE(a->w == b->w && a->h == b->h);
+        int ailleurs = 0, dedans = 0;
+        for (int y = 0; y < a->h; ++y)
+            for (int x = 0; x < a->w; ++x) {
+                const Rvb ca = pixel(a.get(), x, y), cb = pixel(b.get(), x, y);
+                if (ca.r == cb.r && ca.g == cb.g && ca.b == cb.b)
+                    continue;
+                const bool consigne =
+                    std::any_of(p.consignes.begin(), p.consignes.end(), [&](const Cadre& c) { return c.contient(x, y); });
+                (consigne ? dedans : ailleurs) += 1;
+            }
+        EXPECT_EQ(ailleurs, 0);
+        EXPECT_GT(dedans, 500);
+    }
+}
+
+TEST(Tactile, AucuneToucheNiSourisSurUnEcranTactile)
+{
+    // Keys are drawn as caps on a grey shadow band, the mouse with a pale body: both
+    // colours show on every desktop picture that names a key or a mouse button, and on
+    // no touch picture.
+    const auto compter = [](SDL_Surface* im, Rvb couleur_exacte) {
+        int n = 0;
+        for (int y = 0; y < im->h; ++y)
+            for (int x = 0; x < im->w; ++x) {
+                const Rvb c = pixel(im, x, y);
+                n += c.r == couleur_exacte.r && c.g == couleur_exacte.g && c.b == couleur_exacte.b;
+            }
+        return n;
+    };
+    const Rvb ombre_de_touche{0x8c, 0x8c, 0x96}, corps_de_souris{0xf4, 0xf4, 0xf8};
+    for (const char* bureau : {image::FOND, image::DIFFICULTE, image::TEMPS_FINI, image::PAUSE, image::REGLE, image::FINI}) {
+        SCOPED_TRACE(bureau);
+        Image a = charger(bureau), b = charger(image::pour(bureau, true));
+        ASSERT_TRUE(a && b);
+        EXPECT_GT(compter(a.get(), ombre_de_touche) + compter(a.get(), corps_de_souris), 50);
+        EXPECT_EQ(compter(b.get(), ombre_de_touche), 0);
+        EXPECT_EQ(compter(b.get(), corps_de_souris), 0);
     }
 }
 

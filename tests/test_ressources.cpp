@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <set>
 #include <sstream>
 #include <string>
@@ -67,7 +68,7 @@ TEST(ImageManquante, LaListeCouvreChaqueFichierDuDossierPhoto)
         presentes.push_back("photo/" + f.path().filename().string());
     std::sort(listees.begin(), listees.end());
     std::sort(presentes.begin(), presentes.end());
-    EXPECT_EQ(listees.size(), 116u);
+    EXPECT_EQ(listees.size(), 127u);
     EXPECT_EQ(listees, presentes);
 }
 
@@ -280,10 +281,17 @@ TEST(ImagesManquantes, ToutLeTourSansAucuneImageDEcranNiLesAlimentsDuNiveau)
 {
     // Level 6 on the easy track through every screen but the end: pause, rules, a
     // time-up, a lost walk, a won walk, the track-end picture early in level 7.
+    // Only what this desktop run loads can be named: not the touch versions of the
+    // pictures, nor (until the game shows them) the board's buttons and the saved card's mark.
     std::set<std::string> absentes = aliments_du_niveau(25);
-    for (const char* nom : image::TOUTES)
-        if (std::string(nom) != image::FINI)
+    const std::set<std::string> pas_dans_ce_tour = {image::BOUTON_PAUSE, image::BOUTON_REGLES, image::BOUTON_SON,
+                                                    image::BOUTON_MUET, image::MARQUE};
+    for (const char* nom : image::TOUTES) {
+        const bool tactile = std::any_of(std::begin(image::TOUTES), std::end(image::TOUTES),
+                                         [&](const char* autre) { return autre != nom && image::pour(autre, true) == nom; });
+        if (std::string(nom) != image::FINI && !tactile && !pas_dans_ce_tour.count(nom))
             absentes.emplace(nom);
+    }
     PartieSansImages partie(absentes);
     partie.dossier.ecrire_fichier_niveau("25");
     tous_les_ecrans(partie.p);

@@ -7,10 +7,13 @@
 #include "croix.hpp"
 #include "decor.hpp"
 #include "draw/noms_images.hpp"
+#include "personnages.hpp"
 
 namespace images {
 namespace {
-Surface fond(Atelier& a)
+// `tactile`: each picture that tells what to do as a touch screen shows it, drawn by the
+// same code with only its hints changed: "touche", and no key or mouse button named.
+Surface fond(Atelier& a, bool tactile)
 {
     Surface s = nouvelle_surface(LARGEUR_ECRAN, HAUTEUR_FOND);
     Contexte c = nouveau_contexte(s.get());
@@ -111,21 +114,28 @@ Surface fond(Atelier& a)
 
     // Reminders over the two columns: which button puts a food where, and that a click
     // on the container itself does too (the one-button way, an addition to the game).
+    // On a touch screen, a tap on the container is the way, said as plainly.
     struct Rappel {
         const char* texte;
+        const char* texte_tactile;
         double centre;
         bool gauche;
         std::uint32_t allume, encre;
     };
-    for (const Rappel& r : {Rappel{"clic gauche ou clic sur la gamelle", 468, true, 0x4caf50, 0x2e5e2a},
-                            Rappel{"clic droit ou clic sur la poubelle", 765, false, 0xe0564a, 0x7a2a20}}) {
-        const double l = 40 + a.gras.largeur(r.texte, 15);
+    for (const Rappel& r : {Rappel{"clic gauche ou clic sur la gamelle", "touche la gamelle", 468, true, 0x4caf50, 0x2e5e2a},
+                            Rappel{"clic droit ou clic sur la poubelle", "touche la poubelle", 765, false, 0xe0564a,
+                                   0x7a2a20}}) {
+        const char* texte = tactile ? r.texte_tactile : r.texte;
+        const double l = 40 + a.gras.largeur(texte, 15);
         const double x = std::min(r.centre - l / 2, LARGEUR_ECRAN - 6 - l);
         rectangle_arrondi(cr, x, 2, l, 28, 10);
         couleur(cr, 0xffffff, 0.7);
         cairo_fill(cr);
-        souris(cr, x + 16, 16, 22, r.gauche, r.allume);
-        ligne(a, cr, r.texte, x + 30, 22, 15, r.encre, true);
+        if (tactile)
+            emoji(a, cr, "👆", x + 16, 16, 22);
+        else
+            souris(cr, x + 16, 16, 22, r.gauche, r.allume);
+        ligne(a, cr, texte, x + 30, 22, 15, r.encre, true);
     }
 
     // Where the verdict is written in black: light and plain, a frame only outside it.
@@ -227,7 +237,7 @@ Surface debut2(Atelier& a)
     return s;
 }
 
-Surface difficulte(Atelier& a)
+Surface difficulte(Atelier& a, bool tactile)
 {
     Surface s = plein_ecran();
     Contexte c = nouveau_contexte(s.get());
@@ -251,17 +261,29 @@ Surface difficulte(Atelier& a)
         const Cadre& cadre = CARTES_PISTE[i];
         const double x = cadre.x, y = cadre.y, milieu = cadre.x + cadre.largeur / 2.0;
         carte(cr, x + 2, y + 2, cadre.largeur - 4, cadre.hauteur - 4, p.teinte, p.fonce);
-        touche(a, cr, p.touche, milieu - 35, y + 20, 70);
+        // The key that chooses the card; on a touch screen the finger that does.
+        if (tactile)
+            emoji(a, cr, "👆", milieu, y + 55, 54);
+        else
+            touche(a, cr, p.touche, milieu - 35, y + 20, 70);
         emoji(a, cr, p.emoji, milieu, y + 170, 90);
         centre(a, cr, p.nom, milieu, y + 265, 44, p.fonce, true);
         centre(a, cr, p.niveaux, milieu, y + 305, 22, 0x3b2a1a);
     }
     carte(cr, 95, 490, 710, 92, 0xfffaf0, 0xb08a5a);
-    centre(a, cr, "Appuie sur 1, 2 ou 3, ou clique sur ton parcours", 450, 526, 26, 0x3b2a1a, true);
-    const double l = a.texte.largeur("pour quitter", 24);
-    const double x = 450 - (l + 110) / 2;
-    const double lt = touche(a, cr, "Échap", x, 540, 34);
-    ligne(a, cr, "pour quitter", x + lt + 12, 566, 24);
+    if (tactile) {
+        // A page is not quit from inside it: one line, the tap alone.
+        const std::string tape = "Touche ton parcours pour jouer";
+        const double xt = 450 - (a.gras.largeur(tape, 30) + 50) / 2;
+        emoji(a, cr, "👆", xt + 20, 532, 44);
+        ligne(a, cr, tape, xt + 50, 546, 30, 0x3b2a1a, true);
+    } else {
+        centre(a, cr, "Appuie sur 1, 2 ou 3, ou clique sur ton parcours", 450, 526, 26, 0x3b2a1a, true);
+        const double l = a.texte.largeur("pour quitter", 24);
+        const double x = 450 - (l + 110) / 2;
+        const double lt = touche(a, cr, "Échap", x, 540, 34);
+        ligne(a, cr, "pour quitter", x + lt + 12, 566, 24);
+    }
     socle(cr);
     return s;
 }
@@ -273,11 +295,15 @@ struct Disposition {
         y_touche;
     std::uint32_t encre;
 };
-void consigne_du_doigt(Atelier& a, cairo_t* cr, const std::string& tape, const char* cle, const Disposition& d)
+// On a touch screen the tap alone, the key's line left out.
+void consigne_du_doigt(Atelier& a, cairo_t* cr, const std::string& tape, const char* cle, const Disposition& d,
+                       bool tactile)
 {
     const double xt = 450 - (a.gras.largeur(tape, d.taille) + d.decalage) / 2;
     emoji(a, cr, "👆", xt + d.centre_doigt, d.y_doigt, d.taille_doigt);
     ligne(a, cr, tape, xt + d.decalage, d.y, d.taille, d.encre, true);
+    if (tactile)
+        return;
     const std::string avant = "ou appuie sur ";
     const double la = a.texte.largeur(avant, d.taille_touche_texte);
     const double x = 450 - (la + d.taille_touche + 2) / 2;
@@ -285,7 +311,7 @@ void consigne_du_doigt(Atelier& a, cairo_t* cr, const std::string& tape, const c
     touche(a, cr, cle, x + la + 2, d.y_touche, d.taille_touche);
 }
 
-Surface temps_fini(Atelier& a)
+Surface temps_fini(Atelier& a, bool tactile)
 {
     Surface s = plein_ecran();
     Contexte c = nouveau_contexte(s.get());
@@ -298,7 +324,7 @@ Surface temps_fini(Atelier& a)
     centre(a, cr, "Les 30 secondes sont passées.", 450, 370, 28);
     // A tap anywhere on this picture does what r does.
     consigne_du_doigt(a, cr, "Touche l'écran pour rejouer le niveau", "r",
-                      {30, 46, 56, 22, 430, 444, 28, 500, 40, 470, 0x3b2a1a});
+                      {30, 46, 56, 22, 430, 444, 28, 500, 40, 470, 0x3b2a1a}, tactile);
     bidou_a(cr, 640, 466, 0.6);
     socle(cr);
     return s;
@@ -306,7 +332,7 @@ Surface temps_fini(Atelier& a)
 
 // Drawn once at alpha 168 over the board: big dark letters on a plain light ground,
 // which stays readable with a third of the board showing through.
-Surface pause(Atelier& a)
+Surface pause(Atelier& a, bool tactile)
 {
     Surface s = plein_ecran();
     Contexte c = nouveau_contexte(s.get());
@@ -320,12 +346,13 @@ Surface pause(Atelier& a)
     }
     centre(a, cr, "Pause", 450, 420, 96, 0x3a2470, true);
     // A tap anywhere closes the pause, as p does.
-    consigne_du_doigt(a, cr, "Touche l'écran pour reprendre", "p", {36, 54, 66, 26, 484, 500, 30, 558, 44, 526, 0x2a1a50});
+    consigne_du_doigt(a, cr, "Touche l'écran pour reprendre", "p", {36, 54, 66, 26, 484, 500, 30, 558, 44, 526, 0x2a1a50},
+                      tactile);
     socle(cr);
     return s;
 }
 
-Surface regle(Atelier& a)
+Surface regle(Atelier& a, bool tactile)
 {
     Surface s = plein_ecran();
     Contexte c = nouveau_contexte(s.get());
@@ -336,18 +363,35 @@ Surface regle(Atelier& a)
     carte(cr, 30, 84, 840, 500);
     ligne(a, cr, "Bidou a faim ! Pour chaque aliment, choisis s'il est bon pour lui.", 60, 124, 23, 0x3b2a1a, true);
 
-    // Left click and the bowl; a click on the container itself works too (an addition).
-    souris(cr, 85, 180, 54, true, 0x4caf50);
-    ligne(a, cr, "clic gauche : dans la gamelle", 125, 172, 24, 0x2e5e2a, true);
-    ligne(a, cr, "l'aliment est bon pour Bidou", 125, 200, 21);
-    ligne(a, cr, "(ou un clic sur la gamelle)", 125, 226, 20, 0x5a4a3a);
-    souris(cr, 485, 180, 54, false, 0xe0564a);
-    ligne(a, cr, "clic droit : à la poubelle", 525, 172, 24, 0x7a2a20, true);
-    ligne(a, cr, "l'aliment est mauvais pour lui", 525, 200, 21);
-    ligne(a, cr, "(ou un clic sur la poubelle)", 525, 226, 20, 0x5a4a3a);
+    if (tactile) {
+        // The bowl and the bin themselves, each with the finger that taps it; a tap on
+        // the food is a left click, so it goes to the bowl too.
+        for (const auto& [conteneur, x] : {std::pair{gamelle(a, true), 85.0}, std::pair{poubelle(a, true), 485.0}}) {
+            poser_image(cr, conteneur.get(), x, 184, 74, 50);
+            emoji(a, cr, "👆", x + 20, 206, 28);
+        }
+        ligne(a, cr, "touche la gamelle", 125, 172, 24, 0x2e5e2a, true);
+        ligne(a, cr, "l'aliment est bon pour Bidou", 125, 200, 21);
+        ligne(a, cr, "(ou touche l'aliment)", 125, 226, 20, 0x5a4a3a);
+        ligne(a, cr, "touche la poubelle", 525, 172, 24, 0x7a2a20, true);
+        ligne(a, cr, "l'aliment est mauvais pour lui", 525, 200, 21);
+    } else {
+        // Left click and the bowl; a click on the container itself works too (an addition).
+        souris(cr, 85, 180, 54, true, 0x4caf50);
+        ligne(a, cr, "clic gauche : dans la gamelle", 125, 172, 24, 0x2e5e2a, true);
+        ligne(a, cr, "l'aliment est bon pour Bidou", 125, 200, 21);
+        ligne(a, cr, "(ou un clic sur la gamelle)", 125, 226, 20, 0x5a4a3a);
+        souris(cr, 485, 180, 54, false, 0xe0564a);
+        ligne(a, cr, "clic droit : à la poubelle", 525, 172, 24, 0x7a2a20, true);
+        ligne(a, cr, "l'aliment est mauvais pour lui", 525, 200, 21);
+        ligne(a, cr, "(ou un clic sur la poubelle)", 525, 226, 20, 0x5a4a3a);
+    }
 
     emoji(a, cr, "⏱️", 85, 266, 42);
-    ligne(a, cr, "30 secondes par niveau. Un autre clic sur la ligne change ton choix.", 125, 274, 22);
+    ligne(a, cr,
+          tactile ? "30 secondes par niveau. Touche encore la ligne pour changer ton choix."
+                  : "30 secondes par niveau. Un autre clic sur la ligne change ton choix.",
+          125, 274, 22);
     emoji(a, cr, "⭐", 85, 314, 40);
     ligne(a, cr, "5 bonnes réponses : Bidou se régale et tu passes au niveau", 125, 312, 22);
     ligne(a, cr, "suivant. Sinon, il faudra recommencer le niveau.", 125, 338, 22);
@@ -357,6 +401,33 @@ Surface regle(Atelier& a)
     ligne(a, cr, "Niveau perdu : une croix rouge montre chaque aliment mal rangé.", 125, 376, 22);
     ligne(a, cr, "Change-le de place, et la croix s'en va.", 125, 402, 22);
 
+    if (tactile) {
+        // The board's own buttons, drawn small as they look there, then the taps.
+        ligne(a, cr, "Les boutons du jeu :", 60, 440, 24, 0x3b2a1a, true);
+        struct Bouton {
+            Signe signe;
+            const char* texte;
+            double x;
+        };
+        for (const Bouton& b : {Bouton{Signe::Pause, "pause", 60}, Bouton{Signe::Regles, "les règles", 250},
+                                Bouton{Signe::Son, "le son", 440}}) {
+            dessiner_bouton(cr, b.signe, b.x + 19, 470, 18);
+            ligne(a, cr, b.texte, b.x + 46, 479, 22);
+        }
+        emoji(a, cr, "👆", 79, 513, 30);
+        ligne(a, cr, "touche l'écran : revenir au jeu", 106, 523, 22);
+        double x = 60;
+        ligne(a, cr, "au bout du message :", x, 567, 22);
+        x += a.texte.largeur("au bout du message :", 22) + 12;
+        for (const auto& [signe, texte] : {std::pair{Signe::Suivant, "niveau suivant"}, std::pair{Signe::Rejouer, "rejouer"}}) {
+            dessiner_bouton(cr, signe, x + 15, 558, 15);
+            ligne(a, cr, texte, x + 38, 567, 22);
+            x += 38 + a.texte.largeur(texte, 22) + 16;
+        }
+        bidou_a(cr, 722, 486, 0.85);
+        socle(cr);
+        return s;
+    }
     ligne(a, cr, "Les touches :", 60, 440, 24, 0x3b2a1a, true);
     struct Aide {
         const char* touche;
@@ -375,17 +446,17 @@ Surface regle(Atelier& a)
     emoji(a, cr, "👆", x + 14, 513, 30);
     ligne(a, cr, "touche l'écran", x + 34, 523, 22);
     x = 112 + a.texte.largeur("niveau suivant, ou touche", 22) + 10;
-    dessiner_bouton(cr, true, x + 15, 558, 15);
+    dessiner_bouton(cr, Signe::Suivant, x + 15, 558, 15);
     ligne(a, cr, "ou", x + 38, 567, 22);
     x += 38 + a.texte.largeur("ou", 22) + 8;
-    dessiner_bouton(cr, false, x + 15, 558, 15);
+    dessiner_bouton(cr, Signe::Rejouer, x + 15, 558, 15);
     ligne(a, cr, "au bout du message", x + 38, 567, 22);
     bidou_a(cr, 722, 486, 0.85);
     socle(cr);
     return s;
 }
 
-Surface felicitations(Atelier& a, bool tout)
+Surface felicitations(Atelier& a, bool tout, bool tactile = false)
 {
     Surface s = plein_ecran();
     Contexte c = nouveau_contexte(s.get());
@@ -406,10 +477,18 @@ Surface felicitations(Atelier& a, bool tout)
         bidou_a(cr, 300, 250, 2.2, 1);
         // Worn on the head, just above the ear, not floating over it.
         emoji(a, cr, "👑", 500, 298, 60, 0.2);
-        const double l = a.texte.largeur("pour quitter", 26);
-        const double x = 450 - (l + 100) / 2;
-        const double lt = touche(a, cr, "Échap", x, 538, 38);
-        ligne(a, cr, "pour quitter", x + lt + 12, 566, 26, 0x5a2a12);
+        if (tactile) {
+            // A tap ends the game as Escape does; the page then offers to play again.
+            const std::string tape = "Touche l'écran pour finir";
+            const double xt = 450 - (a.gras.largeur(tape, 28) + 46) / 2;
+            emoji(a, cr, "👆", xt + 18, 552, 40);
+            ligne(a, cr, tape, xt + 46, 566, 28, 0x5a2a12, true);
+        } else {
+            const double l = a.texte.largeur("pour quitter", 26);
+            const double x = 450 - (l + 100) / 2;
+            const double lt = touche(a, cr, "Échap", x, 538, 38);
+            ligne(a, cr, "pour quitter", x + lt + 12, 566, 26, 0x5a2a12);
+        }
     } else {
         centre(a, cr, "Tu as fini ce parcours !", 450, 175, 40, 0x2a4a22, true);
         centre(a, cr, "Bidou a bien mangé. Le parcours suivant arrive…", 450, 220, 28, 0x2a4a22);
@@ -424,15 +503,21 @@ Surface felicitations(Atelier& a, bool tout)
 std::vector<Image> images_ecrans(Atelier& a)
 {
     std::vector<Image> v;
-    v.push_back({image::FOND, fond(a), false});
+    v.push_back({image::FOND, fond(a, false), false});
     v.push_back({image::DEBUT1, debut1(a), false});
     v.push_back({image::DEBUT2, debut2(a), true});
-    v.push_back({image::DIFFICULTE, difficulte(a), false});
-    v.push_back({image::TEMPS_FINI, temps_fini(a), false});
-    v.push_back({image::PAUSE, pause(a), false});
-    v.push_back({image::REGLE, regle(a), false});
+    v.push_back({image::DIFFICULTE, difficulte(a, false), false});
+    v.push_back({image::TEMPS_FINI, temps_fini(a, false), false});
+    v.push_back({image::PAUSE, pause(a, false), false});
+    v.push_back({image::REGLE, regle(a, false), false});
     v.push_back({image::PSEUDO_FIN, felicitations(a, false), false});
     v.push_back({image::FINI, felicitations(a, true), false});
+    v.push_back({image::FOND_TACTILE, fond(a, true), false});
+    v.push_back({image::DIFFICULTE_TACTILE, difficulte(a, true), false});
+    v.push_back({image::TEMPS_FINI_TACTILE, temps_fini(a, true), false});
+    v.push_back({image::PAUSE_TACTILE, pause(a, true), false});
+    v.push_back({image::REGLE_TACTILE, regle(a, true), false});
+    v.push_back({image::FINI_TACTILE, felicitations(a, true, true), false});
     return v;
 }
 }  // namespace images

@@ -126,6 +126,46 @@ Surface bidou(double embonpoint)
     return rogner(s.get(), 1);
 }
 
+// Bidou's head in a gold medallion, marque_carte's size: the sign on the card that holds
+// the saved level. A round badge rather than the head cut out, so that the neck does
+// not end in a straight cut, and gold so that it reads as "here" on all three cards.
+Surface marque()
+{
+    const Cadre m = marque_carte(0);
+    Surface s = nouvelle_surface(m.largeur, m.hauteur);
+    Contexte c = nouveau_contexte(s.get());
+    cairo_t* cr = c.get();
+    const double cx = m.largeur / 2.0, cy = m.hauteur / 2.0, r = m.largeur / 2.0 - 3.5;
+    cairo_arc(cr, cx, cy, r, 0, 2 * M_PI);
+    Motif or_{cairo_pattern_create_linear(0, cy - r, 0, cy + r)};
+    arret(or_.get(), 0, 0xffe27a);
+    arret(or_.get(), 1, 0xf0a92a);
+    cairo_set_source(cr, or_.get());
+    cairo_fill_preserve(cr);
+    couleur(cr, 0x8a4a12);
+    cairo_set_line_width(cr, 3);
+    cairo_stroke(cr);
+    const double dedans = r - 6;
+    cairo_arc(cr, cx, cy, dedans, 0, 2 * M_PI);
+    couleur(cr, 0xe6f6ff);
+    cairo_fill_preserve(cr);
+    cairo_save(cr);
+    cairo_clip(cr);
+    // The whole head, tuft and whiskers in (x 45 to 101, y 24 to 75 in Bidou's own box),
+    // a little above the medallion's middle, so that the chest fills its foot.
+    cairo_translate(cr, cx, cy + 3);
+    cairo_scale(cr, 0.8, 0.8);
+    cairo_translate(cr, -71, -50);
+    dessiner_bidou(cr, 0);
+    cairo_restore(cr);
+    cairo_arc(cr, cx, cy, dedans, 0, 2 * M_PI);
+    couleur(cr, 0x8a4a12);
+    cairo_set_line_width(cr, 2);
+    cairo_stroke(cr);
+    return s;
+}
+}  // namespace
+
 // A pet bowl with Bidou's name on it; full, a heap of greens and carrots over the rim.
 Surface gamelle(Atelier& a, bool pleine)
 {
@@ -259,6 +299,7 @@ Surface poubelle(Atelier& a, bool pleine)
     return s;
 }
 
+namespace {
 Surface cercueil(Atelier& a)
 {
     Surface s = nouvelle_surface(100, 100);
@@ -310,6 +351,11 @@ std::vector<Image> images_personnages(Atelier& a)
     v.push_back({image::CROIX, croix(), true});
     v.push_back({image::BOUTON_SUIVANT, bouton_verdict(true), true});
     v.push_back({image::BOUTON_REJOUER, bouton_verdict(false), true});
+    v.push_back({image::BOUTON_PAUSE, bouton_plateau(Signe::Pause, BOUTON_PAUSE), true});
+    v.push_back({image::BOUTON_REGLES, bouton_plateau(Signe::Regles, BOUTON_REGLES), true});
+    v.push_back({image::BOUTON_SON, bouton_plateau(Signe::Son, BOUTON_SON), true});
+    v.push_back({image::BOUTON_MUET, bouton_plateau(Signe::Muet, BOUTON_SON), true});
+    v.push_back({image::MARQUE, marque(), true});
     // The window icon has no key (SDL is given no mask), so rounded corners would come
     // out white: Bidou on a tile that fills the square.
     v.push_back({image::ICONE, icone(32, false), false});

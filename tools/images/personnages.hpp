@@ -12,8 +12,13 @@ namespace images {
 // perfect level. Faces right, fills a box of 100 x 100 (wider when fat) at scale 1.
 void dessiner_bidou(cairo_t* cr, double embonpoint);
 
-// bidou, bidou_gauche, bidou_gros, cercueil, gamelle_*, poubelle_*, croix, bouton_suivant,
-// bouton_rejouer, icone_bidou.
+// A pet bowl with Bidou's name on it and a green bin, at the size of their Cadre; full,
+// with greens heaped in the bowl, the bin's lid thrown back on its rubbish.
+Surface gamelle(Atelier& a, bool pleine);
+Surface poubelle(Atelier& a, bool pleine);
+
+// bidou, bidou_gauche, bidou_gros, cercueil, gamelle_*, poubelle_*, croix, the verdict's
+// and the board's buttons, the saved card's mark, icone_bidou.
 std::vector<Image> images_personnages(Atelier& a);
 
 // Bidou on a tile `cote` pixels square: rounded with transparent corners for the
