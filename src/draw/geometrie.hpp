@@ -127,3 +127,11 @@ constexpr Cadre marque_carte(int piste)
 {
     return {CARTES_PISTE[piste].x + CARTES_PISTE[piste].largeur - 84, CARTES_PISTE[piste].y + 8, 76, 76};
 }
+// The mark and the 30 rows under it, where the number goes, inside the card's 4 px border.
+constexpr bool marque_dans_sa_carte(int piste)
+{
+    const Cadre m = marque_carte(piste), c = CARTES_PISTE[piste];
+    return m.x >= c.x + 4 && m.x + m.largeur <= c.x + c.largeur - 4 && m.y >= c.y + 4 &&
+           m.y + m.hauteur + 30 <= c.y + c.hauteur - 4;
+}
+static_assert(marque_dans_sa_carte(0) && marque_dans_sa_carte(1) && marque_dans_sa_carte(2));

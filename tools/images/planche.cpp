@@ -66,18 +66,22 @@ double boite(cairo_t* cr, const Police& p, const std::string& texte, double x, b
     return l;
 }
 
-enum class Etat { Debut, Gagne, Perdu, Pause };
+enum class Etat { Debut, Gagne, Perdu, Pause, Tactile, Cartes };
 
 // A board frame: what the level loop's redraw shows for `niveau` (food index of row 0).
 void maquette(cairo_t* cr, const Planches& p, const Police& police, int niveau, Etat etat)
 {
     coller(cr, p, "difficulte", 0, 0);  // its last fade frame stays under the panel
-    boite(cr, police, etat == Etat::Debut ? " Score : ? / 5 " : etat == Etat::Gagne ? " Score : 5 / 5 " : " Score : 3 / 5 ", 0, true);
+    boite(cr, police, etat == Etat::Debut || etat == Etat::Tactile ? " Score : ? / 5 " : etat == Etat::Gagne ? " Score : 5 / 5 " : " Score : 3 / 5 ", 0, true);
     const int n = niveau / 5 + 1;
     boite(cr, police, " Niveau : " + std::to_string(n) + " / 19 (" + (n <= 6 ? "facile" : n <= 10 ? "moyen" : "difficile") + ") ", 0, false);
     boite(cr, police, etat == Etat::Debut ? " reste : 4 sec. " : " reste : 17 sec. ", 400, false,
           etat == Etat::Debut ? 0xff0000 : 0);
-    coller(cr, p, "fond", 0, 0);
+    coller(cr, p, etat == Etat::Tactile ? "fond_tactile" : "fond", 0, 0);
+    // The board's buttons, the sound's muted in the touch mock-up.
+    coller(cr, p, "bouton_pause", BOUTON_PAUSE.x, BOUTON_PAUSE.y);
+    coller(cr, p, "bouton_regles", BOUTON_REGLES.x, BOUTON_REGLES.y);
+    coller(cr, p, etat == Etat::Tactile ? "bouton_muet" : "bouton_son", BOUTON_SON.x, BOUTON_SON.y);
     const char* message = etat == Etat::Gagne ? MESSAGE_GAGNE : etat == Etat::Perdu ? MESSAGE_PERDU : nullptr;
     if (message) {
         couleur(cr, 0);
@@ -91,7 +95,7 @@ void maquette(cairo_t* cr, const Planches& p, const Police& police, int niveau, 
     for (int k = 0; k < 5; ++k) {
         // At the start two foods are already sorted; once judged, all five are, and a
         // lost level's two wrong ones (rows 1 and 3) are back in the column, crossed.
-        const bool trie = etat != Etat::Debut || k == 1 || k == 3;
+        const bool trie = (etat != Etat::Debut && etat != Etat::Tactile) || k == 1 || k == 3;
         const bool faux = etat == Etat::Perdu && (k == 1 || k == 3);
         const bool gamelle = (catalogue_aliments[static_cast<std::size_t>(niveau + k)].bon == 1) != faux;
         if (!trie || faux) {
@@ -106,6 +110,18 @@ void maquette(cairo_t* cr, const Planches& p, const Police& police, int niveau, 
     }
     if (etat == Etat::Pause)
         coller(cr, p, "pause", 0, 0, 168 / 255.0);
+}
+
+// The card screen on a touch screen, the medium track's card holding level 9: the mark in
+// its corner, the number under it as the game may write it, the sound's button.
+void maquette_cartes(cairo_t* cr, const Planches& p, const Police& police)
+{
+    coller(cr, p, "difficulte_tactile", 0, 0);
+    const Cadre m = marque_carte(1);
+    coller(cr, p, "marque", m.x, m.y);
+    couleur(cr, 0x3b2a1a);
+    police.centrer(cr, "9", 26, m.x + m.largeur / 2.0, m.y + m.hauteur + 24);
+    coller(cr, p, "bouton_son", BOUTON_SON_CARTES.x, BOUTON_SON_CARTES.y);
 }
 
 struct Case {
@@ -135,7 +151,7 @@ void ecrire_planche(const std::filesystem::path& png, const std::vector<Image>& 
     // shelf: the 2x copies above are for the eye, these for the verdict.
     const double y_etageres = y + ligne + 20, h_etagere = 496 + 24;
     const double y_maquettes = y_etageres + h_etagere + 10;
-    const int nb_maquettes = 4;
+    const int nb_maquettes = 6;
     Surface s = nouvelle_surface(static_cast<int>(largeur_planche),
                                  static_cast<int>(y_maquettes + (nb_maquettes + 1) / 2 * 660));
     Contexte c = nouveau_contexte(s.get());
@@ -183,13 +199,16 @@ void ecrire_planche(const std::filesystem::path& png, const std::vector<Image>& 
         texte.ecrire(cr, "niveau " + std::to_string(niveau + 1), 12, xe + 14, y_etageres + 496 + 16);
     }
     const std::pair<int, Etat> scenes[nb_maquettes] = {
-        {0, Etat::Debut}, {30, Etat::Gagne}, {90, Etat::Perdu}, {60, Etat::Pause}};
+        {0, Etat::Debut}, {30, Etat::Gagne}, {90, Etat::Perdu}, {60, Etat::Pause}, {45, Etat::Tactile}, {0, Etat::Cartes}};
     for (int i = 0; i < nb_maquettes; ++i) {
         cairo_save(cr);
         cairo_translate(cr, 10 + (i % 2) * 930, y_maquettes + (i / 2) * 660);
         cairo_rectangle(cr, 0, 0, 900, 640);
         cairo_clip(cr);
-        maquette(cr, par_nom, police_jeu, scenes[i].first, scenes[i].second);
+        if (scenes[i].second == Etat::Cartes)
+            maquette_cartes(cr, par_nom, police_jeu);
+        else
+            maquette(cr, par_nom, police_jeu, scenes[i].first, scenes[i].second);
         cairo_restore(cr);
     }
     if (cairo_surface_write_to_png(s.get(), png.c_str()) != CAIRO_STATUS_SUCCESS)
