@@ -43,11 +43,12 @@ target_include_directories(grignotin_sdl SYSTEM INTERFACE
   "${GRIGNOTIN_BIBLIOTHEQUES_WEB}/include/SDL2" "${GRIGNOTIN_BIBLIOTHEQUES_WEB}/include")
 target_link_libraries(grignotin_sdl INTERFACE ${bibliotheques})
 
-# src/ defines the desktop's program too, which waits on the picture tool, and the tests'
-# scripted platform, written for SDL 1.2's events: here the pictures are already made,
+# src/ defines the desktop's program too, which waits on the picture and sound tools, and
+# the tests' scripted platform, written for SDL 1.2's events: here the pictures are already made,
 # and both are left out of the build.
 set(GRIGNOTIN_RUN_DIR "${GRIGNOTIN_IMAGES_WEB}")
 add_custom_target(images)
+add_custom_target(sons)
 add_subdirectory(src)
 set_target_properties(grignotin grignotin_plateforme_scriptee PROPERTIES EXCLUDE_FROM_ALL TRUE)
 

@@ -11,8 +11,9 @@
 // And nothing runs for sound while nothing plays: the context is suspended once it has
 // been idle for REPIT_MS, and resumed by the next clip.
 //
-// For tests, Module.sons_joues lists every clip started: {nom, voix, t} (t:
-// performance.now()), and Module.sons_etat() tells "verrouille", "actif" or "repos".
+// For tests, Module.sons_joues lists every clip started: {nom, voix, t, fin} (times from
+// performance.now(); fin once it ended or was cut), and Module.sons_etat() tells
+// "verrouille" (no tap yet), "actif" or "repos" (suspended).
 
 var SONS_DOSSIER = "sons/";
 var SONS_REPIT_MS = 3000;
@@ -91,11 +92,13 @@ Module["grignotinSon"] = (function () {
       var source = contexte.createBufferSource();
       source.buffer = t;
       source.connect(contexte.destination);
+      var trace = { nom: nom, voix: est_voix, t: performance.now(), fin: null };
       ++actives;
       if (minuterie !== null)
         clearTimeout(minuterie);
       minuterie = null;
       source.onended = function () {
+        trace.fin = performance.now();
         --actives;
         if (voix === source)
           voix = null;
@@ -104,7 +107,7 @@ Module["grignotinSon"] = (function () {
       if (est_voix)
         voix = source;
       source.start();
-      Module["sons_joues"].push({ nom: nom, voix: est_voix, t: performance.now() });
+      Module["sons_joues"].push(trace);
     });
   }
 

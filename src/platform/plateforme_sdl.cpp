@@ -1,6 +1,18 @@
 #include "plateforme.hpp"
 
+#ifdef __EMSCRIPTEN__
+// The browser build links PlateformeSdl for SDL_main's sake alone and plays through
+// PlateformeWeb (son_web.cpp); there it is silent, with no SDL_mixer to link.
+class Mixeur {
+public:
+    void jouer(const char*) {}
+    void taire() {}
+    bool ouvert() const { return false; }
+    void reposer(std::uint32_t) {}
+};
+#else
 #include "son_sdl.hpp"
+#endif
 
 PlateformeSdl::PlateformeSdl() : mixeur_(std::make_unique<Mixeur>()) {}
 PlateformeSdl::~PlateformeSdl() = default;

@@ -12,8 +12,8 @@ namespace sons {
 // espeak-ng's settings for a young listener (docs/choix.md says why each).
 struct Voix {
     std::string programme = "espeak-ng";
-    std::string variante = "fr+f4";  // French, a woman's voice
-    int hauteur = 58;                // pitch, 0 to 99 (espeak-ng's default 50)
+    std::string variante = "fr+f5";  // French, the smoothest woman's voice: no roughness, echo or flutter
+    int hauteur = 55;                // pitch, 0 to 99 (default 50): a touch brighter, not squeaky
     int debit = 130;                 // words per minute (default 175)
     int pause_mots = 1;              // extra gap between words, in units of 10 ms
 };
