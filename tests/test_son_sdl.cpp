@@ -1,6 +1,6 @@
 // The desktop's sound owner over SDL's dummy audio driver (a real mixer, no speaker): the
 // voice's one channel, the sounds beside it, a device that closes when idle, and what it
-// says when a clip or the device is missing.
+// says when a clip or the device is missing; and what the scripted platform records.
 #include <gtest/gtest.h>
 
 #include <SDL.h>
@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "flow/sons.hpp"
+#include "platform/plateforme_scriptee.hpp"
 #include "platform/son_sdl.hpp"
 
 namespace fs = std::filesystem;
@@ -123,4 +124,24 @@ TEST(Mixeur, SansPeripheriqueUneLigneEtLeSilence)
     const std::vector<std::string> dit = lignes(testing::internal::GetCapturedStderr());
     ASSERT_EQ(dit.size(), 1u) << testing::PrintToString(dit);
     EXPECT_EQ(dit[0].rfind("grignotin: no sound", 0), 0u) << dit[0];
+}
+
+// What the scenario tests read: each clip asked and each silence, at the script's own time
+// (from its start, wherever the game's clock began), in order.
+TEST(SonsScriptes, ChaqueSonEtChaqueSilenceAvecSonMoment)
+{
+    PlateformeScriptee p;
+    p.origine = 0xffffff00u;  // the game's clock about to wrap
+    p.attendre(250);
+    p.jouer_son(son::CROQUE);
+    p.jouer_son(son::aliment(7).c_str());
+    p.attendre(1000);
+    p.faire_taire();
+    p.jouer_son(son::VOIX_REGLES);
+    ASSERT_EQ(p.sons().size(), 3u);
+    EXPECT_EQ(p.sons()[0].quand, 250u);
+    EXPECT_EQ(p.sons()[0].nom, "croque");
+    EXPECT_EQ(p.sons()[1].nom, "aliment_07");
+    EXPECT_EQ(p.sons()[2].quand, 1250u);
+    EXPECT_EQ(p.silences(), std::vector<std::uint32_t>{1250u});
 }
