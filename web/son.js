@@ -29,6 +29,8 @@ Module["grignotinSon"] = (function () {
   var en_attente = null; // the last voice clip asked before audio was allowed
   var actives = 0;     // sources playing
   var minuterie = null;
+  var sortie = null;   // the gain every clip goes through (son::GAIN_DE_LECTURE, from the game)
+  var gain = 1;
 
   function signaler(nom, erreur) {
     if (signales[nom])
@@ -91,7 +93,12 @@ Module["grignotinSon"] = (function () {
       }
       var source = contexte.createBufferSource();
       source.buffer = t;
-      source.connect(contexte.destination);
+      if (!sortie) {
+        sortie = contexte.createGain();
+        sortie.connect(contexte.destination);
+      }
+      sortie.gain.value = gain;
+      source.connect(sortie);
       var trace = { nom: nom, voix: est_voix, t: performance.now(), fin: null };
       ++actives;
       if (minuterie !== null)
@@ -133,7 +140,9 @@ Module["grignotinSon"] = (function () {
   GESTES.forEach(function (g) { window.addEventListener(g, deverrouiller, true); });
 
   return {
-    jouer: function (nom, est_voix) {
+    jouer: function (nom, est_voix, gain_de_lecture) {
+      if (gain_de_lecture !== undefined)
+        gain = gain_de_lecture;
       if (est_voix)
         ++numero_voix;
       if (!contexte) {

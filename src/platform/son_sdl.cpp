@@ -38,6 +38,7 @@ bool Mixeur::ouvrir()
     ouvert_ = true;
     Mix_AllocateChannels(CANAUX);
     Mix_ReserveChannels(1);
+    Mix_Volume(-1, static_cast<int>(MIX_MAX_VOLUME * son::GAIN_DE_LECTURE));
     int frequence = 0, canaux = 0;
     Uint16 format = 0;
     Mix_QuerySpec(&frequence, &format, &canaux);

@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
+#include "flow/sons.hpp"
+
 namespace sons {
 inline constexpr int FREQUENCE = 22050;  // Hz: espeak-ng's rate, plenty for a voice and soft sounds
-// Every clip's loudest sample: 3 dB under full scale leaves the lossy coder room to
-// overshoot without clipping.
-inline constexpr float CRETE = 0.7f;
+inline constexpr float CRETE = son::CRETE;  // every clip's loudest sample
 
 using Signal = std::vector<float>;
 
