@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds everything and runs the whole test suite, headless: the desktop game's, then the
-# browser build played with touch events in headless Chromium (./web.sh builds the site;
+# browser build played with touch events in headless Chromium, and its sound (./web.sh builds the site;
 # its libraries are built once and kept in build-web/).
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -11,3 +11,4 @@ ctest --test-dir build-test --output-on-failure -j"$(nproc)"
 
 ./web.sh --build-only
 node tests/navigateur/partie_tactile.mjs build-web/site
+node tests/navigateur/son.mjs build-web/site

@@ -40,7 +40,7 @@ bibliotheques=$(web/bibliotheques.sh build-web)
 # build's with its tests) is left as it was.
 etape=$(maintenant_ms)
 cmake -S . -B build-web/outil -DBUILD_TESTING=OFF >/dev/null
-cmake --build build-web/outil -j"$(nproc)" --target images icones
+cmake --build build-web/outil -j"$(nproc)" --target images sons icones
 dire "pictures and icons ready in $(duree "$etape")"
 
 # The game's CMake files build for the browser in their EMSCRIPTEN branch, which finds

@@ -19,6 +19,7 @@ commande=$(realpath "$1")
 guetteur=$(realpath "$2")
 ressources=$(realpath "${3:-$(dirname "$commande")}")
 ln -s "$ressources/photo" "$travail/photo"
+ln -s "$ressources/sons" "$travail/sons"
 ln -s "$ressources/angelina.ttf" "$travail/angelina.ttf"
 
 nom_script=fenetre_reelle

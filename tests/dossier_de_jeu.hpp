@@ -1,4 +1,4 @@
-// A throw-away working directory for one test: the built pictures and font linked in,
+// A throw-away working directory for one test: the built pictures, clips and font linked in,
 // its own niveau.lvl. The previous working directory comes back when it goes.
 #pragma once
 
@@ -20,6 +20,7 @@ public:
             const std::filesystem::path source = GRIGNOTIN_RUN_DIR;
             std::filesystem::create_directory_symlink(source / "photo", chemin_ / "photo");
             std::filesystem::create_symlink(source / "angelina.ttf", chemin_ / "angelina.ttf");
+            std::filesystem::create_directory_symlink(source / "sons", chemin_ / "sons");
         }
         std::filesystem::current_path(chemin_);
     }

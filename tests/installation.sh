@@ -60,6 +60,12 @@ grep -ohE '"photo/[a-z0-9_]+\.bmp"' "$sources/src/rules/catalogue.cpp" "$sources
   | tr -d '"' | sort -u >"$essai/attendues"
 (cd "$donnees" && find photo -type f | sort) >"$essai/installees"
 diff "$essai/attendues" "$essai/installees" >&2 || echec "installed pictures differ from the ones the game loads"
+# Every clip the build made, as it made it.
+(cd "$sources/assets" && find sons -name '*.ogg' | sort) >"$essai/sons_faits"
+(cd "$donnees" && find sons -type f | sort) >"$essai/sons_installes"
+[ -s "$essai/sons_faits" ] || echec "the build made no clips"
+diff "$essai/sons_faits" "$essai/sons_installes" >&2 || echec "installed clips differ from the ones the build made"
+cmp -s "$sources/assets/sons/croque.ogg" "$donnees/sons/croque.ogg" || echec "sons/croque.ogg not installed as built"
 id=io.github.grignotin.Grignotin
 [ -f "$prefixe/share/applications/$id.desktop" ] || echec "no desktop entry"
 [ -f "$prefixe/share/metainfo/$id.metainfo.xml" ] || echec "no AppStream file"
@@ -90,7 +96,7 @@ lancer() {  # env assignments..., then the launcher's path; checks the exec, set
 }
 liens_vers() {  # directory, data directory
   local n
-  for n in photo angelina.ttf angelina-OFL.txt; do
+  for n in photo sons angelina.ttf angelina-OFL.txt; do
     [ -L "$1/$n" ] || echec "$1/$n is not a link"
     attendu "$(readlink "$1/$n")" "$2/$n" "link $n"
   done

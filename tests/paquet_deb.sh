@@ -19,12 +19,12 @@ deb=${paquets[0]}
 
 # Depends: what the program links at run time, nothing the build used.
 depends=$(dpkg-deb -f "$deb" Depends)
-for p in libsdl1.2debian libsdl-image1.2 libsdl-ttf2.0-0; do
+for p in libsdl1.2debian libsdl-image1.2 libsdl-ttf2.0-0 libsdl-mixer1.2; do
   grep -qE "(^|, )$p( |,|$)" <<<"$depends" || echec "Depends lacks $p: $depends"
 done
 while read -r p; do
   case $p in
-    libsdl1.2debian | libsdl-image1.2 | libsdl-ttf2.0-0 | libc6 | libstdc++6 | libgcc-s1) ;;
+    libsdl1.2debian | libsdl-image1.2 | libsdl-ttf2.0-0 | libsdl-mixer1.2 | libc6 | libstdc++6 | libgcc-s1) ;;
     *) echec "unexpected dependency $p in: $depends" ;;
   esac
 done < <(tr ',' '\n' <<<"$depends" | sed 's/([^)]*)//; s/^ *//; s/ *$//')
@@ -35,7 +35,7 @@ done < <(tr ',' '\n' <<<"$depends" | sed 's/([^)]*)//; s/^ *//; s/ *$//')
 dpkg-deb -c "$deb" >"$essai/contenu"
 ! grep -v ' root/root ' "$essai/contenu" || echec "files not owned by root"
 for chemin in ./usr/bin/grignotin ./usr/libexec/grignotin/grignotin ./usr/share/grignotin/angelina.ttf \
-  ./usr/share/grignotin/photo/fond.bmp ./usr/share/applications/io.github.grignotin.Grignotin.desktop \
+  ./usr/share/grignotin/photo/fond.bmp ./usr/share/grignotin/sons/croque.ogg ./usr/share/applications/io.github.grignotin.Grignotin.desktop \
   ./usr/share/metainfo/io.github.grignotin.Grignotin.metainfo.xml \
   ./usr/share/icons/hicolor/48x48/apps/io.github.grignotin.Grignotin.png ./usr/share/doc/grignotin/copyright \
   ./usr/share/doc/grignotin/changelog.gz ./usr/share/man/man6/grignotin.6.gz; do
@@ -63,7 +63,7 @@ else
   [ "$ou" = "$(realpath "$maison")/.local/share/grignotin" ] || echec "the program ran in '$ou'"
   mv "$programme.vrai" "$programme"
 fi
-for n in photo angelina.ttf; do
+for n in photo sons angelina.ttf; do
   [ "$(readlink "$maison/.local/share/grignotin/$n")" = "$racine/usr/share/grignotin/$n" ] \
     || echec "the game directory does not link the unpacked $n"
 done

@@ -11,6 +11,7 @@ trap 'kill "${jeu:-}" "${serveur:-}" 2>/dev/null || true; rm -rf "$travail"' EXI
 commande=$(realpath "$1")
 ressources=$(realpath "${2:-$(dirname "$commande")}")
 ln -s "$ressources/photo" "$travail/photo"
+ln -s "$ressources/sons" "$travail/sons"
 ln -s "$ressources/angelina.ttf" "$travail/angelina.ttf"
 niveau=$travail/niveau.lvl
 printf 10 >"$niveau"

@@ -31,6 +31,7 @@ else
   commande=$(realpath "$1")
   ressources=$(realpath "${2:-$(dirname "$commande")}")
   ln -s "$ressources/photo" "$travail/photo"
+  ln -s "$ressources/sons" "$travail/sons"
   ln -s "$ressources/angelina.ttf" "$travail/angelina.ttf"
   images=$ressources/photo
   niveau=$travail/niveau.lvl

@@ -12,10 +12,14 @@ paquets=(
   libsdl1.2-dev libsdl-image1.2-dev libsdl-ttf2.0-dev
   # the picture tool: emoji art, text and the font it is made from; fontTools makes the game font
   libcairo2-dev libharfbuzz-dev libfreetype-dev fonts-noto-color-emoji fonts-sil-andika python3-fonttools
+  # the desktop's sound; the sound tool: Bidou's voice, and the clips written as Ogg Vorbis
+  libsdl-mixer1.2-dev espeak-ng vorbis-tools
 )
 if [ "${1:-}" = test ] || [ "${1:-}" = extras ]; then
   paquets+=(
     libgtest-dev fonts-dejavu-extra
+    # the clips decoded to be heard by the tests
+    libvorbis-dev
     # playing the real program in a real window, as a person would
     xvfb xdotool x11-utils x11-xkb-utils imagemagick
     # bench/guetteur times what the real window shows, and moves and clicks through XTEST

@@ -24,9 +24,9 @@ foreach(nom SDL2_ttf freetype SDL2)
   endif()
   list(APPEND bibliotheques "${archive}")
 endforeach()
-foreach(fichier photo/fond.bmp angelina.ttf angelina-OFL.txt)
+foreach(fichier photo/fond.bmp angelina.ttf angelina-OFL.txt sons/croque.ogg)
   if(NOT EXISTS "${GRIGNOTIN_IMAGES_WEB}/${fichier}")
-    message(FATAL_ERROR "${GRIGNOTIN_IMAGES_WEB}/${fichier} not found: build the pictures first with a desktop build (cmake --build build --target images icones)")
+    message(FATAL_ERROR "${GRIGNOTIN_IMAGES_WEB}/${fichier} not found: build the pictures and clips first with a desktop build (cmake --build build --target images sons icones)")
   endif()
 endforeach()
 set(tailles_icones 32 128 256)
@@ -43,25 +43,27 @@ target_include_directories(grignotin_sdl SYSTEM INTERFACE
   "${GRIGNOTIN_BIBLIOTHEQUES_WEB}/include/SDL2" "${GRIGNOTIN_BIBLIOTHEQUES_WEB}/include")
 target_link_libraries(grignotin_sdl INTERFACE ${bibliotheques})
 
-# src/ defines the desktop's program too, which waits on the picture tool, and the tests'
-# scripted platform, written for SDL 1.2's events: here the pictures are already made,
+# src/ defines the desktop's program too, which waits on the picture and sound tools, and
+# the tests' scripted platform, written for SDL 1.2's events: here the pictures are already made,
 # and both are left out of the build.
 set(GRIGNOTIN_RUN_DIR "${GRIGNOTIN_IMAGES_WEB}")
 add_custom_target(images)
+add_custom_target(sons)
 add_subdirectory(src)
 set_target_properties(grignotin grignotin_plateforme_scriptee PROPERTIES EXCLUDE_FROM_ALL TRUE)
 
 set(site "${CMAKE_BINARY_DIR}/site")
 set(pre_js "${CMAKE_SOURCE_DIR}/web/pre.js")
+set(son_js "${CMAKE_SOURCE_DIR}/web/son.js")
 file(GLOB photos CONFIGURE_DEPENDS "${GRIGNOTIN_IMAGES_WEB}/photo/*.bmp")
 
-add_executable(grignotin_web src/platform/principal_web.cpp src/platform/plateforme_web.cpp)
+add_executable(grignotin_web src/platform/principal_web.cpp src/platform/plateforme_web.cpp src/platform/son_web.cpp)
 target_link_libraries(grignotin_web PRIVATE grignotin_flow)
 set_target_properties(grignotin_web PROPERTIES
   OUTPUT_NAME grignotin
   SUFFIX ".js"
   RUNTIME_OUTPUT_DIRECTORY "${site}"
-  LINK_DEPENDS "${pre_js};${photos};${GRIGNOTIN_IMAGES_WEB}/angelina.ttf")
+  LINK_DEPENDS "${pre_js};${son_js};${photos};${GRIGNOTIN_IMAGES_WEB}/angelina.ttf")
 target_link_options(grignotin_web PRIVATE
   # Optimised and without debug records, whatever the build type: they would triple the wasm.
   -O2 -g0
@@ -77,7 +79,7 @@ target_link_options(grignotin_web PRIVATE
   # A first visit is within its budget without it.
   -sASYNCIFY -sASYNCIFY_STACK_SIZE=4096
   -sALLOW_MEMORY_GROWTH -sENVIRONMENT=web
-  -lidbfs.js "SHELL:--pre-js ${pre_js}"
+  -lidbfs.js "SHELL:--pre-js ${pre_js}" "SHELL:--pre-js ${son_js}"
   -sEXPORTED_RUNTIME_METHODS=ccall
   # The pictures and the font, kept LZ4-compressed in memory and decompressed on each
   # read: 17.8 MB of BMP files travel as about 1.5 MB (web/README.md).
@@ -105,6 +107,16 @@ foreach(cote ${tailles_icones})
   list(APPEND fichiers_page "${icone}")
 endforeach()
 list(APPEND fichiers_page grignotin.js grignotin.wasm grignotin.data)
+# The clips, beside the page and out of grignotin.data: each is fetched the first time the
+# game plays it (web/son.js), so a first visit does not carry them (web/README.md).
+file(GLOB clips CONFIGURE_DEPENDS "${GRIGNOTIN_IMAGES_WEB}/sons/*.ogg")
+foreach(clip ${clips})
+  get_filename_component(nom "${clip}" NAME)
+  add_custom_command(OUTPUT "${site}/sons/${nom}"
+    COMMAND ${CMAKE_COMMAND} -E copy "${clip}" "${site}/sons/${nom}"
+    DEPENDS "${clip}" VERBATIM)
+  list(APPEND copies "${site}/sons/${nom}")
+endforeach()
 add_custom_command(OUTPUT "${site}/sw.js"
   COMMAND ${CMAKE_COMMAND} "-DSITE=${site}" "-DMODELE=${CMAKE_SOURCE_DIR}/web/sw.js"
           "-DFICHIERS=${fichiers_page}" -P "${CMAKE_SOURCE_DIR}/web/service.cmake"

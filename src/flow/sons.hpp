@@ -25,10 +25,22 @@ inline constexpr const char* VOIX_FINI = "voix_fini";
 inline constexpr const char* VOIX_CARTES = "voix_cartes";
 inline constexpr const char* VOIX_REGLES = "voix_regles";
 
+// Every clip but the foods', for the sound tool and the tests to go through.
+inline constexpr const char* EFFETS[] = {CROQUE, POUBELLE, PAS, AIR_GAGNE, AIR_PERDU};
+inline constexpr const char* PHRASES[] = {VOIX_GAGNE,        VOIX_PERDU, VOIX_FINI, VOIX_TEMPS_FINI,
+                                          VOIX_FIN_DE_PISTE, VOIX_CARTES, VOIX_REGLES};
+
+// Every clip's loudest sample, as the sound tool writes it: 3 dB under full scale, room
+// for the lossy coder to overshoot.
+inline constexpr float CRETE = 0.7f;
+// The gain each clip plays at, so that two clips at once (a won level's tune and its
+// message) stay under full scale: the players mix them by adding, and clip what passes.
+inline constexpr float GAIN_DE_LECTURE = 0.95f / (2 * CRETE);
+
 // The name of the food at `index` in the catalogue, said as it is sorted: "aliment_07".
 inline std::string aliment(std::size_t index)
 {
-    char nom[16];
+    char nom[32];  // room for any size_t, so no compiler sees a truncation
     std::snprintf(nom, sizeof nom, "aliment_%02zu", index);
     return nom;
 }

@@ -10,6 +10,7 @@
 #include "platform/sdl_version.hpp"
 
 #include <cstdint>
+#include <memory>
 
 // How far `a` lies past `b` on the platform's millisecond clock, negative while `a` is
 // still before `b`. The clock wraps after 49 days; read as signed, the difference
@@ -121,9 +122,13 @@ private:
     std::uint32_t echeance_;
 };
 
-// The real thing: SDL's clock, queue and flip.
+class Mixeur;  // son_sdl.hpp: the desktop's sound, out of this header that the page's build reads too
+
+// The real thing: SDL's clock, queue and flip, and SDL_mixer's sound.
 class PlateformeSdl final : public Plateforme {
 public:
+    PlateformeSdl();
+    ~PlateformeSdl() override;
     std::uint32_t ticks() override;
     void attendre(std::uint32_t ms) override;
     void attendre_jusqua(std::uint32_t echeance) override;
@@ -131,4 +136,9 @@ public:
     bool sonder_evenement(SDL_Event& evenement) override;
     bool ecarter_saisies() override;
     void presenter(SDL_Surface* ecran) override;
+    void jouer_son(const char* nom) override;
+    void faire_taire() override;
+
+private:
+    std::unique_ptr<Mixeur> mixeur_;
 };

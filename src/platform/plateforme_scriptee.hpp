@@ -24,6 +24,7 @@
 #include <deque>
 #include <functional>
 #include <stdexcept>
+#include <string>
 #include <vector>
 
 struct ScriptEpuise : std::runtime_error {
@@ -81,6 +82,15 @@ public:
     std::size_t ecartes() const { return ecartes_; }
     const std::vector<std::uint32_t>& ecartements() const { return ecartements_; }
 
+    // What the child heard: every jouer_son, with the moment it was asked (ms from the
+    // start, as maintenant()), and the moments of every faire_taire.
+    struct Son {
+        std::uint32_t quand;
+        std::string nom;
+    };
+    const std::vector<Son>& sons() const { return sons_; }
+    const std::vector<std::uint32_t>& silences() const { return silences_; }
+
     std::uint32_t ticks() override;
     void attendre(std::uint32_t ms) override;
     void attendre_jusqua(std::uint32_t echeance) override;
@@ -88,6 +98,8 @@ public:
     bool sonder_evenement(SDL_Event& evenement) override;
     bool ecarter_saisies() override;
     void presenter(SDL_Surface* ecran) override;
+    void jouer_son(const char* nom) override { sons_.push_back({maintenant(), nom}); }
+    void faire_taire() override { silences_.push_back(maintenant()); }
 
 private:
     struct Prevu {
@@ -113,4 +125,6 @@ private:
     std::vector<std::uint32_t> sondages_;
     std::size_t ecartes_ = 0;
     std::vector<std::uint32_t> ecartements_;
+    std::vector<Son> sons_;
+    std::vector<std::uint32_t> silences_;
 };

@@ -1,5 +1,7 @@
 #include "plateforme_web.hpp"
 
+#include "son_web.hpp"
+
 #include <emscripten.h>
 
 namespace {
@@ -105,3 +107,7 @@ void PlateformeWeb::montrer()
 }
 
 void PlateformeWeb::progression_sauvee() { garder_progression(); }
+
+void PlateformeWeb::jouer_son(const char* nom) { jouer_son_web(nom); }
+
+void PlateformeWeb::faire_taire() { faire_taire_web(); }

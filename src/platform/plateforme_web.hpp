@@ -22,6 +22,8 @@ public:
     void presenter(SDL_Surface* ecran) override;
     // Copies the level file into the browser's storage, and waits until it is there.
     void progression_sauvee() override;
+    void jouer_son(const char* nom) override;  // son_web.cpp
+    void faire_taire() override;
 
 private:
     // Puts the last frame presented on the canvas, if it is not there yet.

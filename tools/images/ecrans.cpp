@@ -7,6 +7,7 @@
 #include "croix.hpp"
 #include "decor.hpp"
 #include "draw/noms_images.hpp"
+#include "flow/textes.hpp"
 #include "personnages.hpp"
 
 namespace images {
@@ -122,8 +123,8 @@ Surface fond(Atelier& a, bool tactile)
         bool gauche;
         std::uint32_t allume, encre;
     };
-    for (const Rappel& r : {Rappel{"clic gauche ou clic sur la gamelle", "touche la gamelle", 468, true, 0x4caf50, 0x2e5e2a},
-                            Rappel{"clic droit ou clic sur la poubelle", "touche la poubelle", 765, false, 0xe0564a,
+    for (const Rappel& r : {Rappel{"clic gauche ou clic sur la gamelle", texte::REGLES_GAMELLE_TACTILE, 468, true, 0x4caf50, 0x2e5e2a},
+                            Rappel{"clic droit ou clic sur la poubelle", texte::REGLES_POUBELLE_TACTILE, 765, false, 0xe0564a,
                                    0x7a2a20}}) {
         const char* texte = tactile ? r.texte_tactile : r.texte;
         const double l = 40 + a.gras.largeur(texte, 15);
@@ -243,7 +244,7 @@ Surface difficulte(Atelier& a, bool tactile)
     Contexte c = nouveau_contexte(s.get());
     cairo_t* cr = c.get();
     prairie(cr, 470, HAUTEUR_FOND);
-    titre(a, cr, "Choisis ton parcours", 450, 82, 58, 0xffffff, 0x3e6e2c);
+    titre(a, cr, texte::CHOISIS_PARCOURS, 450, 82, 58, 0xffffff, 0x3e6e2c);
     struct Piste {
         const char* touche;
         const char* nom;
@@ -251,9 +252,9 @@ Surface difficulte(Atelier& a, bool tactile)
         const char* emoji;
         std::uint32_t teinte, fonce;
     };
-    const Piste pistes[] = {{"1", "facile", "niveaux 1 à 6", "🌱", 0xdff5cf, 0x3f8a3a},
-                            {"2", "moyen", "niveaux 7 à 12", "🌿", 0xffefc4, 0xc07a12},
-                            {"3", "difficile", "niveaux 13 à 19", "🌳", 0xffd9d0, 0xb8402e}};
+    const Piste pistes[] = {{"1", texte::PISTE_FACILE, "niveaux 1 à 6", "🌱", 0xdff5cf, 0x3f8a3a},
+                            {"2", texte::PISTE_MOYENNE, "niveaux 7 à 12", "🌿", 0xffefc4, 0xc07a12},
+                            {"3", texte::PISTE_DIFFICILE, "niveaux 13 à 19", "🌳", 0xffd9d0, 0xb8402e}};
     for (int i = 0; i < 3; ++i) {
         const Piste& p = pistes[i];
         // The card's border is a 4 px stroke on a path 2 px inside the rectangle, so its
@@ -320,8 +321,8 @@ Surface temps_fini(Atelier& a, bool tactile)
     cairo_paint(cr);
     carte(cr, 110, 70, 680, 470);
     emoji(a, cr, "⏰", 450, 175, 140, -0.15);
-    titre(a, cr, "Le temps est écoulé !", 450, 318, 58, 0xffffff, 0xc0503a);
-    centre(a, cr, "Les 30 secondes sont passées.", 450, 370, 28);
+    titre(a, cr, texte::TEMPS_ECOULE, 450, 318, 58, 0xffffff, 0xc0503a);
+    centre(a, cr, texte::SECONDES_PASSEES, 450, 370, 28);
     // A tap anywhere on this picture does what r does.
     consigne_du_doigt(a, cr, "Touche l'écran pour rejouer le niveau", "r",
                       {30, 46, 56, 22, 430, 444, 28, 500, 40, 470, 0x3b2a1a}, tactile);
@@ -359,9 +360,9 @@ Surface regle(Atelier& a, bool tactile)
     cairo_t* cr = c.get();
     degrade_vertical(cr, 0, HAUTEUR_FOND, 0xe6f6ff, 0xcdebd2);
     cairo_paint(cr);
-    titre(a, cr, "Les règles du jeu", 450, 62, 50, 0xffffff, 0x2f6e8a);
+    titre(a, cr, texte::REGLES_TITRE, 450, 62, 50, 0xffffff, 0x2f6e8a);
     carte(cr, 30, 84, 840, 500);
-    ligne(a, cr, "Bidou a faim ! Pour chaque aliment, choisis s'il est bon pour lui.", 60, 124, 23, 0x3b2a1a, true);
+    ligne(a, cr, texte::REGLES_FAIM, 60, 124, 23, 0x3b2a1a, true);
 
     if (tactile) {
         // The bowl and the bin themselves, each with the finger that taps it; a tap on
@@ -370,36 +371,35 @@ Surface regle(Atelier& a, bool tactile)
             poser_image(cr, conteneur.get(), x, 184, 74, 50);
             emoji(a, cr, "👆", x + 20, 206, 28);
         }
-        ligne(a, cr, "touche la gamelle", 125, 172, 24, 0x2e5e2a, true);
-        ligne(a, cr, "l'aliment est bon pour Bidou", 125, 200, 21);
+        ligne(a, cr, texte::REGLES_GAMELLE_TACTILE, 125, 172, 24, 0x2e5e2a, true);
+        ligne(a, cr, texte::REGLES_BON, 125, 200, 21);
         ligne(a, cr, "(ou touche l'aliment)", 125, 226, 20, 0x5a4a3a);
-        ligne(a, cr, "touche la poubelle", 525, 172, 24, 0x7a2a20, true);
-        ligne(a, cr, "l'aliment est mauvais pour lui", 525, 200, 21);
+        ligne(a, cr, texte::REGLES_POUBELLE_TACTILE, 525, 172, 24, 0x7a2a20, true);
+        ligne(a, cr, texte::REGLES_MAUVAIS, 525, 200, 21);
     } else {
         // Left click and the bowl; a click on the container itself works too (an addition).
         souris(cr, 85, 180, 54, true, 0x4caf50);
-        ligne(a, cr, "clic gauche : dans la gamelle", 125, 172, 24, 0x2e5e2a, true);
-        ligne(a, cr, "l'aliment est bon pour Bidou", 125, 200, 21);
+        ligne(a, cr, texte::REGLES_GAMELLE, 125, 172, 24, 0x2e5e2a, true);
+        ligne(a, cr, texte::REGLES_BON, 125, 200, 21);
         ligne(a, cr, "(ou un clic sur la gamelle)", 125, 226, 20, 0x5a4a3a);
         souris(cr, 485, 180, 54, false, 0xe0564a);
-        ligne(a, cr, "clic droit : à la poubelle", 525, 172, 24, 0x7a2a20, true);
-        ligne(a, cr, "l'aliment est mauvais pour lui", 525, 200, 21);
+        ligne(a, cr, texte::REGLES_POUBELLE, 525, 172, 24, 0x7a2a20, true);
+        ligne(a, cr, texte::REGLES_MAUVAIS, 525, 200, 21);
         ligne(a, cr, "(ou un clic sur la poubelle)", 525, 226, 20, 0x5a4a3a);
     }
 
     emoji(a, cr, "⏱️", 85, 266, 42);
     ligne(a, cr,
-          tactile ? "30 secondes par niveau. Touche encore la ligne pour changer ton choix."
-                  : "30 secondes par niveau. Un autre clic sur la ligne change ton choix.",
+          tactile ? texte::REGLES_TEMPS_TACTILE : texte::REGLES_TEMPS,
           125, 274, 22);
     emoji(a, cr, "⭐", 85, 314, 40);
-    ligne(a, cr, "5 bonnes réponses : Bidou se régale et tu passes au niveau", 125, 312, 22);
-    ligne(a, cr, "suivant. Sinon, il faudra recommencer le niveau.", 125, 338, 22);
+    ligne(a, cr, texte::REGLES_REUSSITE, 125, 312, 22);
+    ligne(a, cr, texte::REGLES_REUSSITE_SUITE, 125, 338, 22);
     // What the red cross after a lost level means (an addition): a food with its cross.
     emoji(a, cr, "🧀", 85, 378, 44);
     poser_image(cr, croix().get(), 85, 378, 40, 40);
-    ligne(a, cr, "Niveau perdu : une croix rouge montre chaque aliment mal rangé.", 125, 376, 22);
-    ligne(a, cr, "Change-le de place, et la croix s'en va.", 125, 402, 22);
+    ligne(a, cr, texte::REGLES_CROIX, 125, 376, 22);
+    ligne(a, cr, texte::REGLES_CROIX_SUITE, 125, 402, 22);
 
     if (tactile) {
         // The board's own buttons, drawn small as they look there, then the taps.
@@ -470,10 +470,10 @@ Surface felicitations(Atelier& a, bool tout, bool tactile = false)
     for (const Deco& d : {Deco{"🎉", 90, 90, 90, -0.2}, Deco{"🎉", 810, 90, 90, 0.2}, Deco{"⭐", 200, 470, 50, 0.2},
                           Deco{"⭐", 720, 470, 56, -0.2}, Deco{"🥕", 90, 540, 60, -0.5}, Deco{"🍓", 820, 540, 54, 0.3}})
         emoji(a, cr, d.e, d.x, d.y, d.t, d.angle);
-    titre(a, cr, "Bravo !", 450, 110, 96, 0xffd45a, 0x8a4a12);
+    titre(a, cr, texte::BRAVO, 450, 110, 96, 0xffd45a, 0x8a4a12);
     if (tout) {
-        centre(a, cr, "Tu as terminé tout le jeu !", 450, 175, 40, 0x5a2a12, true);
-        centre(a, cr, "Bidou est en pleine forme grâce à toi.", 450, 220, 28, 0x5a2a12);
+        centre(a, cr, texte::JEU_TERMINE, 450, 175, 40, 0x5a2a12, true);
+        centre(a, cr, texte::EN_FORME, 450, 220, 28, 0x5a2a12);
         bidou_a(cr, 300, 250, 2.2, 1);
         // Worn on the head, just above the ear, not floating over it.
         emoji(a, cr, "👑", 500, 298, 60, 0.2);
@@ -490,7 +490,7 @@ Surface felicitations(Atelier& a, bool tout, bool tactile = false)
             ligne(a, cr, "pour quitter", x + lt + 12, 566, 26, 0x5a2a12);
         }
     } else {
-        centre(a, cr, "Tu as fini ce parcours !", 450, 175, 40, 0x2a4a22, true);
+        centre(a, cr, texte::PARCOURS_FINI, 450, 175, 40, 0x2a4a22, true);
         centre(a, cr, "Bidou a bien mangé. Le parcours suivant arrive…", 450, 220, 28, 0x2a4a22);
         bidou_a(cr, 300, 260, 2.2, 1);
         emoji(a, cr, "🏆", 690, 330, 120, 0.1);

@@ -1,0 +1,15 @@
+#include "son_web.hpp"
+
+#include <emscripten.h>
+
+#include "flow/sons.hpp"
+
+// web/son.js keeps the clips, the voice's one channel and the wait for the first tap.
+EM_JS(void, son_web_jouer, (const char* nom, int voix, float gain), {
+    Module["grignotinSon"].jouer(UTF8ToString(nom), voix !== 0, gain);
+});
+EM_JS(void, son_web_taire, (), { Module["grignotinSon"].taire(); });
+
+void jouer_son_web(const char* nom) { son_web_jouer(nom, son::est_voix(nom) ? 1 : 0, son::GAIN_DE_LECTURE); }
+
+void faire_taire_web() { son_web_taire(); }
