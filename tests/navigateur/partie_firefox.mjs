@@ -1,7 +1,8 @@
 // The browser build in Debian's Firefox ESR, headless, driven over WebDriver BiDi by
 // puppeteer-core (which fetches no browser of its own): the site loads and draws, the
 // easy track is chosen, level 1 is won with the mouse, its button opens level 2, and a
-// reload resumes at level 2 from the progress Firefox kept. Ends with "N passed, N failed".
+// reload resumes at level 2 from the progress Firefox kept; a second tab waits for the
+// game, and takes it with "Jouer ici". Ends with "N passed, N failed".
 //
 // Usage: node partie_firefox.mjs [site directory] (default: build-web/site)
 import path from "node:path";
@@ -54,6 +55,18 @@ try {
     await attendre(page, async () => await niveau_a_l_ecran(page) && difference(await tuile(), niveau1) > 0.3, 15));
   const niveau2 = await tuile();
   verifier("after a reload the easy track resumes at level 2", await ouvrir() && difference(await tuile(), niveau2) < 0.05);
+
+  // One game at a time, with Firefox's own locks and channel: a second tab waits, and its
+  // "Jouer ici" moves the game there.
+  const seconde = await navigateur.newPage();
+  await seconde.goto(serveur.adresse);
+  const texte = (p) => p.$eval("#ailleurs", (e) => (e.hidden ? "" : e.innerText));
+  verifier("a second tab says the game is open elsewhere",
+    await attendre(seconde, async () => /déjà ouvert/.test(await texte(seconde)), 10));
+  await seconde.click("#jouer-ici");
+  verifier("its Jouer ici moves the game: the first tab says it goes on in the other one, the second starts",
+    await attendre(page, async () => /autre onglet/.test(await texte(page)), 10) &&
+    await attendre(seconde, () => seconde.evaluate(() => document.body.dataset.premiereImage === "oui"), 60));
 } catch (e) {
   verifier("the Firefox run went to its end", false, e.stack || String(e));
 } finally {
