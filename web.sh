@@ -27,9 +27,10 @@ duree() {
 debut=$(maintenant_ms)
 
 tools/dependances.sh web
-# The browser test's and the bench's Node packages (playwright-core, which drives Debian's
-# Chromium), as the committed lock file has them.
-if [ ! -d tests/navigateur/node_modules/playwright-core ]; then
+# The browser tests' and the bench's Node packages (playwright-core, which drives Debian's
+# Chromium; puppeteer-core, which drives Debian's Firefox ESR and downloads no browser),
+# as the committed lock file has them.
+if [ ! -d tests/navigateur/node_modules/playwright-core ] || [ ! -d tests/navigateur/node_modules/puppeteer-core ]; then
   npm ci --prefix tests/navigateur --no-audit --no-fund >/dev/null
 fi
 bibliotheques=$(web/bibliotheques.sh build-web)

@@ -33,9 +33,10 @@ if [ "${1:-}" = captures ]; then
 fi
 if [ "${1:-}" = web ]; then
   # web/bibliotheques.sh: Debian's emscripten builds Debian's own sources of SDL 2, FreeType
-  # and SDL2_ttf (dpkg-source unpacks them); chromium runs the libraries' probe; python3
-  # serves the site
-  paquets+=(emscripten dpkg-dev xz-utils chromium python3)
+  # and SDL2_ttf (dpkg-source unpacks them); chromium runs the libraries' probe and the
+  # browser tests, firefox-esr the Firefox run (tests/navigateur/partie_firefox.mjs);
+  # python3 serves the site
+  paquets+=(emscripten dpkg-dev xz-utils chromium firefox-esr python3)
 fi
 if [ "${1:-}" = extras ]; then
   # tests/ci_extras.sh: libFuzzer, valgrind, and SDL 1.2 over SDL 2 beside the classic one;

@@ -88,6 +88,12 @@ target_link_options(grignotin_web PRIVATE
   "SHELL:--preload-file ${GRIGNOTIN_IMAGES_WEB}/angelina.ttf@/grignotin/angelina.ttf"
   "SHELL:--preload-file ${GRIGNOTIN_IMAGES_WEB}/angelina-OFL.txt@/grignotin/angelina-OFL.txt")
 
+# The same pictures give the same grignotin.js (web/paquet_stable.cmake).
+add_custom_command(TARGET grignotin_web POST_BUILD
+  COMMAND ${CMAKE_COMMAND} "-DJS=${site}/grignotin.js" "-DDONNEES=${site}/grignotin.data"
+          -P "${CMAKE_SOURCE_DIR}/web/paquet_stable.cmake"
+  VERBATIM)
+
 # The page beside the program, and the service worker, whose cache is named after a hash
 # of every file it keeps, so that a new build replaces the old files as a whole.
 set(fichiers_page index.html manifest.webmanifest)

@@ -62,14 +62,21 @@ function sauvegarde() {
 Module["preRun"] = Module["preRun"] || [];
 Module["preRun"].push(function () {
   FS.mkdir(DOSSIER_JEU);
-  FS.mount(sauvegarde(), {}, DOSSIER_JEU);
+  // A browser with no IndexedDB at all would stop IDBFS at its first look for it: the
+  // game then plays in memory alone, and the parents are told.
+  var garde = typeof indexedDB !== "undefined" && indexedDB !== null;
+  FS.mount(garde ? sauvegarde() : MEMFS, {}, DOSSIER_JEU);
+  if (!garde)
+    stockage_refuse();
   // main waits until the saved progress is back in the directory.
   addRunDependency("progression");
   FS.syncfs(true, function (erreur) {
     // Without storage (private browsing, storage refused) the game plays all the same:
     // progress lasts until the page closes.
-    if (erreur)
+    if (erreur) {
       console.warn("grignotin: saved progress could not be read:", erreur);
+      stockage_refuse();
+    }
     LIENS.forEach(function (nom) {
       FS.symlink(DOSSIER_DONNEES + "/" + nom, DOSSIER_JEU + "/" + nom);
     });
@@ -77,15 +84,29 @@ Module["preRun"].push(function () {
   });
 });
 
+// The page's line for parents when the browser keeps nothing (index.html).
+function stockage_refuse() {
+  if (typeof Module["stockage_refuse"] === "function")
+    Module["stockage_refuse"]();
+}
+
 // After each save (PlateformeWeb::progression_sauvee): the level file into IndexedDB. The
 // game waits for it, so that no two syncs overlap and a tab closed after the verdict has
-// kept it. A failure leaves the last progress kept, whole.
+// kept it. A failure leaves the last progress kept, whole. Module.synchro is the copy on
+// its way, which a tab giving the game to another one lets finish (index.html); from
+// then on (Module.progression_cedee) this tab's saves stay in its memory and its game
+// waits for ever: the other tab has read the storage and plays on from there.
 Module["garder_progression"] = function () {
-  return new Promise(function (resolve) {
+  if (Module["progression_cedee"])
+    return new Promise(function () {});
+  Module["synchro"] = new Promise(function (resolve) {
     FS.syncfs(false, function (erreur) {
-      if (erreur)
+      if (erreur) {
         console.warn("grignotin: progress could not be kept:", erreur);
+        stockage_refuse();
+      }
       resolve();
     });
   });
+  return Module["synchro"];
 };

@@ -1,16 +1,51 @@
 // The page's service worker: keeps every file of the game, so that after one visit the
-// page starts with the network cut off. web/service.cmake writes the list and the
-// version (a hash of the files' contents) into the copy beside the game.
+// page starts with the network cut off. web/service.cmake writes into the copy beside
+// the game each file's SHA-256 and the version, a hash of them all: a build that changes
+// nothing keeps the version, and the browser, finding this file unchanged, fetches
+// nothing more; a change to any file, index.html included, is a new version, which the
+// browser finds at the next visit and takes over before the one after it at the latest.
 "use strict";
 
 const CACHE = "grignotin-@VERSION@";
+// Each file kept, by the address the page asks for it ("./" is index.html), with its hash.
 const FICHIERS = @FICHIERS_SW@;
 // Fetched by the page through this worker on a first visit, and kept as they pass.
 const GROS = ["./grignotin.js", "./grignotin.wasm", "./grignotin.data"];
+// Each response kept carries its file's hash, so that the next version knows what it can
+// take over without fetching it again.
+const EMPREINTE = "X-Grignotin-Empreinte";
 
 function chemin(url) {
   const u = new URL(url, self.registration.scope);
-  return "./" + u.pathname.slice(new URL(self.registration.scope).pathname.length);
+  const nom = "./" + u.pathname.slice(new URL(self.registration.scope).pathname.length);
+  return nom === "./index.html" ? "./" : nom;
+}
+
+function marquee(reponse, empreinte) {
+  const entetes = new Headers(reponse.headers);
+  entetes.set(EMPREINTE, empreinte);
+  return new Response(reponse.body, { status: reponse.status, statusText: reponse.statusText, headers: entetes });
+}
+
+const hexa = (octets) => Array.from(new Uint8Array(octets), (o) => o.toString(16).padStart(2, "0")).join("");
+
+// The file `nom` as this version has it: from an older version's cache when its hash is
+// the same, else from the network, checked against the hash (a deploy caught half-way
+// fails the install, which the browser tries again at a later visit).
+async function prendre(nom, anciens) {
+  for (const ancien of anciens) {
+    const garde = await (await caches.open(ancien)).match(nom);
+    if (garde && garde.headers.get(EMPREINTE) === FICHIERS[nom])
+      return garde;
+  }
+  const reponse = await fetch(new Request(nom, { cache: "reload" }));
+  if (!reponse.ok)
+    throw new Error(`${nom}: ${reponse.status}`);
+  const octets = await reponse.arrayBuffer();
+  const empreinte = hexa(await crypto.subtle.digest("SHA-256", octets));
+  if (empreinte !== FICHIERS[nom])
+    throw new Error(`${nom}: not the file of version ${CACHE}`);
+  return marquee(new Response(octets, reponse), empreinte);
 }
 
 self.addEventListener("install", (evenement) => {
@@ -19,11 +54,11 @@ self.addEventListener("install", (evenement) => {
     const cache = await caches.open(CACHE);
     // A first visit takes the small files now and the big ones as the page fetches them
     // (below): taking those here as well would send every byte twice. An update takes
-    // them all now, from the network, so that it never starts on half of the new files.
-    // (index.html is kept as "./", the address the page is opened at.)
-    const petits = FICHIERS.filter((f) => f !== "./index.html");
-    const a_prendre = anciens.length ? petits : petits.filter((f) => !GROS.includes(f));
-    await cache.addAll(a_prendre.map((f) => new Request(f, { cache: "reload" })));
+    // them all now, so that it never starts on half of the new files: what has not
+    // changed from the cache of the version before, the rest from the network.
+    for (const nom of Object.keys(FICHIERS))
+      if (anciens.length || !GROS.includes(nom))
+        await cache.put(nom, await prendre(nom, anciens));
     await self.skipWaiting();
   })());
 });
@@ -41,8 +76,8 @@ self.addEventListener("fetch", (evenement) => {
   const requete = evenement.request;
   if (requete.method !== "GET" || new URL(requete.url).origin !== self.location.origin)
     return;
-  const nom = chemin(requete.url) === "./index.html" ? "./" : chemin(requete.url);
-  if (!FICHIERS.includes(nom))
+  const nom = chemin(requete.url);
+  if (!(nom in FICHIERS))
     return;
   evenement.respondWith((async () => {
     const cache = await caches.open(CACHE);
@@ -50,8 +85,10 @@ self.addEventListener("fetch", (evenement) => {
     if (garde)
       return garde;
     const reponse = await fetch(requete);
-    if (reponse.ok)
-      evenement.waitUntil(cache.put(nom, reponse.clone()));
+    if (reponse.ok) {
+      const a_garder = marquee(reponse.clone(), FICHIERS[nom]);
+      evenement.waitUntil(cache.put(nom, a_garder));
+    }
     return reponse;
   })());
 });

@@ -28,8 +28,12 @@ export const TUILE = (k) => [550, 76 + 100 * k, 70, 53];  // a food's picture, w
 const types = { ".html": "text/html; charset=utf-8", ".js": "text/javascript", ".wasm": "application/wasm",
   ".json": "application/json", ".webmanifest": "application/manifest+json", ".png": "image/png" };
 
-// Serves `site` on 127.0.0.1, on a free port; `octets()` is what it has sent so far.
+// Serves `site` on 127.0.0.1, on a free port; `octets()` is what it has sent so far, and
+// `changer(autre)` serves another build at the same address, as a deploy does;
+// `envoyes()` names each file sent so far, in order.
 export async function servir(site) {
+  site = path.resolve(site);
+  const envoyes = [];
   await stat(path.join(site, "index.html")).catch(() => {
     throw new Error(`no site in ${site} (build it with ./web.sh --build-only)`);
   });
@@ -37,13 +41,14 @@ export async function servir(site) {
   const serveur = createServer(async (requete, reponse) => {
     const nom = decodeURIComponent(new URL(requete.url, "http://x").pathname);
     const fichier = path.join(site, nom.endsWith("/") ? nom + "index.html" : nom);
-    if (!fichier.startsWith(site)) return reponse.writeHead(403).end();
+    if (!fichier.startsWith(site + path.sep)) return reponse.writeHead(403).end();
     try {
       const contenu = await readFile(fichier);
       reponse.writeHead(200, { "Content-Type": types[path.extname(fichier)] || "application/octet-stream",
         "Content-Length": contenu.length, "Cache-Control": "no-cache" });
       reponse.end(contenu);
       octets += contenu.length;
+      envoyes.push(nom);
     } catch {
       reponse.writeHead(404).end();
     }
@@ -52,6 +57,8 @@ export async function servir(site) {
   return {
     adresse: `http://127.0.0.1:${serveur.address().port}/`,
     octets: () => octets,
+    envoyes: () => [...envoyes],
+    changer: (autre) => { site = path.resolve(autre); },
     arreter: () => new Promise((fini) => { serveur.close(fini); serveur.closeAllConnections(); }),
   };
 }
@@ -93,12 +100,14 @@ export async function toucher(page, [x, y]) {
   await page.touchscreen.tap(b.x + (x + 0.5) * b.width / 900, b.y + (y + 0.5) * b.height / 640);
 }
 
+export const pause = (ms) => new Promise((fini) => setTimeout(fini, ms));
+
 // Polls `condition` until it holds or `secondes` pass; true when it held.
 export async function attendre(page, condition, secondes) {
   const fin = Date.now() + secondes * 1000;
   while (Date.now() < fin) {
     if (await condition().catch(() => false)) return true;
-    await page.waitForTimeout(100);
+    await pause(100);
   }
   return false;
 }
@@ -132,4 +141,26 @@ export async function metriques(cdp, page) {
   const m = (nom) => metrics.find((x) => x.name === nom)?.value ?? 0;
   const wasm = await page.evaluate(() => (globalThis.Module?.HEAPU8?.length ?? globalThis.Module?.asm?.memory?.buffer?.byteLength ?? 0));
   return { occupe: m("TaskDuration"), tas: m("JSHeapUsedSize"), wasm };
+}
+
+// The level file as the browser's storage keeps it (IDBFS: one database per mount), or null.
+export const progression_gardee = (page) => page.evaluate(() => new Promise((fini) => {
+  const ouverture = indexedDB.open("/jeu");
+  ouverture.onerror = () => fini(null);
+  ouverture.onsuccess = () => {
+    try {
+      const lecture = ouverture.result.transaction("FILE_DATA").objectStore("FILE_DATA").get("/jeu/niveau.lvl");
+      lecture.onsuccess = () => fini(lecture.result ? new TextDecoder().decode(lecture.result.contents) : null);
+      lecture.onerror = () => fini(null);
+    } catch { fini(null); }
+  };
+}));
+
+// Level `niveau` (from 1) of the easy track won with `taper` (a tap or a click at a game
+// pixel): each food to its bowl or bin, by the catalogue's answer key.
+export async function gagner_niveau(taper, niveau) {
+  for (let k = 0; k < 5; ++k) {
+    await taper(bons[5 * (niveau - 1) + k] ? aliment(k) : poubelle(k));
+    await pause(300);
+  }
 }
