@@ -42,6 +42,8 @@ public:
     // the platform reports (maintenant, prises, echeances...) counts from the start
     // instead, so that a test reads the same times wherever the game's clock began.
     std::uint32_t origine = 0;
+    // What tactile() answers: a touch screen's pictures instead of the desktop's.
+    bool ecran_tactile = false;
 
     // The next events come `ms` after the previous one was taken.
     PlateformeScriptee& apres(std::uint32_t ms);
@@ -51,6 +53,7 @@ public:
     PlateformeScriptee& clic(int x, int y, std::uint8_t bouton);  // button down then up
     PlateformeScriptee& mouvement(int x, int y);
     PlateformeScriptee& fermeture();  // the window's close button
+    PlateformeScriptee& demande_de_pause();  // the page hidden, or the parents' note opened
     PlateformeScriptee& evenement(const SDL_Event& e);
     // The events scripted from now on are pressed without waiting for the screen (and
     // dropped when they fall in a wait), until patient().
@@ -87,7 +90,9 @@ public:
     void attendre_evenement(SDL_Event& evenement) override;
     bool sonder_evenement(SDL_Event& evenement) override;
     bool ecarter_saisies() override;
+    Ecartees ecarter_saisies_et_dire() override;
     void presenter(SDL_Surface* ecran) override;
+    bool tactile() override { return ecran_tactile; }
 
 private:
     struct Prevu {
