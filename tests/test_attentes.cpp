@@ -6,6 +6,7 @@
 
 #include <SDL_ttf.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <filesystem>
 #include <string>
@@ -481,5 +482,35 @@ INSTANTIATE_TEST_SUITE_P(Attentes, MarqueDeLaCarte,
                          [](const auto& info) {
                              return std::string("fichier") + (*info.param.fichier ? info.param.fichier : "Absent");
                          });
+
+// On a touch screen the pictures that name keys give way to their touch versions: the
+// cards, the board's background, the time-up and the end picture.
+TEST(Attentes, UnEcranTactileMontreLesImagesTactiles)
+{
+    constexpr Uint32 CARTES = 0x3060A0, FOND = 0x60A030, TEMPS = 0xA06030, FIN = 0x30A0A0;
+    Partie partie;
+    partie.p.ecran_tactile = true;
+    partie.dossier.ecrire_fichier_niveau("90");
+    image_unie(partie.dossier, image::DIFFICULTE_TACTILE, LARGEUR_ECRAN, HAUTEUR_ECRAN, CARTES);
+    image_unie(partie.dossier, image::FOND_TACTILE, LARGEUR_ECRAN, HAUTEUR_ECRAN, FOND);
+    image_unie(partie.dossier, image::TEMPS_FINI_TACTILE, LARGEUR_ECRAN, HAUTEUR_ECRAN, TEMPS);
+    image_unie(partie.dossier, image::FINI_TACTILE, LARGEUR_ECRAN, HAUTEUR_ECRAN, FIN);
+    std::vector<Uint32> vues;  // the colour at 300, 200 on each frame, once it changes
+    partie.p.sur_image = [&](SDL_Surface* ecran, std::size_t) {
+        const Uint32 c = rvb(ecran, 300, 200);
+        if (vues.empty() || vues.back() != c)
+            vues.push_back(c);
+    };
+    partie.p.apres(15000).clic(x_carte(2), Y_CARTE, SDL_BUTTON_LEFT).apres(31000).clic(450, 320, SDL_BUTTON_LEFT);
+    trier(partie.p.apres(1000), 90).apres(1000).touche_enfoncee(SDLK_s).apres(1000).clic(450, 320, SDL_BUTTON_LEFT);
+    partie.p.apres(1000).clic(450, 320, SDL_BUTTON_LEFT);
+    EXPECT_EQ(partie.jouer(), 0);
+    EXPECT_EQ(partie.p.restants(), 1u);
+    const auto vu = [&](Uint32 c) { return std::find(vues.begin(), vues.end(), c) != vues.end(); };
+    EXPECT_TRUE(vu(CARTES));
+    EXPECT_TRUE(vu(FOND));
+    EXPECT_TRUE(vu(TEMPS));
+    EXPECT_EQ(vues.back(), FIN);
+}
 
 }  // namespace
