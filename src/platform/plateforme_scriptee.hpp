@@ -14,7 +14,10 @@
 // holds a wait whose input it then drops (ecarter_saisies: the intro, the walk...) is
 // kept, and taken right after, as a child who watches Bidou walk and then clicks. The
 // events scripted after impatient() are pressed regardless, as a child who clicks on
-// through the walk: the game drops those that are due when its wait ends.
+// through the walk: the game drops those that are due when its wait ends. A wait that
+// reads its queue as it plays (the difficulty fade) takes patient and impatient events
+// alike as they fall due: a key kept from the intro is taken by the fade, and a key that
+// chooses ends it there.
 #pragma once
 
 #include "plateforme.hpp"
