@@ -261,6 +261,20 @@ INSTANTIATE_TEST_SUITE_P(
         return std::string(std::get<0>(info.param).nom) + std::to_string(std::get<1>(info.param)) + "ms";
     });
 
+// A pause opened by its button and left for 25 days (a tablet forgotten on it): the tap
+// that closes it is no double tap's, though the clock's difference from the opening tap
+// reads negative past 24 days.
+TEST(Attentes, UnTapDesSemainesPlusTardNEstPasUnSecond)
+{
+    constexpr std::uint32_t VINGT_CINQ_JOURS = 25u * 24 * 3600 * 1000;
+    Partie partie;
+    partie.p.limite = VINGT_CINQ_JOURS + 3600 * 1000;
+    partie.p.touche(SDLK_KP1).apres(1000).clic(BOUTON_PAUSE.x + 28, BOUTON_PAUSE.y + 28, SDL_BUTTON_LEFT);
+    partie.p.apres(VINGT_CINQ_JOURS).clic(450, 320, SDL_BUTTON_LEFT).apres(1000).touche(SDLK_ESCAPE);
+    EXPECT_EQ(partie.jouer(), 0);
+    EXPECT_EQ(partie.p.restants(), 1u);
+}
+
 TEST(Attentes, UneToucheDerriereLeTapQuiFermeAgit)
 {
     // The time-up closed by a tap, s 50 ms behind: the replayed level ends and saves.

@@ -173,7 +173,10 @@ src/flow/aliment.cpp @@ if (phase_ == Phase::Perdu)
         afficher_erreurs @@ red crosses over the wrong foods during play
 src/draw/plateau.cpp @@ if (!triee || choix == tableau[static_cast<std::size_t>(LIGNE_BON + i)]) @@ if (!triee) @@ a red cross on every sorted food
 src/rules/niveau.cpp @@ *pid == ::getpid() || @@ false || @@ start-up keeps the leftovers of an earlier process with the game's number
-src/flow/attente.cpp @@ return clic_gauche(e) && tap_fermant_ && @@ return clic_gauche(e) && false && tap_fermant_ && @@ a double tap's second tap acts on the screen that follows
+src/flow/attente.cpp @@ return clic_gauche(e);
+} @@ return false;
+} @@ a double tap's second tap acts on the screen that follows
+src/flow/attente.cpp @@ if (depuis < 0 || depuis >= @@ if (depuis >= @@ a screen left 25 days takes every tap for a double tap's
 src/flow/attente.cpp @@ DUREE_DOUBLE_TAP = 300; @@ DUREE_DOUBLE_TAP = 30; @@ the double tap's window too short for a child's
 src/flow/aliment.cpp @@ [](const SDL_Event& e) { return piste_choisie(e) >= 0; }); @@ [](const SDL_Event& e) { return piste_choisie(e) > 5; }); @@ a card tapped while the cards fade in is dropped
 src/flow/aliment.cpp @@ if (choix)

@@ -74,8 +74,16 @@ void Partie::finir_attente(const Attente& attente)
 
 bool Partie::second_tap(const SDL_Event& e)
 {
-    return clic_gauche(e) && tap_fermant_ &&
-           ecart_ms(plateforme_.ticks(), *tap_fermant_) < static_cast<std::int32_t>(DUREE_DOUBLE_TAP);
+    if (!tap_fermant_)
+        return false;
+    const std::int32_t depuis = ecart_ms(plateforme_.ticks(), *tap_fermant_);
+    // Closed at the first event past the window, so that a screen left for weeks, whose
+    // clock difference reads negative past 24 days, does not take every tap for a second.
+    if (depuis < 0 || depuis >= static_cast<std::int32_t>(DUREE_DOUBLE_TAP)) {
+        tap_fermant_.reset();
+        return false;
+    }
+    return clic_gauche(e);
 }
 
 // Called with the event that closed a screen or opened one: a tap starts the double
