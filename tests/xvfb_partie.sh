@@ -138,6 +138,7 @@ photo niveau
 # on a touch screen: a click on a row's bin puts its food there, a click on the food
 # itself puts it in the bowl.
 x_clics=(765 580 580 580 765)
+sleep 0.4  # a tap within 300 ms of the card's would be taken for a double tap's
 for k in 0 1 2 3 4; do
   xdotool mousemove "${x_clics[$k]}" $((140 + 100 * k)) click 1
   if [ "$k" = 2 ]; then sleep 0.3; photo tri; fi
