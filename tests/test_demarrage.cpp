@@ -23,7 +23,8 @@ constexpr std::size_t IMAGES_DIFFICULTE = 256;
 TEST(Demarrage, IntroPuisChoixPuisFond)
 {
     Partie partie(Accueil::Reel);
-    partie.p.touche(SDLK_ESCAPE);
+    // Pressed once the choice is on screen: a key during the fade would end it.
+    partie.p.apres(15000).touche(SDLK_ESCAPE);
     std::size_t image_fond = 0;
     const Photo fond(image::FOND), difficulte(image::DIFFICULTE);
     partie.p.sur_image = [&](SDL_Surface* ecran, std::size_t n) {
@@ -37,12 +38,13 @@ TEST(Demarrage, IntroPuisChoixPuisFond)
         EXPECT_STREQ(titre, "Grignotin") << "frame " << n;
     };
     EXPECT_EQ(partie.jouer(), 0);
-    // The Escape queued from the start is taken only once both fades are over.
     EXPECT_EQ(partie.p.images(), IMAGES_INTRO + IMAGES_DIFFICULTE + 1);
     EXPECT_EQ(image_fond, IMAGES_INTRO + IMAGES_DIFFICULTE + 1) << "background shown even after Escape";
     EXPECT_EQ(partie.p.attentes(), std::vector<std::uint32_t>(IMAGES_INTRO, 50));
     // 241 intro frames 50 ms apart, then 256 fade frames 8 ms apart.
-    EXPECT_EQ(partie.p.maintenant(), 12050u + 2048u);
+    ASSERT_FALSE(partie.p.echeances().empty());
+    EXPECT_EQ(partie.p.echeances().back().jusqua, 12050u + 2048u);
+    EXPECT_EQ(partie.p.maintenant(), 15000u);
     EXPECT_EQ(partie.dossier.fichier_niveau(), "(none)") << "nothing is written before a level";
 }
 
@@ -50,7 +52,7 @@ TEST(Demarrage, FermerLaFenetrePendantLeChoix)
 {
     Partie partie;
     partie.dossier.ecrire_fichier_niveau("45");
-    partie.p.clic(450, 530, SDL_BUTTON_LEFT).fermeture();  // a click on the hint, not a card
+    partie.p.apres(15000).clic(450, 530, SDL_BUTTON_LEFT).fermeture();  // a click on the hint, not a card
     EXPECT_EQ(partie.jouer(), 0);
     EXPECT_EQ(partie.p.restants(), 0u);
     EXPECT_EQ(partie.p.images(), IMAGES_INTRO + IMAGES_DIFFICULTE + 1) << "closed on the choice screen";
@@ -142,7 +144,7 @@ TEST(Demarrage, LeChoixLaisseLeReste)
     // a left button's release on one). Then Escape ends the screen with no choice made.
     Partie partie;
     partie.dossier.ecrire_fichier_niveau("35");
-    partie.p.touche(SDLK_4).touche(SDLK_0).touche(SDLK_KP4).touche(SDLK_KP0).touche(SDLK_a).touche(SDLK_QUOTE)
+    partie.p.apres(15000).touche(SDLK_4).touche(SDLK_0).touche(SDLK_KP4).touche(SDLK_KP0).touche(SDLK_a).touche(SDLK_QUOTE)
         .touche(SDLK_RETURN).touche(SDLK_SPACE).relachement(SDLK_KP1).relachement(SDLK_1).mouvement(100, 200);
     for (const Cadre& c : CARTES_PISTE) {
         const int milieu_x = c.x + c.largeur / 2, milieu_y = c.y + c.hauteur / 2;
@@ -196,11 +198,11 @@ TEST(Demarrage, PartieFinieRepriseAuTroisVaALaFin)
     const Photo fini(image::FINI), fond(image::FOND);
     std::vector<bool> fin_vue;
     partie.p.sur_image = [&](SDL_Surface* ecran, std::size_t) { fin_vue.push_back(fini.sur(ecran, 0, 0)); };
-    partie.p.touche(SDLK_KP3).touche(SDLK_ESCAPE);
+    partie.p.apres(15000).touche(SDLK_KP3).touche(SDLK_ESCAPE);
     EXPECT_EQ(partie.jouer(), 0);
     // Background, then the end picture with the first event (the keypad key's release),
-    // then again with Escape. No level was played: no walk, no countdown.
-    ASSERT_EQ(fin_vue.size(), IMAGES_INTRO + IMAGES_DIFFICULTE + 3);
+    // and Escape ends it. No level was played: no walk, no countdown.
+    ASSERT_EQ(fin_vue.size(), IMAGES_INTRO + IMAGES_DIFFICULTE + 2);
     EXPECT_FALSE(fin_vue[IMAGES_INTRO + IMAGES_DIFFICULTE]);
     EXPECT_TRUE(fin_vue.back());
     EXPECT_EQ(partie.dossier.fichier_niveau(), "95");

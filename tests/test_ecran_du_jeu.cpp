@@ -90,7 +90,7 @@ TEST(Fondus, ChaqueImageEstCelleQueDonneLeBlitDeSdl)
     constexpr int Y_BANDE = 300, HAUTEUR_BANDE = 64;
 
     Partie partie(Accueil::Reel);
-    partie.p.touche(SDLK_ESCAPE);
+    partie.p.apres(15000).touche(SDLK_ESCAPE);  // once the whole fade is shown
     Surface attendu;
     int differences = 0;
     std::size_t premiere_fausse = 0;

@@ -29,53 +29,59 @@ Rvb canal(Rvb c, int decalage) { return (c >> decalage) & 0xFF; }
 
 // What closes each modal screen: its own key, or a tap anywhere (a left press, which is
 // also what a touch screen sends), and nothing else: not the window's close, Escape, the
-// other screen's key, a release, a motion, the other buttons or the wheel.
+// other screen's key, a release, a motion, the other buttons, the wheel or the page's
+// pause request. (How the flow waits on them: test_attentes.cpp.)
 struct Fermeture {
     const char* nom;
-    void (*ouvrir)(SDL_Surface*, Plateforme&);
-    const char* image;
+    bool (*ferme)(const SDL_Event&);
     SDLKey touche;
-    bool par_tap;
-    bool redessinee_a_chaque_evenement;
 };
 
 void PrintTo(const Fermeture& f, std::ostream* os) { *os << f.nom; }
 
-class FermetureModale : public Modal, public ::testing::WithParamInterface<Fermeture> {};
+class FermetureModale : public ::testing::TestWithParam<Fermeture> {};
 
 TEST_P(FermetureModale, ParSaToucheOuUnTapEtRienDAutre)
 {
     const Fermeture& f = GetParam();
-    ecrire_image(f.image, 900, 640, PAUSE, false);
-    plateforme.fermeture().touche(SDLK_a).touche(SDLK_ESCAPE).touche(f.touche == SDLK_p ? SDLK_j : SDLK_p);
-    plateforme.relachement(f.touche).mouvement(5, 5);
+    PlateformeScriptee p;
+    p.fermeture().touche(SDLK_a).touche(SDLK_ESCAPE).touche(f.touche == SDLK_p ? SDLK_j : SDLK_p);
+    p.touche(SDLK_r).relachement(f.touche).mouvement(5, 5).demande_de_pause();
     for (std::uint8_t bouton : {SDL_BUTTON_RIGHT, SDL_BUTTON_MIDDLE, SDL_BUTTON_WHEELUP, SDL_BUTTON_WHEELDOWN})
-        plateforme.clic(450, 320, bouton);
-    const std::size_t ignores = plateforme.restants();
-    if (f.par_tap)
-        plateforme.clic(899, 639, SDL_BUTTON_LEFT);  // anywhere, the far corner included
-    else
-        plateforme.touche(f.touche);
-    plateforme.touche(SDLK_x);
-    f.ouvrir(ecran, plateforme);
-    // Everything up to the closing press was taken and dropped; its release and x are left.
-    EXPECT_EQ(plateforme.restants(), 3u);
-    EXPECT_EQ(plateforme.images(), f.redessinee_a_chaque_evenement ? ignores + 1 : 1u);
+        p.clic(450, 320, bouton);
+    p.clic(450, 320, SDL_BUTTON_LEFT);  // its release is the last of the left button's
+    const std::size_t avant = p.restants();
+    for (std::size_t n = 0; n + 1 < avant; ++n) {
+        SDL_Event e;
+        p.attendre_evenement(e);
+        const bool tap = e.type == SDL_MOUSEBUTTONDOWN && e.button.button == SDL_BUTTON_LEFT;
+        EXPECT_EQ(f.ferme(e), tap) << "event " << n;
+    }
+    p.touche_enfoncee(f.touche).touche_enfoncee(SDLK_x);
+    SDL_Event e;
+    p.attendre_evenement(e);  // the left release
+    EXPECT_FALSE(f.ferme(e));
+    p.attendre_evenement(e);
+    EXPECT_TRUE(f.ferme(e)) << "its own key";
+    p.attendre_evenement(e);
+    EXPECT_FALSE(f.ferme(e));
+    SDL_Event coin{};
+    coin.type = coin.button.type = SDL_MOUSEBUTTONDOWN;
+    coin.button.button = SDL_BUTTON_LEFT;
+    coin.button.x = 899;
+    coin.button.y = 639;
+    EXPECT_TRUE(f.ferme(coin)) << "a tap anywhere, the far corner included";
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Ecrans, FermetureModale,
-    ::testing::Values(Fermeture{"PauseParP", [](SDL_Surface* e, Plateforme& p) { pause(e, p); }, image::PAUSE, SDLK_p, false, false},
-                      Fermeture{"PauseParUnTap", [](SDL_Surface* e, Plateforme& p) { pause(e, p); }, image::PAUSE, SDLK_p, true, false},
-                      Fermeture{"ReglesParJ", regle_jeu, image::REGLE, SDLK_j, false, true},
-                      Fermeture{"ReglesParUnTap", regle_jeu, image::REGLE, SDLK_j, true, true}),
-    [](const ::testing::TestParamInfo<Fermeture>& info) { return std::string(info.param.nom); });
+INSTANTIATE_TEST_SUITE_P(Ecrans, FermetureModale,
+                         ::testing::Values(Fermeture{"Pause", ferme_la_pause, SDLK_p},
+                                           Fermeture{"Regles", ferme_les_regles, SDLK_j}),
+                         [](const ::testing::TestParamInfo<Fermeture>& info) { return std::string(info.param.nom); });
 
 TEST_F(Pause, LePlateauTransparaitAlpha168)
 {
     ecrire_image(image::PAUSE, 900, 640, PAUSE, false);
-    plateforme.touche_enfoncee(SDLK_p);
-    pause(ecran, plateforme);
+    dessiner_pause(ecran, false);
     // 168/255 of the pause picture's red over the board's green, within blending rounding.
     const Rvb c = pixel(450, 320);
     EXPECT_LE(std::abs(int(canal(c, 16)) - 168), 2);
@@ -85,41 +91,38 @@ TEST_F(Pause, LePlateauTransparaitAlpha168)
 
 TEST_F(Pause, SansImageRienNeChange)
 {
-    plateforme.fermeture().touche_enfoncee(SDLK_p);
-    pause(ecran, plateforme);
-    EXPECT_EQ(plateforme.images(), 1u);
+    dessiner_pause(ecran, false);
     EXPECT_EQ(pixel(450, 320), PLATEAU);
 }
 
-TEST_F(Regle, FermeeSeulementParJRedessineeApresChaqueEvenement)
+// A touch screen shows the touch versions, which say "touche" and name no key.
+TEST_F(Modal, LEcranTactileMontreLesVersionsTactiles)
 {
     ecrire_image(image::REGLE, 900, 640, REGLE, false);
-    plateforme.mouvement(3, 4).fermeture().touche(SDLK_r).touche(SDLK_ESCAPE).touche(SDLK_p);
-    plateforme.relachement(SDLK_j).touche_enfoncee(SDLK_j).touche(SDLK_x);
-    regle_jeu(ecran, plateforme);
-    // Ten events up to the key-down of j, one picture before each.
-    EXPECT_EQ(plateforme.images(), 10u);
-    EXPECT_EQ(plateforme.restants(), 2u);
-    EXPECT_EQ(pixel(450, 320), REGLE);  // opaque
+    ecrire_image(image::REGLE_TACTILE, 900, 640, REGLE_BIS, false);
+    ecrire_image(image::PAUSE, 900, 640, PAUSE, false);
+    ecrire_image(image::PAUSE_TACTILE, 900, 640, 0x2020E0, false);
+    dessiner_regles(ecran, false);
+    EXPECT_EQ(pixel(450, 320), REGLE);
+    dessiner_regles(ecran, true);
+    EXPECT_EQ(pixel(450, 320), REGLE_BIS);
+    peindre(PLATEAU);
+    dessiner_pause(ecran, true);
+    EXPECT_GT(canal(pixel(450, 320), 0), 100u) << "the touch pause's blue over the board";
 }
 
 TEST_F(Regle, RelueDuFichierAChaquePassage)
 {
     ecrire_image(image::REGLE, 900, 640, REGLE, false);
-    std::vector<Rvb> vus;
-    plateforme.sur_image = [&](SDL_Surface*, std::size_t) {
-        vus.push_back(pixel(450, 320));
-        ecrire_image(image::REGLE, 900, 640, REGLE_BIS, false);
-    };
-    plateforme.mouvement(3, 4).touche_enfoncee(SDLK_j);
-    regle_jeu(ecran, plateforme);
-    EXPECT_EQ(vus, (std::vector<Rvb>{REGLE, REGLE_BIS}));
+    dessiner_regles(ecran, false);
+    EXPECT_EQ(pixel(450, 320), REGLE);  // opaque
+    ecrire_image(image::REGLE, 900, 640, REGLE_BIS, false);
+    dessiner_regles(ecran, false);
+    EXPECT_EQ(pixel(450, 320), REGLE_BIS);
 }
 
-TEST_F(Regle, SansImageAttendToujoursJ)
+TEST_F(Regle, SansImageRienNeChange)
 {
-    plateforme.touche(SDLK_a).touche_enfoncee(SDLK_j);
-    regle_jeu(ecran, plateforme);
-    EXPECT_EQ(plateforme.images(), 3u);
+    dessiner_regles(ecran, false);
     EXPECT_EQ(pixel(450, 320), PLATEAU);
 }

@@ -206,10 +206,10 @@ TEST(Recipients, UnClicSurLaGamelleOuLaPoubelleTrieSaRangee)
     Plateau etat{};
     // During play: rows 0 to 3 (the fifth sorted food would end the level's play).
     cliquer_recipients(cas, etat, {0, 1, 2, 3});
-    // Elsewhere, still nothing: the house, Bidou, the panel, the hints over the columns,
+    // Elsewhere, still nothing: the sky beside the board's buttons, Bidou, the panel, the hints over the columns,
     // between food and bin, between two rows of the food column.
     for (const auto& [x, y] : std::initializer_list<std::pair<int, int>>{
-             {60, 60}, {40, 340}, {800, 620}, {450, 15}, {760, 15}, {660, 140}, {580, 166}, {468, 195}})
+             {250, 130}, {40, 340}, {800, 620}, {450, 15}, {760, 15}, {660, 140}, {580, 166}, {468, 195}})
         for (std::uint8_t bouton : {SDL_BUTTON_LEFT, SDL_BUTTON_RIGHT})
             cas.push_back({x, y, bouton, etat});
     // Row 4's bin, as a one-button player would: the verdict follows; then every row again.

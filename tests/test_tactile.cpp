@@ -121,7 +121,7 @@ TEST(Tactile, DuChoixAuNiveauTroisSansUneTouche)
     const auto gagne1 = t.marque();
     p.apres(1000).clic(X_BOUTON, Y_BOUTON, SDL_BUTTON_LEFT);
     const auto niveau2 = t.marque();
-    trier_au_doigt(p, 5, false);
+    trier_au_doigt(p.apres(400), 5, false);  // a child who sees the board before tapping
     const auto perdu2 = t.marque();
     p.apres(1000).clic(X_BOITE, Y_BOITE, SDL_BUTTON_LEFT);
     const auto rejoue2 = t.marque();
@@ -129,7 +129,7 @@ TEST(Tactile, DuChoixAuNiveauTroisSansUneTouche)
     const auto ecoule = t.marque();
     p.clic(450, 320, SDL_BUTTON_LEFT);
     const auto apres_temps = t.marque();
-    trier_au_doigt(p, 5);
+    trier_au_doigt(p.apres(400), 5);
     const auto gagne2 = t.marque();
     p.apres(1000).clic(X_BOUTON, Y_BOUTON, SDL_BUTTON_LEFT);
     const auto niveau3 = t.marque();
@@ -165,8 +165,8 @@ TEST(Tactile, DuChoixAuNiveauTroisSansUneTouche)
     EXPECT_EQ(p.ecartes(), 0u);
 }
 
-// The pause and the rules open only from their keys (a parent's), and close on a tap,
-// on the board and away from it: the level goes on as it was.
+// The pause and the rules opened from their keys close on a tap, on the board and away
+// from it: the level goes on as it was. (The board's buttons: test_attentes.cpp.)
 TEST(Tactile, PauseEtReglesSeFermentDUnTap)
 {
     Partie partie;
@@ -179,7 +179,7 @@ TEST(Tactile, PauseEtReglesSeFermentDUnTap)
     };
     partie.p.touche(SDLK_KP1).apres(1000).touche(SDLK_p).apres(500).clic(X_CLIC, y_clic(0), SDL_BUTTON_LEFT);
     partie.p.apres(500).touche(SDLK_r).apres(500).clic(10, 10, SDL_BUTTON_LEFT);
-    trier(partie.p, 0).apres(1000).fermeture();
+    trier(partie.p.apres(500), 0).apres(1000).fermeture();
     EXPECT_EQ(partie.jouer(), 0);
     EXPECT_TRUE(regles_vues);
     // The taps that closed the screens sorted nothing: the five clicks after them won.
@@ -187,10 +187,9 @@ TEST(Tactile, PauseEtReglesSeFermentDUnTap)
     EXPECT_EQ(partie.dossier.fichier_niveau(), "5");
 }
 
-// What the child does while it cannot act (a tap on another card during the intro and
-// the fade; during the walk a tap on the box, the bin and the food of sorted rows, a
-// motion and the key s; during the track-end picture, taps that would sort the next
-// level) is dropped: the game goes on as though none of it had been done.
+// What the child does while it cannot act (taps on other cards during the intro; during
+// the walk a tap on the box, the bin and the food of sorted rows, a motion and the key s;
+// during the track-end picture, taps that would sort the next level) is dropped: the game goes on as though none of it had been done.
 TEST(Tactile, CeQuiEstFaitPendantLesAttentesNeChangeRien)
 {
     Partie partie;
@@ -198,11 +197,11 @@ TEST(Tactile, CeQuiEstFaitPendantLesAttentesNeChangeRien)
     Temoin t(partie, {25, 30});
     PlateformeScriptee& p = partie.p;
 
-    // The intro ends 12 s in, the fade 2 s later.
-    p.impatient().clic(x_carte(2), Y_CARTE, SDL_BUTTON_LEFT).apres(1000).clic(x_carte(1), Y_CARTE, SDL_BUTTON_LEFT);
+    // The intro ends 12 s in; the card tapped during the fade that follows chooses.
+    p.impatient().clic(x_carte(2), Y_CARTE, SDL_BUTTON_LEFT).clic(x_carte(1), Y_CARTE, SDL_BUTTON_LEFT);
     p.patient().apres(300).clic(x_carte(0), Y_CARTE, SDL_BUTTON_LEFT);
     const auto choisi = t.marque();
-    trier_au_doigt(p, 25);
+    trier_au_doigt(p.apres(500), 25);
     p.impatient().clic(X_BOITE, Y_BOITE, SDL_BUTTON_LEFT);
     for (int k = 0; k < 2; ++k) {
         p.clic(x_poubelle(), y_recipient(k), SDL_BUTTON_LEFT);

@@ -99,23 +99,29 @@ photo intro
 # settled in after a few tenths of a second. The watcher (bench/guetteur, its path in
 # GRIGNOTIN_GUETTEUR) reads, every 2 ms, a strip of ground at the bottom that the intro
 # never changes: the fade's first frame paints it yellow, each frame after it blends the
-# choice picture further in, and level 1, which a tap on a card starts once the fade is
-# over, puts its score panel there. From the first frame to the last change before the
-# panel, the fade's own last frame (the taps pressed again until one is taken add no
-# frame): at least the 2.04 s of the frames' deadlines, where an unpaced fade takes a
-# few tenths of a second (a second and a half on a machine busy with builds); at most 8 s.
+# choice picture further in. A tap on a card during the fade would end it at once, so the
+# card is tapped only once the strip has stayed still for a second and a half (the blend
+# settles before the last frame, which sets the picture's own colours): from the first
+# frame to the last change then, the fade's own last frame: at least the 2.04 s of the
+# frames' deadlines, where an unpaced fade takes a few tenths of a second (a second and a
+# half on a machine busy with builds); at most 8 s.
 "$guetteur" 60 0,605,300,30 >"$travail/fondu" &
 guet=$!
 attendre_que 40 eval '[ "$(wc -l <"$travail/fondu")" -ge 2 ]' 2>/dev/null || echec "never saw the intro end"
 intro=$(($(ms) - debut))
 [ "$intro" -ge 10000 ] || echec "the intro lasted ${intro} ms; 241 frames 50 ms apart take 12 s"
-# The choice screen stays until a key is taken, so it is looked at before keypad 1 is
-# pressed; on a busy machine the press may come after the fade is over, which only makes
-# the time seen longer (the walk below still catches an unpaced game).
 voir 5 "the choice of track" montre difficulte.bmp 800x120+50+130 0 0
+lignes=0 immobile=0
+for _ in $(seq 40); do
+  sleep 0.5
+  n=$(wc -l <"$travail/fondu")
+  if [ "$n" = "$lignes" ]; then immobile=$((immobile + 1)); else immobile=0; fi
+  [ "$immobile" -lt 3 ] || break
+  lignes=$n
+done
+fondu=$(awk 'NR == 2 { debut = $1 } { fin = $1 } END { printf "%d", (NR >= 3 ? 1000 * (fin - debut) : -1) }' "$travail/fondu")
 photo choix
-# A tap on the easy track's card, again until it is taken: what is done during the fade
-# is dropped, and the choice screen shows well before the fade is over.
+# A tap on the easy track's card, again until it is taken.
 for _ in $(seq 10); do
   xdotool mousemove 170 295 click 1
   attendre_que 1 montre laitue.bmp 36x12+17+66 550 76 2>/dev/null && break
@@ -124,7 +130,6 @@ voir 10 "level 1's first food" montre laitue.bmp 36x12+17+66 550 76
 voir 5 "the score panel" panneau
 kill "$guet"; wait "$guet" 2>/dev/null || true
 guet=
-fondu=$(awk 'NR == 2 { debut = $1 } { avant = fin; fin = $1 } END { printf "%d", (NR >= 3 ? 1000 * (avant - debut) : -1) }' "$travail/fondu")
 if [ "$fondu" -lt 1800 ] || [ "$fondu" -gt 8000 ]; then
   echec "the difficulty fade took about ${fondu} ms; 256 frames 8 ms apart take 2 s"
 fi
@@ -134,6 +139,7 @@ photo niveau
 # on a touch screen: a click on a row's bin puts its food there, a click on the food
 # itself puts it in the bowl.
 x_clics=(765 580 580 580 765)
+sleep 0.4  # a tap within 300 ms of the card's would be taken for a double tap's
 for k in 0 1 2 3 4; do
   xdotool mousemove "${x_clics[$k]}" $((140 + 100 * k)) click 1
   if [ "$k" = 2 ]; then sleep 0.3; photo tri; fi
@@ -176,6 +182,7 @@ fi
 # food put in its bowl by a click on the bowl. After the walk, the two wrong foods stand
 # in the column again under a red cross, and the three right ones do not.
 voir 10 "level 2's first food" montre tomate.bmp 36x12+17+66 550 76
+sleep 0.4  # a tap within 300 ms of the one that went on would be taken for a double tap's
 for k in 0 1 2 3 4; do
   xdotool mousemove 468 $((140 + 100 * k)) click 1
   sleep 0.3

@@ -71,14 +71,14 @@ src/rules/niveau.cpp @@ negatif = c == '-'; @@ negatif = c == '+'; @@ the sign r
 src/rules/niveau.cpp @@ else if (::fsync(fd) != 0) @@ else if (false) @@ the temporary level file renamed before it is on the disk
 src/rules/niveau.cpp @@ (void)::fchmod(fd, mode); @@ (void)mode; @@ the level file made private to its owner (mkostemp's 0600)
 src/rules/niveau.cpp @@ (::kill(*pid, 0) != 0 && errno == ESRCH) @@ true @@ start-up removes a running game's temporary level file
-src/flow/decompte.cpp @@     if (tous_choisi(tableau_, niveau_))
+src/flow/decompte.cpp @@     if (phase_ != Phase::Tri)
         return false;
     const std::uint32_t maintenant @@     const std::uint32_t maintenant @@ the countdown runs on once all five are sorted
 src/rules/pistes.cpp @@ niveau >= DEBUTS_DE_PISTE @@ niveau > DEBUTS_DE_PISTE @@ a track's first level counted in the track before
 src/rules/pistes.cpp @@ piste_du_niveau(niveau_sauve) == piste ? @@ piste_du_niveau(niveau_sauve) >= piste ? @@ choosing an easier track resumes the stored level
 src/flow/aliment.cpp @@ SDL_WM_SetCaption("Grignotin", nullptr); @@ SDL_WM_SetCaption("grignotin", nullptr); @@ the window's title in lower case
 src/flow/aliment.cpp @@ SDL_WM_SetIcon(icone_.get(), nullptr); @@ (void)0; @@ the window's icon never set
-src/flow/aliment.cpp @@ while (niveau_ <= NIVEAU_FINI - 1 && continuer_) @@ while (niveau_ < NIVEAU_FINI - 5 && continuer_) @@ the last level never played
+src/flow/aliment.cpp @@ while (niveau_ <= NIVEAU_FINI - 1 && phase_ != Phase::Quitte) @@ while (niveau_ < NIVEAU_FINI - 5 && phase_ != Phase::Quitte) @@ the last level never played
 src/flow/decompte.cpp @@ DUREE_SECONDE = 1000; @@ DUREE_SECONDE = 2000; @@ the countdown at half speed
 src/flow/decompte.cpp @@ if (reste_ == 0) @@ if (reste_ == 1) @@ time up a second early
 src/draw/plateau.cpp @@ if (cadre_aliment(k).contient(x, y)) @@ if (cadre_aliment(k).contient(x, y) || cadre_aliment(k).contient(x - 10, y)) @@ the click band too wide
@@ -90,36 +90,24 @@ src/flow/aliment.cpp @@ if (!tous_choisi(tableau_, niveau_))
 src/rules/pistes.cpp @@ && piste != piste_choisie; @@ ; @@ the track-end picture shown to a player who chose that track
 src/flow/aliment.cpp @@ DUREE_FIN_DE_PISTE = 12000; @@ DUREE_FIN_DE_PISTE = 1200; @@ the track-end picture flashes by
 src/flow/accueil.cpp @@ PAUSE_INTRO = 50; @@ PAUSE_INTRO = 5; @@ the intro ten times too fast
-src/flow/decompte.cpp @@ if (touche_enfoncee(e, SDLK_r) || clic_gauche(e)) {
-            continuer_niveau_ = false; @@ if (touche_enfoncee(e, SDLK_s) || clic_gauche(e)) {
-            continuer_niveau_ = false; @@ the time-up screen left with the wrong key
-src/flow/decompte.cpp @@ if (touche_enfoncee(e, SDLK_r) || clic_gauche(e)) { @@ if (touche_enfoncee(e, SDLK_r)) { @@ the time-up screen deaf to a tap
-src/flow/aliment.cpp @@ if (!continuer_niveau_)
+src/flow/decompte.cpp @@ return touche_enfoncee(e, SDLK_r) || clic_gauche(e); }); @@ return touche_enfoncee(e, SDLK_s) || clic_gauche(e); }); @@ the time-up screen left with the wrong key
+src/flow/decompte.cpp @@ return touche_enfoncee(e, SDLK_r) || clic_gauche(e); }); @@ return touche_enfoncee(e, SDLK_r); }); @@ the time-up screen deaf to a tap
+src/flow/aliment.cpp @@ if (!en_cours())
         return; @@ if (false)
         return; @@ a click queued behind the time-up's r still sorts and judges
-src/flow/aliment.cpp @@ if (reste_ != 0) { @@ if (true) { @@ after a time-up the file, not the level that timed out, comes next
-src/flow/aliment.cpp @@ if (!verdict_en_attente_ && clic_gauche(e) && @@ if (clic_gauche(e) && @@ a tap on the message box before the verdict skips the level
+src/flow/aliment.cpp @@ if (phase_ != Phase::TempsEcoule) { @@ if (true) { @@ after a time-up the file, not the level that timed out, comes next
+src/flow/aliment.cpp @@ if (verdict && CADRE_MESSAGE @@ if (CADRE_MESSAGE @@ a tap on the message box before the verdict skips the level
 src/flow/aliment.cpp @@ CADRE_MESSAGE.contient(e.button.x, e.button.y)) { @@ CADRE_MESSAGE.contient(e.button.x, e.button.y) && false) { @@ a tap on the verdict's box does not go on
-src/flow/aliment.cpp @@ if (!verdict_en_attente_)
-        coller(ecran_, bouton_.get() @@ if (verdict_en_attente_)
+src/flow/aliment.cpp @@ if (phase_ == Phase::Gagne || phase_ == Phase::Perdu)
+        coller(ecran_, bouton_.get() @@ if (phase_ == Phase::Tri)
         coller(ecran_, bouton_.get() @@ the verdict's button shown before the verdict and not after
 src/flow/aliment.cpp @@ bouton_ = charger_image_cle(image::BOUTON_REJOUER); @@ bouton_ = charger_image_cle(image::BOUTON_SUIVANT); @@ a lost level shows the arrow on
-src/flow/aliment.cpp @@ plateforme_);
-    // What the child did while Bidou walked is dropped: a click then would change the
-    // score under the verdict, or skip it, unseen. Quitting still quits, once the verdict
-    // below has saved.
-    if (plateforme_.ecarter_saisies()) @@ plateforme_);
-    if (false) @@ clicks during the walk handled after it
-src/flow/aliment.cpp @@ fondu_intro(ecran_, plateforme_);
-    if (plateforme_.ecarter_saisies()) @@ fondu_intro(ecran_, plateforme_);
-    if (false) @@ a click during the intro chooses a track unseen
-src/flow/aliment.cpp @@ plateforme_.attendre(DUREE_FIN_DE_PISTE);
-    // Clicks made during the picture would sort the foods of a level the child has not seen.
-    if (plateforme_.ecarter_saisies()) @@ plateforme_.attendre(DUREE_FIN_DE_PISTE);
-    if (false) @@ clicks during the track-end picture sort the next level
+src/flow/partie.hpp @@ MARCHE{true, true, true}; @@ MARCHE{false, true, true}; @@ clicks during the walk handled after it
+src/flow/partie.hpp @@ INTRO{true, false, false}; @@ INTRO{false, false, false}; @@ a click during the intro chooses a track unseen
+src/flow/partie.hpp @@ FIN_DE_PISTE{true, true, true}; @@ FIN_DE_PISTE{false, true, true}; @@ clicks during the track-end picture sort the next level
 src/platform/plateforme_sdl.cpp @@ quitter |= demande_de_quitter(evenement); @@ (void)evenement; @@ a close dropped with the rest is lost
-src/draw/ecrans.cpp @@ while (!touche_enfoncee(evenement, SDLK_p) && !clic_gauche(evenement)); @@ while (!touche_enfoncee(evenement, SDLK_p)); @@ the pause deaf to a tap
-src/draw/ecrans.cpp @@ if (touche_enfoncee(evenement, SDLK_j) || clic_gauche(evenement)) @@ if (touche_enfoncee(evenement, SDLK_j)) @@ the rules deaf to a tap
+src/draw/ecrans.cpp @@ return touche_enfoncee(evenement, SDLK_p) || clic_gauche(evenement); } @@ return touche_enfoncee(evenement, SDLK_p); } @@ the pause deaf to a tap
+src/draw/ecrans.cpp @@ return touche_enfoncee(evenement, SDLK_j) || clic_gauche(evenement); @@ return touche_enfoncee(evenement, SDLK_j); @@ the rules deaf to a tap
 src/draw/score.cpp @@ SDL_Rect bande{0, Y_PANNEAU, @@ SDL_Rect bande{0, HAUTEUR_ECRAN, @@ the panel's strip not cleared: a shorter text leaves the end of the longer
 src/flow/aliment.cpp @@ poser_cle_bleue(sprite_bidou_.get()); @@ (void)0; @@ the verdict's pet drawn with its blue box
 src/flow/aliment.cpp @@ sauvegarde_signalee_ = true; @@ (void)0; @@ a failed save reported on every save
@@ -146,8 +134,8 @@ src/flow/decompte.cpp @@ ecart_ms(echeance, au_plus_tard) > 0) @@ false) @@ the 
 src/flow/decompte.cpp @@ if (retard < 0) @@ if (maintenant < dernier_tic_ + DUREE_SECONDE) @@ the countdown reads the wrapping clock unsigned
 src/flow/decompte.cpp @@ dernier_tic_ = plateforme_.ticks() - DUREE_SECONDE; @@ dernier_tic_ = 0; @@ the first countdown counted from the clock's zero, stuck for days after 24 days of uptime
 src/flow/decompte.cpp @@ std::uint32_t echeance = debut_passe + PERIODE_SONDAGE; @@ std::uint32_t echeance = debut_passe + 10 * PERIODE_SONDAGE; @@ the rest ten times too long: clicks seen late
-src/flow/aliment.cpp @@ if (!evenement && continuer_niveau_)
-        reposer(debut); @@ if (continuer_niveau_)
+src/flow/aliment.cpp @@ if (!evenement && en_cours())
+        reposer(debut); @@ if (en_cours())
         reposer(debut); @@ a burst of events drained one rest apart
 src/platform/plateforme_sdl.cpp @@ if (reste > 0)
         SDL_Delay(static_cast<Uint32>(reste)); @@ (void)reste; @@ the real deadline waits return at once
@@ -159,13 +147,13 @@ src/draw/ressources.cpp @@ cible[x] = avec_cle && s == cle ? d : fondu; @@ cible
 src/draw/ressources.cpp @@ ((((s & 0xFF00FFu) - rb) * a + 0xFF00FFu) >> 8) @@ ((((s & 0xFF00FFu) - rb) * a) >> 8) @@ the fade rounds red and blue one shade off
 src/flow/accueil.cpp @@ alpha <= ALPHA_FIN_INTRO; @@ alpha < ALPHA_FIN_INTRO; @@ the intro one frame short
 src/flow/accueil.cpp @@ PERIODE_FONDU_DIFFICULTE = 8; @@ PERIODE_FONDU_DIFFICULTE = 4; @@ the difficulty fade twice too fast
-src/flow/accueil.cpp @@ for (int alpha = 0; alpha <= 255; ++alpha) { @@ for (int alpha = 0; alpha < 255; ++alpha) { @@ the difficulty fade stops short of the whole picture
-src/flow/aliment.cpp @@ if (plateau_perime_ && continuer_niveau_) { @@ if (continuer_niveau_) { @@ the board redrawn on every pass
+src/flow/accueil.cpp @@ const bool derniere = alpha_ == 255; @@ const bool derniere = alpha_ == 254; @@ the difficulty fade stops short of the whole picture
+src/flow/aliment.cpp @@ if (plateau_perime_ && en_cours()) { @@ if (en_cours()) { @@ the board redrawn on every pass
 src/flow/aliment.cpp @@ return choix != avant; @@ return false; @@ a click that sorts is not drawn until the next second
-src/flow/aliment.cpp @@ regle_jeu(ecran_, plateforme_);
-            reprendre_decompte();
-            return true; @@ regle_jeu(ecran_, plateforme_);
-            reprendre_decompte();
+src/flow/aliment.cpp @@ case SDLK_r:
+            ouvrir_regles();
+            return true; @@ case SDLK_r:
+            ouvrir_regles();
             return false; @@ the board left hidden under the rules once they close
 src/flow/decompte.cpp @@ dernier_tic_ = retard > static_cast<std::int32_t>(RETARD_MAXIMAL) ? maintenant : dernier_tic_ + DUREE_SECONDE; @@ dernier_tic_ = maintenant; @@ a late pass stretches the level's seconds
 src/flow/decompte.cpp @@ dernier_tic_ = retard > static_cast<std::int32_t>(RETARD_MAXIMAL) ? maintenant : dernier_tic_ + DUREE_SECONDE; @@ dernier_tic_ += DUREE_SECONDE; @@ after a stall the missed seconds race by
@@ -177,11 +165,30 @@ src/draw/plateau.cpp @@ if (cadre_poubelle(k).contient(x, y))
             return Tri{k, CHOIX_POUBELLE}; @@ if (cadre_poubelle(k).contient(x, y))
             return std::nullopt; @@ a click on the bin does nothing
 src/draw/plateau.cpp @@ if (bouton != SDL_BUTTON_LEFT && bouton != SDL_BUTTON_RIGHT) @@ if (bouton != SDL_BUTTON_LEFT && bouton != SDL_BUTTON_RIGHT && bouton != SDL_BUTTON_MIDDLE) @@ the middle button sorts
-src/flow/aliment.cpp @@ erreurs_visibles_ = true; @@ (void)0; @@ no red crosses after a lost level
-src/flow/aliment.cpp @@     erreurs_visibles_ = false;
-} @@ } @@ the red crosses carry over into the next level
+src/flow/aliment.cpp @@ if (phase_ == Phase::Perdu)
+        afficher_erreurs @@ if (false)
+        afficher_erreurs @@ no red crosses after a lost level
+src/flow/aliment.cpp @@ if (phase_ == Phase::Perdu)
+        afficher_erreurs @@ if (phase_ == Phase::Perdu || phase_ == Phase::Tri)
+        afficher_erreurs @@ red crosses over the wrong foods during play
 src/draw/plateau.cpp @@ if (!triee || choix == tableau[static_cast<std::size_t>(LIGNE_BON + i)]) @@ if (!triee) @@ a red cross on every sorted food
 src/rules/niveau.cpp @@ *pid == ::getpid() || @@ false || @@ start-up keeps the leftovers of an earlier process with the game's number
+src/flow/attente.cpp @@ return clic_gauche(e);
+} @@ return false;
+} @@ a double tap's second tap acts on the screen that follows
+src/flow/attente.cpp @@ if (depuis < 0 || depuis >= @@ if (depuis >= @@ a screen left 25 days takes every tap for a double tap's
+src/flow/attente.cpp @@ DUREE_DOUBLE_TAP = 300; @@ DUREE_DOUBLE_TAP = 30; @@ the double tap's window too short for a child's
+src/flow/aliment.cpp @@ [](const SDL_Event& e) { return piste_choisie(e) >= 0; }); @@ [](const SDL_Event& e) { return piste_choisie(e) > 5; }); @@ a card tapped while the cards fade in is dropped
+src/flow/aliment.cpp @@ if (choix)
+            fondu.achever(); @@ if (false)
+            fondu.achever(); @@ a fade ended by a choice leaves its picture half drawn
+src/flow/aliment.cpp @@ if (BOUTON_PAUSE.contient(e.button.x, e.button.y)) { @@ if (false) { @@ the board's pause button does nothing
+src/flow/aliment.cpp @@ if (BOUTON_REGLES.contient(e.button.x, e.button.y)) { @@ if (false) { @@ the board's rules button does nothing
+src/flow/aliment.cpp @@ if (pause_demandee(e) && phase_ == Phase::Tri) { @@ if (pause_demandee(e)) { @@ the page's pause request pauses a verdict
+src/flow/partie.hpp @@ FIN_DE_PISTE{true, true, true}; @@ FIN_DE_PISTE{true, false, true}; @@ the page's pause request during the track-end picture lost
+src/flow/aliment.cpp @@ return demande_de_quitter(e) || clic_gauche(e); }); @@ return demande_de_quitter(e); }); @@ the end picture deaf to a tap
+src/flow/aliment.cpp @@ if (niveau_ < 0 || niveau_ >= NIVEAU_FINI) @@ if (niveau_ < 0 || niveau_ > NIVEAU_FINI) @@ a finished game marks the hard card with a level 20
+src/flow/aliment.cpp @@ std::to_string(niveau_ / ALIMENTS_PAR_NIVEAU + 1) @@ std::to_string(niveau_ / ALIMENTS_PAR_NIVEAU) @@ the saved card's number one short
 FIN
 )
 

@@ -2,43 +2,35 @@
 
 #include "draw/noms_images.hpp"
 #include "draw/ressources.hpp"
+#include "platform/plateforme.hpp"
 
 namespace {
 // 255 is opaque: the board stays visible through the pause picture.
 constexpr Uint8 ALPHA_PAUSE = 168;
 }  // namespace
 
-void pause(SDL_Surface* ecran, Plateforme& plateforme)
+void dessiner_pause(SDL_Surface* ecran, bool tactile)
 {
-    const Surface image = charger_image(image::PAUSE);
+    const Surface image = charger_image(image::pour(image::PAUSE, tactile));
     if (image)
         SDL_SetAlpha(image.get(), SDL_SRCALPHA, ALPHA_PAUSE);
     coller(ecran, image.get(), 0, 0);
-    plateforme.presenter(ecran);
-
-    // Drawn once. Everything but the next key-down of p, or a tap anywhere (an addition,
-    // for a child without a keyboard), is swallowed, the window's close button included:
-    // the game goes on afterwards as though it had not been pressed.
-    SDL_Event evenement{};
-    do
-        plateforme.attendre_evenement(evenement);
-    while (!touche_enfoncee(evenement, SDLK_p) && !clic_gauche(evenement));
-    // No redraw here: the level loop's next pass repaints the board.
 }
 
-void regle_jeu(SDL_Surface* ecran, Plateforme& plateforme)
+// Everything else is swallowed, the window's close button and the page's pause request
+// included: the game goes on afterwards as though they had not come. A tap anywhere is an
+// addition, for a child without a keyboard.
+bool ferme_la_pause(const SDL_Event& evenement) { return touche_enfoncee(evenement, SDLK_p) || clic_gauche(evenement); }
+
+void dessiner_regles(SDL_Surface* ecran, bool tactile)
 {
-    // Loaded, drawn and presented again after every event, mouse motion included; only
-    // a key-down of j, or a tap anywhere (an addition, for a child without a keyboard),
-    // closes it (neither r, which opened it, nor Escape or the close button).
-    bool continuer = true;
-    while (continuer) {
-        const Surface image = charger_image(image::REGLE);
-        coller(ecran, image.get(), 0, 0);
-        plateforme.presenter(ecran);
-        SDL_Event evenement{};
-        plateforme.attendre_evenement(evenement);
-        if (touche_enfoncee(evenement, SDLK_j) || clic_gauche(evenement))
-            continuer = false;
-    }
+    const Surface image = charger_image(image::pour(image::REGLE, tactile));
+    coller(ecran, image.get(), 0, 0);
+}
+
+// Neither r, which opened them, nor Escape or the close button; a tap anywhere is an
+// addition, for a child without a keyboard.
+bool ferme_les_regles(const SDL_Event& evenement)
+{
+    return touche_enfoncee(evenement, SDLK_j) || clic_gauche(evenement);
 }

@@ -1,6 +1,7 @@
 #include "accueil.hpp"
 
 #include <cstdint>
+#include <utility>
 
 #include "draw/geometrie.hpp"
 #include "draw/noms_images.hpp"
@@ -40,17 +41,6 @@ int piste_de_touche(SDLKey touche)
     }
 }
 
-// The track chosen by a key press or a left click on its card, or -1 for every other
-// event: the screen drops them.
-int piste_choisie(const SDL_Event& e)
-{
-    if (e.type == SDL_KEYDOWN)
-        return piste_de_touche(e.key.keysym.sym);
-    if (e.type == SDL_MOUSEBUTTONDOWN && e.button.button == SDL_BUTTON_LEFT)
-        return piste_sous(e.button.x, e.button.y);
-    return -1;
-}
-
 }  // namespace
 
 void fondu_intro(SDL_Surface* ecran, Plateforme& plateforme)
@@ -68,25 +58,42 @@ void fondu_intro(SDL_Surface* ecran, Plateforme& plateforme)
     }
 }
 
-void fondu_difficulte(SDL_Surface* ecran, Plateforme& plateforme)
+FonduDifficulte::FonduDifficulte(SDL_Surface* ecran, Plateforme& plateforme, bool tactile,
+                                 std::function<void()> par_dessus)
+    : ecran_(ecran),
+      plateforme_(plateforme),
+      image_(pour_fondu(charger_image(image::pour(image::DIFFICULTE, tactile)))),
+      par_dessus_(std::move(par_dessus)),
+      cadence_(plateforme, PERIODE_FONDU_DIFFICULTE)
 {
-    const Surface difficulte = pour_fondu(charger_image(image::DIFFICULTE));
-    Cadence cadence(plateforme, PERIODE_FONDU_DIFFICULTE);
-    for (int alpha = 0; alpha <= 255; ++alpha) {
-        cadence.attendre_image();
-        fondre(ecran, difficulte.get(), static_cast<Uint8>(alpha));
-        plateforme.presenter(ecran);
-    }
 }
 
-int attendre_choix_de_piste(Plateforme& plateforme)
+bool FonduDifficulte::image_suivante()
 {
-    for (;;) {
-        SDL_Event e;
-        plateforme.attendre_evenement(e);
-        if (touche_enfoncee(e, SDLK_ESCAPE) || e.type == SDL_QUIT)
-            return -1;
-        if (const int piste = piste_choisie(e); piste >= 0)
-            return piste;
-    }
+    cadence_.attendre_image();
+    fondre(ecran_, image_.get(), static_cast<Uint8>(alpha_));
+    const bool derniere = alpha_ == 255;
+    if (derniere && par_dessus_)
+        par_dessus_();
+    plateforme_.presenter(ecran_);
+    ++alpha_;
+    return !derniere;
+}
+
+void FonduDifficulte::achever()
+{
+    alpha_ = 255;
+    fondre(ecran_, image_.get(), 255);
+    if (par_dessus_)
+        par_dessus_();
+    plateforme_.presenter(ecran_);
+}
+
+int piste_choisie(const SDL_Event& e)
+{
+    if (e.type == SDL_KEYDOWN)
+        return piste_de_touche(e.key.keysym.sym);
+    if (e.type == SDL_MOUSEBUTTONDOWN && e.button.button == SDL_BUTTON_LEFT)
+        return piste_sous(e.button.x, e.button.y);
+    return -1;
 }

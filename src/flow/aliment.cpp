@@ -8,6 +8,7 @@
 #include <SDL_ttf.h>
 
 #include <cstdio>
+#include <string>
 #include <exception>
 #include <optional>
 
@@ -47,60 +48,91 @@ int Partie::jouer()
         return echec("SDL_SetVideoMode", SDL_GetError());
     remplir(255, 255, 255);
     SDL_WM_SetCaption("Grignotin", nullptr);
+    tactile_ = plateforme_.tactile();
+    bouton_pause_ = charger_image_cle(image::BOUTON_PAUSE);
+    bouton_regles_ = charger_image_cle(image::BOUTON_REGLES);
 
-    // What the child does during the intro and the fade is dropped as each ends: a click
-    // there must not choose a track the child has not seen yet. A request to quit is kept.
-    fondu_intro(ecran_, plateforme_);
-    if (plateforme_.ecarter_saisies())
-        continuer_ = false;
+    // What the child does during the intro is dropped as it ends: a click there must not
+    // choose a track the child has not seen yet. A request to quit is kept.
+    animer(INTRO, [&] {
+        fondu_intro(ecran_, plateforme_);
+        return false;
+    });
     remplir(255, 255, 128);
     nettoyer_provisoires();  // what a game killed in the middle of a save left behind
     lire_niveau(niveau_);
-    if (continuer_) {
-        fondu_difficulte(ecran_, plateforme_);
-        if (plateforme_.ecarter_saisies())
-            continuer_ = false;
+    if (phase_ != Phase::Quitte) {
+        // The cards can be seen while they fade in: a card tapped then, or 1, 2 or 3,
+        // chooses at once (an addition); everything else done then is dropped.
+        FonduDifficulte fondu(ecran_, plateforme_, tactile_, [&] { marquer_carte(); });
+        const std::optional<SDL_Event> choix =
+            animer(FONDU, [&] { return fondu.image_suivante(); },
+                   [](const SDL_Event& e) { return piste_choisie(e) >= 0; });
+        if (choix)
+            fondu.achever();  // the whole picture and its mark, seen before the level comes
+        if (phase_ != Phase::Quitte)
+            choisir_piste(choix);
     }
-    if (continuer_)
-        choisir_piste();
 
     // Shown however the choice ended, Escape and the window's close included.
-    fond_ = au_format_ecran(charger_image(image::FOND));
+    fond_ = au_format_ecran(charger_image(image::pour(image::FOND, tactile_)));
     coller(ecran_, fond_.get(), position_fond_.x, position_fond_.y);
     plateforme_.presenter(ecran_);
 
     commencer_decompte();
-    while (niveau_ <= NIVEAU_FINI - 1 && continuer_)
+    while (niveau_ <= NIVEAU_FINI - 1 && phase_ != Phase::Quitte)
         jouer_niveau();
-    // With `continuer_` still set, the loop ended because every level is passed.
-    if (continuer_)
+    // Not quit: the loop ended because every level is passed.
+    if (phase_ != Phase::Quitte)
         ecran_de_fin();
     return 0;
 }
 
-void Partie::choisir_piste()
+// `deja`: the event that chose during the fade, if one did.
+void Partie::choisir_piste(std::optional<SDL_Event> deja)
 {
-    const int piste = attendre_choix_de_piste(plateforme_);
-    if (piste < 0) {
-        continuer_ = false;
+    const SDL_Event e = deja ? *deja : attendre_ecran(CHOIX, {}, false, [](const SDL_Event& ev) {
+        return demande_de_quitter(ev) || piste_choisie(ev) >= 0;
+    });
+    if (demande_de_quitter(e)) {
+        quitter();
         return;
     }
+    const int piste = piste_choisie(e);
     niveau_ = niveau_apres_choix(piste, niveau_);
     difficulte_ = piste;
 }
 
+// Where the child stands, on the card of the track that holds the saved level: Bidou's
+// head, and the level's number under it (an addition). A finished game marks no card:
+// there is no level to resume, every card starts its track afresh but the hard one, which
+// leads to the end picture again (the track rules are unchanged).
+void Partie::marquer_carte()
+{
+    if (niveau_ < 0 || niveau_ >= NIVEAU_FINI)
+        return;
+    const Cadre marque = marque_carte(piste_du_niveau(niveau_));
+    const Surface tete = charger_image_cle(image::MARQUE);
+    coller(ecran_, tete.get(), static_cast<std::int16_t>(marque.x), static_cast<std::int16_t>(marque.y));
+    const std::string numero = std::to_string(niveau_ / ALIMENTS_PAR_NIVEAU + 1);
+    const Surface texte = rendre_message(numero.c_str());
+    if (texte)
+        coller(ecran_, texte.get(), static_cast<std::int16_t>(marque.x + (marque.largeur - texte->w) / 2),
+               static_cast<std::int16_t>(marque.y + marque.hauteur));
+}
+
 void Partie::jouer_niveau()
 {
-    continuer_niveau_ = true;
+    phase_ = Phase::Tri;
     reste_ = SECONDES_PAR_NIVEAU;
     sprite_bidou_ = charger_image_cle(image::BIDOU);
     coller(ecran_, sprite_bidou_.get(), position_bidou_.x, position_bidou_.y);
     remplir_tableau(tableau_);
     afficher_aliment(ecran_, tableau_, niveau_);
-    temps_fini_ = charger_image(image::TEMPS_FINI);
+    temps_fini_ = charger_image(image::pour(image::TEMPS_FINI, tactile_));
     plateau_perime_ = true;  // the set-up draws but does not present: the first pass does
 
-    while (continuer_niveau_)
+    while (en_cours())
         passe();
 
     // The file, not memory, decides which level follows: the one the verdict saved, or
@@ -108,9 +140,8 @@ void Partie::jouer_niveau()
     // directory, full disk), the level that save meant to store follows instead: the
     // file still holds an older level, and a child who won would play the same level
     // again for ever. After a time-up the level that timed out is played again, as its
-    // picture says: the file may hold another track's level, or the finished game. The
-    // countdown stops at the verdict, so it reaches 0 only when the time ran out.
-    if (reste_ != 0) {
+    // picture says: the file may hold another track's level, or the finished game.
+    if (phase_ != Phase::TempsEcoule) {
         if (niveau_non_sauve_)
             niveau_ = *niveau_non_sauve_;
         else
@@ -118,25 +149,32 @@ void Partie::jouer_niveau()
     }
     message_ = rendre_message(" ");
     bouton_.reset();
-    verdict_en_attente_ = true;
-    erreurs_visibles_ = false;
 }
 
 void Partie::passe()
 {
     const std::uint32_t debut = plateforme_.ticks();
+    // The page asked for the pause while the game waited (the track-end picture): a level
+    // that counts opens it before it counts on, so that it never runs out unseen.
+    if (pause_gardee_) {
+        pause_gardee_ = false;
+        if (phase_ == Phase::Tri) {
+            ouvrir_pause();
+            plateau_perime_ = true;
+        }
+    }
     plateau_perime_ |= decompter();
     // Time up means time up: once its screen is closed, nothing more is sorted, walked,
     // judged or saved in this level, not even by a click queued behind the r.
-    if (!continuer_niveau_)
+    if (!en_cours())
         return;
     // Each event is handled once. Handling the last event again while the queue is
     // empty would replay a stale click into the next level, or a held s level after level.
     SDL_Event e;
-    const bool evenement = plateforme_.sonder_evenement(e);
+    const bool evenement = sonder(e);
     if (evenement)
         plateau_perime_ |= traiter(e);
-    if (tous_choisi(tableau_, niveau_) && verdict_en_attente_) {
+    if (tous_choisi(tableau_, niveau_) && phase_ == Phase::Tri) {
         juger();
         plateau_perime_ = true;
     }
@@ -147,38 +185,59 @@ void Partie::passe()
     // release, a key that does nothing) draws nothing, so a level at rest or under a
     // moving pointer costs next to nothing. A key that ends the level draws nothing
     // either: the next level's first pass does.
-    if (plateau_perime_ && continuer_niveau_) {
+    if (plateau_perime_ && en_cours()) {
         redessiner();
         plateau_perime_ = false;
     }
-    if (!evenement && continuer_niveau_)
+    if (!evenement && en_cours())
         reposer(debut);
 }
 
 // Handles one event; true when the board must be drawn again.
 bool Partie::traiter(const SDL_Event& e)
 {
+    const bool verdict = phase_ == Phase::Gagne || phase_ == Phase::Perdu;
     switch (e.type) {
     case SDL_MOUSEBUTTONDOWN:
-        // After the verdict, a tap on the message box goes on as s does; before it, the
-        // box is no button, so a stray tap there cannot skip a level (an addition).
-        if (!verdict_en_attente_ && clic_gauche(e) && CADRE_MESSAGE.contient(e.button.x, e.button.y)) {
-            finir_niveau();
-            return false;
+        if (clic_gauche(e)) {
+            // The board's buttons open what p and r open, for a finger (an addition).
+            if (BOUTON_PAUSE.contient(e.button.x, e.button.y)) {
+                noter_fermeture(e);
+                ouvrir_pause();
+                return true;
+            }
+            if (BOUTON_REGLES.contient(e.button.x, e.button.y)) {
+                noter_fermeture(e);
+                ouvrir_regles();
+                return true;
+            }
+            // After the verdict, a tap on the message box goes on as s does; before it,
+            // the box is no button, so a stray tap there cannot skip a level (an addition).
+            if (verdict && CADRE_MESSAGE.contient(e.button.x, e.button.y)) {
+                noter_fermeture(e);
+                finir_niveau();
+                return false;
+            }
         }
         return cliquer(e.button);
     case SDL_QUIT:
         quitter();
         break;
+    case SDL_USEREVENT:
+        // The page hidden, or the parents' note opened: a level that counts pauses, as
+        // with p, so that it never runs out unseen. After the verdict nothing counts.
+        if (pause_demandee(e) && phase_ == Phase::Tri) {
+            ouvrir_pause();
+            return true;
+        }
+        break;
     case SDL_KEYDOWN:
         switch (e.key.keysym.sym) {
         case SDLK_p:
-            pause(ecran_, plateforme_);
-            reprendre_decompte();
+            ouvrir_pause();
             return true;
         case SDLK_r:
-            regle_jeu(ecran_, plateforme_);
-            reprendre_decompte();
+            ouvrir_regles();
             return true;
         case SDLK_s:
             finir_niveau();
@@ -200,16 +259,23 @@ bool Partie::traiter(const SDL_Event& e)
 // whatever the file then holds.
 void Partie::finir_niveau()
 {
-    continuer_niveau_ = false;
+    phase_ = Phase::Termine;
     // Once all five are sorted the verdict has saved already.
     if (!tous_choisi(tableau_, niveau_))
         sauver(niveau_);
 }
 
-void Partie::quitter()
+void Partie::quitter() { phase_ = Phase::Quitte; }
+
+void Partie::ouvrir_pause()
 {
-    continuer_niveau_ = false;
-    continuer_ = false;
+    attendre_ecran(PAUSE, [&] { dessiner_pause(ecran_, tactile_); }, false, ferme_la_pause);
+}
+
+// Loaded, drawn and presented again after every event, mouse motion included.
+void Partie::ouvrir_regles()
+{
+    attendre_ecran(REGLES, [&] { dessiner_regles(ecran_, tactile_); }, true, ferme_les_regles);
 }
 
 // True when the click sorted a food or moved one between bowl and bin.
@@ -228,16 +294,18 @@ bool Partie::cliquer(const SDL_MouseButtonEvent& b)
 
 void Partie::juger()
 {
-    deplacer_bidou(ecran_, sprite_bidou_.get(), tableau_, fond_.get(), position_fond_, position_bidou_, niveau_,
-                   plateforme_);
+    phase_ = Phase::Marche;
     // What the child did while Bidou walked is dropped: a click then would change the
     // score under the verdict, or skip it, unseen. Quitting still quits, once the verdict
     // below has saved.
-    if (plateforme_.ecarter_saisies())
-        quitter();
-    reprendre_decompte();
-    verdict_en_attente_ = false;
+    animer(MARCHE, [&] {
+        deplacer_bidou(ecran_, sprite_bidou_.get(), tableau_, fond_.get(), position_fond_, position_bidou_,
+                       niveau_, plateforme_);
+        return false;
+    });
+    const bool quitte = phase_ == Phase::Quitte;
     if (resultat(tableau_, niveau_) == ALIMENTS_PAR_NIVEAU) {
+        phase_ = Phase::Gagne;
         sprite_bidou_ = charger_image(image::BIDOU_GROS);
         bouton_ = charger_image_cle(image::BOUTON_SUIVANT);
         message_ = rendre_message(MESSAGE_GAGNE);
@@ -245,13 +313,15 @@ void Partie::juger()
             fin_de_piste_ = true;
         sauver(niveau_ + ALIMENTS_PAR_NIVEAU);
     } else {
+        phase_ = Phase::Perdu;
         sprite_bidou_ = charger_image(image::CERCUEIL);
         bouton_ = charger_image_cle(image::BOUTON_REJOUER);
         message_ = rendre_message(MESSAGE_PERDU);
-        sauver(niveau_);
         // From now until the level ends, the wrong foods show a red cross (an addition).
-        erreurs_visibles_ = true;
+        sauver(niveau_);
     }
+    if (quitte)
+        quitter();
     coller(ecran_, message_.get(), X_MESSAGE, Y_MESSAGE);
     poser_cle_bleue(sprite_bidou_.get());
 }
@@ -265,14 +335,14 @@ bool Partie::fin_de_piste_eventuelle()
     if (!fin_de_piste_ || !arrive_sur_la_piste_suivante(niveau_, difficulte_))
         return false;
     fin_de_piste_ = false;
-    const Surface image = charger_image(image::PSEUDO_FIN);
-    coller(ecran_, image.get(), 0, 0);
-    plateforme_.presenter(ecran_);
-    plateforme_.attendre(DUREE_FIN_DE_PISTE);
     // Clicks made during the picture would sort the foods of a level the child has not seen.
-    if (plateforme_.ecarter_saisies())
-        quitter();
-    reprendre_decompte();
+    animer(FIN_DE_PISTE, [&] {
+        const Surface image = charger_image(image::PSEUDO_FIN);
+        coller(ecran_, image.get(), 0, 0);
+        plateforme_.presenter(ecran_);
+        plateforme_.attendre(DUREE_FIN_DE_PISTE);
+        return false;
+    });
     return true;
 }
 
@@ -282,11 +352,15 @@ void Partie::redessiner()
     coller(ecran_, fond_.get(), position_fond_.x, position_fond_.y);
     coller(ecran_, message_.get(), X_MESSAGE, Y_MESSAGE);
     // From the verdict on, the button that says a tap on the box goes on (an addition).
-    if (!verdict_en_attente_)
+    if (phase_ == Phase::Gagne || phase_ == Phase::Perdu)
         coller(ecran_, bouton_.get(), BOUTON_VERDICT.x, BOUTON_VERDICT.y);
+    coller(ecran_, bouton_pause_.get(), static_cast<std::int16_t>(BOUTON_PAUSE.x),
+           static_cast<std::int16_t>(BOUTON_PAUSE.y));
+    coller(ecran_, bouton_regles_.get(), static_cast<std::int16_t>(BOUTON_REGLES.x),
+           static_cast<std::int16_t>(BOUTON_REGLES.y));
     coller(ecran_, sprite_bidou_.get(), position_bidou_.x, position_bidou_.y);
     afficher_aliment(ecran_, tableau_, niveau_);
-    if (erreurs_visibles_)
+    if (phase_ == Phase::Perdu)
         afficher_erreurs(ecran_, tableau_, niveau_);
     afficher_gamelle_poubelle(ecran_, tableau_, niveau_, plateforme_);
     plateforme_.presenter(ecran_);
@@ -294,16 +368,23 @@ void Partie::redessiner()
 
 void Partie::ecran_de_fin()
 {
-    // The last board stays until the first event of any kind brings the end picture.
-    for (bool encore = true; encore;) {
-        SDL_Event e;
-        plateforme_.attendre_evenement(e);
-        encore = !(touche_enfoncee(e, SDLK_ESCAPE) || e.type == SDL_QUIT);
+    const auto dessiner = [&] {
         if (!fini_)
-            fini_ = charger_image(image::FINI);
+            fini_ = charger_image(image::pour(image::FINI, tactile_));
         coller(ecran_, fini_.get(), 0, 0);
+    };
+    // The last board stays until the first event of any kind brings the end picture; a
+    // tap then only brings it.
+    const SDL_Event premier = attendre_ecran(FIN, {}, false, [](const SDL_Event&) { return true; });
+    if (demande_de_quitter(premier)) {
+        dessiner();
         plateforme_.presenter(ecran_);
+        return;
     }
+    // Shown again after every event until Escape, the window's close or, once it is seen,
+    // a tap (an addition: the one way out for a finger; the page then offers to replay).
+    attendre_ecran(FIN, dessiner, true,
+                   [](const SDL_Event& e) { return demande_de_quitter(e) || clic_gauche(e); });
 }
 
 void Partie::sauver(std::int32_t valeur)

@@ -40,7 +40,7 @@ void Partie::reposer(std::uint32_t debut_passe)
     std::uint32_t echeance = debut_passe + PERIODE_SONDAGE;
     // With nothing left to count (the verdict is in), only input can change the board.
     std::uint32_t au_plus_tard = debut_passe + REPOS_SANS_DECOMPTE;
-    if (!tous_choisi(tableau_, niveau_)) {
+    if (phase_ == Phase::Tri) {
         au_plus_tard = dernier_tic_ + DUREE_SECONDE;
         if (ecart_ms(echeance, au_plus_tard) > 0)
             echeance = au_plus_tard;
@@ -57,7 +57,8 @@ void Partie::commencer_decompte() { dernier_tic_ = plateforme_.ticks() - DUREE_S
 // Takes a countdown step when one is due; true when it did.
 bool Partie::decompter()
 {
-    if (tous_choisi(tableau_, niveau_))
+    // The countdown stops at the verdict.
+    if (phase_ != Phase::Tri)
         return false;
     const std::uint32_t maintenant = plateforme_.ticks();
     const std::int32_t retard = ecart_ms(maintenant, dernier_tic_ + DUREE_SECONDE);
@@ -85,25 +86,16 @@ void Partie::reprendre_decompte()
 
 void Partie::temps_ecoule()
 {
-    coller(ecran_, temps_fini_.get(), 0, 0);
-    plateforme_.presenter(ecran_);
     // Only r, or a tap anywhere (an addition, for a child without a keyboard), leaves
     // this screen: Escape and the window's close are dropped on purpose so that a
     // child's stray key does not end the game here. Nothing is saved: the level that
-    // timed out is played again.
-    for (;;) {
-        SDL_Event e;
-        plateforme_.attendre_evenement(e);
-        if (touche_enfoncee(e, SDLK_r) || clic_gauche(e)) {
-            continuer_niveau_ = false;
-            // A second tap, or the button's release, must not act on the next board
-            // before the child sees it; a request to quit that came behind still quits.
-            if (plateforme_.ecarter_saisies())
-                continuer_ = false;
-            reprendre_decompte();
-            return;
-        }
-    }
+    // timed out is played again. A second tap, or the button's release, must not act on
+    // the next board before the child sees it; a request to quit that came behind still
+    // quits.
+    attendre_ecran(TEMPS_FINI, [&] { coller(ecran_, temps_fini_.get(), 0, 0); }, false,
+                   [](const SDL_Event& e) { return touche_enfoncee(e, SDLK_r) || clic_gauche(e); });
+    if (phase_ != Phase::Quitte)
+        phase_ = Phase::TempsEcoule;
 }
 
 }  // namespace flux

@@ -7,6 +7,7 @@
 #include <SDL_ttf.h>
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 
 #include "draw/geometrie.hpp"
@@ -27,13 +28,73 @@ inline SDL_Rect rectangle(std::int16_t x, std::int16_t y)
     return r;
 }
 
+// Where a level stands: what the board shows, and what a key or a tap does there.
+enum class Phase {
+    Accueil,      // before the first level: the intro, the fade, the choice of a track
+    Tri,          // foods left to sort: the countdown runs
+    Marche,       // Bidou walks along the bowls: nothing is read
+    Gagne,        // the verdict: all five right, saved; s or a tap on the box goes on
+    Perdu,        // the verdict: some wrong, crossed in red; s or the box plays it again
+    TempsEcoule,  // the countdown reached 0 and its screen closed: the same level follows
+    Termine,      // ended by s or the box: the level file says which level follows
+    Quitte,       // Escape or the window's close: the game ends
+};
+
+// A blocking screen or animation of the flow, and its rule for what came during it; the
+// table of every one is in attente.cpp, the one place that waits.
+struct Attente {
+    // What is queued as it ends is dropped (a quit still quits): nothing done while the
+    // child could not act on it acts on the screen that follows.
+    bool ecarte;
+    // Dropped with the rest, but the page's pause request is kept for the screen that
+    // follows: a level that starts under it opens its pause.
+    bool garde_la_pause;
+    // The level goes on after it: its countdown resumes from now.
+    bool reprend_decompte;
+};
+
+// Every wait's rule, in one table.
+//                                ecarte garde_la_pause reprend_decompte
+inline constexpr Attente INTRO{true, false, false};
+inline constexpr Attente FONDU{true, false, false};  // unless a choice ends it: nothing is dropped then
+inline constexpr Attente CHOIX{false, false, false};  // what follows the choice is the first level's
+inline constexpr Attente MARCHE{true, true, true};
+inline constexpr Attente FIN_DE_PISTE{true, true, true};
+inline constexpr Attente TEMPS_FINI{true, false, true};
+inline constexpr Attente PAUSE{false, false, true};  // what follows the closing key is the level's
+inline constexpr Attente REGLES{false, false, true};
+inline constexpr Attente FIN{false, false, false};
+
 class Partie {
 public:
     explicit Partie(Plateforme& plateforme) : plateforme_(plateforme) {}
     int jouer();
 
 private:
-    void choisir_piste();
+    // The one way to wait (attente.cpp).
+    // An animation or a timed picture: `image` draws, presents and waits for one frame,
+    // and says whether another follows. With `interrompt`, the queue is read between
+    // frames, and the first event it accepts ends the animation and is returned; a quit
+    // then ends it too. Without it, nothing is read until the animation is over.
+    std::optional<SDL_Event> animer(const Attente& attente, const std::function<bool()>& image,
+                                    const std::function<bool(const SDL_Event&)>& interrompt = {});
+    // A screen that waits for the child: `dessiner` draws it (presented before the first
+    // event, and before each later one when `redessine`; nothing when empty), `ferme`
+    // says which event closes it; every other event is dropped. Returns the closing one.
+    SDL_Event attendre_ecran(const Attente& attente, const std::function<void()>& dessiner, bool redessine,
+                             const std::function<bool(const SDL_Event&)>& ferme);
+    void finir_attente(const Attente& attente);
+    // The next event, a double tap's second tap skipped (prendre waits for one).
+    bool sonder(SDL_Event& e);
+    void prendre(SDL_Event& e);
+    bool second_tap(const SDL_Event& e);
+    void noter_fermeture(const SDL_Event& e);
+
+    void choisir_piste(std::optional<SDL_Event> deja);
+    void marquer_carte();
+    void ouvrir_pause();
+    void ouvrir_regles();
+    bool en_cours() const { return phase_ == Phase::Tri || phase_ == Phase::Gagne || phase_ == Phase::Perdu; }
     void jouer_niveau();
     void passe();
     void reposer(std::uint32_t debut_passe);
@@ -65,14 +126,15 @@ private:
     std::int32_t reste_ = SECONDES_PAR_NIVEAU;
     std::uint32_t dernier_tic_ = 0;  // when the last countdown step was due; set before the first level
     bool plateau_perime_ = true;     // the screen no longer shows the board as it is
-    bool continuer_ = true;
-    bool continuer_niveau_ = true;
-    bool verdict_en_attente_ = true;
-    // Set by a lost verdict, cleared as its level ends: while set, each food in the wrong
-    // container is drawn with a red cross. A deliberate addition, so that a child learns
-    // which answers were wrong; it draws over the empty column only and changes no state.
-    bool erreurs_visibles_ = false;
+    Phase phase_ = Phase::Accueil;
+    // Won on a track's last level: the track-end picture is owed to the next level.
     bool fin_de_piste_ = false;
+    // The page asked for the pause during a wait: the level that follows opens it.
+    bool pause_gardee_ = false;
+    // When a tap last closed a screen (or opened one): a second tap this close behind is a
+    // double tap's, and does not act on the screen that follows.
+    std::optional<std::uint32_t> tap_fermant_;
+    bool tactile_ = false;  // the platform's answer, asked once at start-up
     bool sauvegarde_signalee_ = false;
     std::optional<std::int32_t> niveau_non_sauve_;  // what the last save meant to store, when it failed
 
@@ -92,6 +154,8 @@ private:
     Surface sprite_bidou_;
     Surface message_;
     Surface bouton_;  // the verdict's button: on after a win, again after a loss
+    Surface bouton_pause_;
+    Surface bouton_regles_;
 };
 
 }  // namespace flux

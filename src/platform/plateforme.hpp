@@ -50,8 +50,19 @@ public:
     // it could not act on (the intro, the fades, Bidou's walk, the track-end picture, a
     // time-up screen as it closes), so that the next screen starts from what the child
     // does on it. Quitting is not lost with the rest: true when a demande_de_quitter was
-    // among what was dropped. Called by the game flow as each such wait ends.
+    // among what was dropped. The game flow calls it through ecarter_saisies_et_dire, as
+    // each such wait ends (src/flow/attente.cpp).
     virtual bool ecarter_saisies() = 0;
+    // What a drop must not lose: a request to quit, and the page's pause request
+    // (pause_demandee), which the game keeps for the level that follows a wait.
+    struct Ecartees {
+        bool quitter = false;
+        bool pause = false;
+    };
+    // Drops as ecarter_saisies does, and says what of it must outlive the drop. The one
+    // the game flow calls. By default only a quit is known: the desktop's page pushes no
+    // pause request; a platform that may hold one (the browser's) overrides this.
+    virtual Ecartees ecarter_saisies_et_dire() { return {ecarter_saisies(), false}; }
     // Shows what has been drawn on `ecran` (SDL_Flip).
     virtual void presenter(SDL_Surface* ecran) = 0;
     // Called after each save the level file took whole. On the desktop the file is where

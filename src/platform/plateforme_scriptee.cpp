@@ -83,6 +83,15 @@ PlateformeScriptee& PlateformeScriptee::fermeture()
     return evenement(e);
 }
 
+PlateformeScriptee& PlateformeScriptee::demande_de_pause()
+{
+    SDL_Event e{};
+    e.type = SDL_USEREVENT;
+    e.user.type = SDL_USEREVENT;
+    e.user.code = CODE_PAUSE_DEMANDEE;
+    return evenement(e);
+}
+
 void PlateformeScriptee::avancer_us(std::uint64_t us)
 {
     maintenant_us_ += us;
@@ -139,10 +148,12 @@ bool PlateformeScriptee::sonder_evenement(SDL_Event& evenement)
     return false;
 }
 
-bool PlateformeScriptee::ecarter_saisies()
+bool PlateformeScriptee::ecarter_saisies() { return ecarter_saisies_et_dire().quitter; }
+
+Plateforme::Ecartees PlateformeScriptee::ecarter_saisies_et_dire()
 {
     ecartements_.push_back(maintenant());
-    bool quitter = false;
+    Ecartees vues;
     // Every event due now is looked at, in order: the impatient ones are dropped, the
     // patient ones kept, due at once, for the player who waited to act on the next screen.
     std::vector<Prevu> gardes;
@@ -151,7 +162,8 @@ bool PlateformeScriptee::ecarter_saisies()
         file_.pop_front();
         dernier_pris_us_ = maintenant_us_;
         if (prevu.impatient) {
-            quitter |= demande_de_quitter(prevu.evenement);
+            vues.quitter |= demande_de_quitter(prevu.evenement);
+            vues.pause |= pause_demandee(prevu.evenement);
             ++ecartes_;
         } else {
             prevu.delai = 0;
@@ -159,7 +171,7 @@ bool PlateformeScriptee::ecarter_saisies()
         }
     }
     file_.insert(file_.begin(), gardes.begin(), gardes.end());
-    return quitter;
+    return vues;
 }
 
 void PlateformeScriptee::presenter(SDL_Surface* ecran)

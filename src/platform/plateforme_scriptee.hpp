@@ -14,7 +14,10 @@
 // holds a wait whose input it then drops (ecarter_saisies: the intro, the walk...) is
 // kept, and taken right after, as a child who watches Bidou walk and then clicks. The
 // events scripted after impatient() are pressed regardless, as a child who clicks on
-// through the walk: the game drops those that are due when its wait ends.
+// through the walk: the game drops those that are due when its wait ends. A wait that
+// reads its queue as it plays (the difficulty fade) takes patient and impatient events
+// alike as they fall due: a key kept from the intro is taken by the fade, and a key that
+// chooses ends it there.
 #pragma once
 
 #include "plateforme.hpp"
@@ -43,6 +46,8 @@ public:
     // the platform reports (maintenant, prises, echeances...) counts from the start
     // instead, so that a test reads the same times wherever the game's clock began.
     std::uint32_t origine = 0;
+    // What tactile() answers: a touch screen's pictures instead of the desktop's.
+    bool ecran_tactile = false;
 
     // The next events come `ms` after the previous one was taken.
     PlateformeScriptee& apres(std::uint32_t ms);
@@ -52,6 +57,7 @@ public:
     PlateformeScriptee& clic(int x, int y, std::uint8_t bouton);  // button down then up
     PlateformeScriptee& mouvement(int x, int y);
     PlateformeScriptee& fermeture();  // the window's close button
+    PlateformeScriptee& demande_de_pause();  // the page hidden, or the parents' note opened
     PlateformeScriptee& evenement(const SDL_Event& e);
     // The events scripted from now on are pressed without waiting for the screen (and
     // dropped when they fall in a wait), until patient().
@@ -97,9 +103,11 @@ public:
     void attendre_evenement(SDL_Event& evenement) override;
     bool sonder_evenement(SDL_Event& evenement) override;
     bool ecarter_saisies() override;
+    Ecartees ecarter_saisies_et_dire() override;
     void presenter(SDL_Surface* ecran) override;
     void jouer_son(const char* nom) override { sons_.push_back({maintenant(), nom}); }
     void faire_taire() override { silences_.push_back(maintenant()); }
+    bool tactile() override { return ecran_tactile; }
 
 private:
     struct Prevu {
