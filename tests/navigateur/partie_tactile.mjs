@@ -210,11 +210,18 @@ try {
   // The main thread in a level at rest, then in a pause (p: the measure is of the
   // screen, however it opened), which a tap closes.
   await mesurer_cpu("in a level at rest", 10000);
+  const avant_pause = await recipients();
   await page.keyboard.press("p");
   if (await verifier("p opens the pause", await attendre_ecran_immobile(page, async () => !(await niveau_a_l_ecran(page)), 500, 10))) {
     await mesurer_cpu("in a pause");
-    await toucher(page, HERBE);
-    await verifier("a tap closes the pause", await attendre(page, () => niveau_a_l_ecran(page), 5));
+    // One tap is one click: closing the pause over a bin, it must not also sort that
+    // row's food, as a second copy of it (the finger's and a mouse's) would.
+    await toucher(page, poubelle(1));
+    const fermee = await attendre(page, () => niveau_a_l_ecran(page), 5);
+    await page.waitForTimeout(500);
+    const ici = await recipients();
+    await verifier("a tap on a bin closes the pause and does nothing more", fermee &&
+      ici.every((r, i) => difference(r, avant_pause[i]) < 0.05));
   }
   // Another tab takes the game over (the page sets Module.partie_suspendue and owns the
   // promise Module.suspendre): the level is held at its next wait, its countdown stops,
@@ -282,6 +289,18 @@ try {
   await verifier("taps during the track-end picture sort nothing of level 7: it opens with every bowl and bin empty",
     image && niveau7 && pendant_l_image >= 5 && plein.length === 0,
     `${pendant_l_image} taps during the picture; ${plein.length ? `filled: ${plein.join(", ")}` : "all empty"}`);
+
+  // A mouse still plays, a second after the last touch: left button on food 1 for its
+  // bowl, right button on food 2 for its bin.
+  await page.waitForTimeout(1000);
+  for (const [k, button] of [[0, "left"], [1, "right"]]) {
+    const { x, y } = await sur_la_page(page, aliment(k));
+    await page.mouse.click(x, y, { button });
+    await page.waitForTimeout(300);
+  }
+  const souris = await recipients();
+  await verifier("a mouse sorts too: the left button fills food 1's bowl, the right one food 2's bin",
+    difference(souris[0], vides[0]) > 0.05 && difference(souris[3], vides[3]) > 0.05);
 
   // Escape ends the game; the page offers to play again, and a tap on it does.
   await page.keyboard.press("Escape");
