@@ -200,8 +200,12 @@ bool PlateformeWeb::ecarter_saisies()
     // the walk or the track-end picture must still hold the level that follows.
     SDL_PumpEvents();
     bool quitter = false;
-    for (SDL_Event evenement; SDL_PeepEvents(&evenement, 1, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_USEREVENT - 1) == 1;)
+    for (SDL_Event evenement; SDL_PeepEvents(&evenement, 1, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_USEREVENT - 1) == 1;) {
         quitter |= demande_de_quitter(evenement);
+        // A browser's mouse copy of a touch dropped here may come after the drop.
+        if (evenement.type == SDL_FINGERDOWN || evenement.type == SDL_FINGERUP)
+            noter_doigt(evenement.tfinger);
+    }
     return quitter;
 }
 
@@ -222,8 +226,7 @@ bool PlateformeWeb::traduire(SDL_Event& evenement)
         const SDL_TouchFingerEvent doigt = evenement.tfinger;
         if (doigt.touchId == SDL_MOUSE_TOUCHID)
             return false;
-        doigt_vu_ = true;
-        dernier_doigt_ = doigt.timestamp;
+        noter_doigt(doigt);
         // The game reads presses and releases; a finger sliding over the board does
         // nothing, as a mouse moving over it does nothing.
         if (type == SDL_FINGERMOTION)
@@ -261,6 +264,14 @@ bool PlateformeWeb::traduire(SDL_Event& evenement)
             return false;
     }
     return true;
+}
+
+void PlateformeWeb::noter_doigt(const SDL_TouchFingerEvent& doigt)
+{
+    if (doigt.touchId == SDL_MOUSE_TOUCHID)
+        return;
+    doigt_vu_ = true;
+    dernier_doigt_ = doigt.timestamp;
 }
 
 void PlateformeWeb::tenir_si_suspendue()

@@ -50,6 +50,8 @@ private:
     // False for an event that repeats a touch already taken, or that the game has no use
     // for; a finger's event is turned into the click it stands for.
     bool traduire(SDL_Event& evenement);
+    // Remembers when a finger last touched or lifted, for the browser's mouse copies.
+    void noter_doigt(const SDL_TouchFingerEvent& doigt);
     // While another tab holds the game, waits for the page to hand it back.
     void tenir_si_suspendue();
 

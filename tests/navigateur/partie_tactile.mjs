@@ -237,7 +237,7 @@ try {
   await toucher(page, aliment(0));
   await page.waitForTimeout(2500);
   const immobile = difference(await tuile(0), tuile_tenue) === 0 && difference(await panneau(), panneau_tenu) === 0;
-  await page.evaluate(() => { Module.partie_suspendue = false; window.__reprendre(); });
+  await page.evaluate(() => { Module.partie_suspendue = false; window.__reprendre?.(); });
   const repart = await attendre(page, async () => difference(await panneau(), panneau_tenu) > 0, 3);
   const oublie = difference(await tuile(0), tuile_tenue) === 0;
   await toucher(page, aliment(0));
