@@ -24,6 +24,15 @@ export const TEINTE_BOUTON = [848 + 10, 29 + 22];
 export const aliment = (k) => [550 + 35, 76 + 30 + 100 * k];
 export const poubelle = (k) => [700 + 65, 100 + 44 + 100 * k];
 export const TUILE = (k) => [550, 76 + 100 * k, 70, 53];  // a food's picture, where its cross goes
+export const gamelle = (k) => [400 + 68, 100 + 44 + 100 * k];
+// A row's bowl and bin as drawn: empty until its food is sorted.
+export const RECIPIENTS = (k) => [[400, 100 + 100 * k, 136, 88], [700, 100 + 100 * k, 130, 88]];
+// The foods' column and the bins', all five rows: where a sort shows, clear of Bidou's walk.
+export const TRIS = [550, 76, 280, 500];
+// In the message box, left of its button: a tap there goes on once the verdict is in.
+export const MESSAGE = [500, 50];
+// Grass left of the bowls, above the panel, on nothing a tap acts on.
+export const HERBE = [300, 540];
 
 const types = { ".html": "text/html; charset=utf-8", ".js": "text/javascript", ".wasm": "application/wasm",
   ".json": "application/json", ".webmanifest": "application/manifest+json", ".png": "image/png" };
@@ -95,9 +104,9 @@ export const proche = (c, attendu, marge = 24) => c.every((v, i) => Math.abs(v -
 export const difference = (a, b) => a.reduce((n, v, i) => n + (Math.abs(v - b[i]) > 24 ? 1 : 0), 0) / a.length;
 
 // A tap where the game's pixel x, y shows on the page, after the canvas's scaling.
-export async function toucher(page, [x, y]) {
-  const b = await page.locator("#canvas").boundingBox();
-  await page.touchscreen.tap(b.x + (x + 0.5) * b.width / 900, b.y + (y + 0.5) * b.height / 640);
+export async function toucher(page, xy) {
+  const { x, y } = await sur_la_page(page, xy);
+  await page.touchscreen.tap(x, y);
 }
 
 export const pause = (ms) => new Promise((fini) => setTimeout(fini, ms));
@@ -118,29 +127,80 @@ export async function attendre(page, condition, secondes) {
 export const niveau_a_l_ecran = async (page) =>
   proche(await couleur(page, 450, 630), [255, 255, 128], 8) && proche(await couleur(page, 600, 35), [255, 251, 239], 8);
 
-// Loads the page and waits for its first drawn frame, then taps the easy card until a
-// level shows: what is done during the intro and the fade is dropped, so a child taps
-// again. The milliseconds from navigation to the first frame, or null.
-export async function ouvrir_et_choisir(page, adresse) {
+// Loads the page and waits for its first drawn frame: the milliseconds from navigation
+// to it, or null.
+export async function ouvrir(page, adresse) {
   const debut = Date.now();
   await page.goto(adresse, { waitUntil: "commit" });
   if (!(await attendre(page, () => page.evaluate(() => document.body.dataset.premiereImage === "oui"), 30)))
     return null;
-  const premiere = Date.now() - debut;
-  const choisi = await attendre(page, async () => {
+  return Date.now() - debut;
+}
+
+// Taps the easy card until a level shows: what is done during the intro and the fade is
+// dropped, so a child taps again. True once a level shows.
+export async function choisir(page) {
+  return attendre(page, async () => {
     await toucher(page, CARTE_FACILE);
     return niveau_a_l_ecran(page);
   }, 60);
-  return choisi ? premiere : null;
 }
 
-// The main thread's busy time so far (s), and the memory the page holds (bytes): the
-// JavaScript heap in use and the game's WebAssembly memory.
+// Both: the milliseconds to the first frame once a level shows, or null.
+export async function ouvrir_et_choisir(page, adresse) {
+  const premiere = await ouvrir(page, adresse);
+  return premiere !== null && await choisir(page) ? premiere : null;
+}
+
+// A short print of the whole canvas, taken in the page: equal prints, the same picture.
+export const empreinte = (page) => page.evaluate(() => {
+  const p = document.getElementById("canvas").getContext("2d").getImageData(0, 0, 900, 640).data;
+  let h = 0;
+  for (let i = 0; i < p.length; i += 7) h = (h * 31 + p[i]) >>> 0;
+  return h;
+});
+
+// Waits until the canvas has not changed for `calme` ms and `condition` holds: a screen
+// that waits for the child, past the fades and pauses of what came before it.
+export async function attendre_ecran_immobile(page, condition, calme, secondes) {
+  let avant = null, depuis = Date.now();
+  return attendre(page, async () => {
+    const ici = await empreinte(page);
+    if (ici !== avant || !(await condition())) { avant = ici; depuis = Date.now(); return false; }
+    return Date.now() - depuis >= calme;
+  }, secondes);
+}
+
+// The easy card's green: the card screen once its fade has ended (the intro is orange there).
+export const cartes_a_l_ecran = async (page) => {
+  const c = await couleur(page, ...CARTE_FACILE);
+  return c[1] > c[0] + 20 && c[1] > c[2] + 60;
+};
+
+// Where the game's pixel x, y shows on the page, after the canvas's scaling.
+export async function sur_la_page(page, [x, y]) {
+  const b = await page.locator("#canvas").boundingBox();
+  return { x: b.x + (x + 0.5) * b.width / 900, y: b.y + (y + 0.5) * b.height / 640 };
+}
+
+// The main thread's busy time so far (s): the wall time of its tasks (occupe) and the
+// processor time it used (fil), which a machine busy with other work does not stretch;
+// and the memory the page holds (bytes): the JavaScript heap in use and the game's
+// WebAssembly memory.
 export async function metriques(cdp, page) {
   const { metrics } = await cdp.send("Performance.getMetrics");
   const m = (nom) => metrics.find((x) => x.name === nom)?.value ?? 0;
   const wasm = await page.evaluate(() => (globalThis.Module?.HEAPU8?.length ?? globalThis.Module?.asm?.memory?.buffer?.byteLength ?? 0));
-  return { occupe: m("TaskDuration"), tas: m("JSHeapUsedSize"), wasm };
+  return { occupe: m("TaskDuration"), fil: m("ThreadTime"), tas: m("JSHeapUsedSize"), wasm };
+}
+
+// The main thread's share of one core, in percent, over the next `ms`: the processor
+// time it used, so that the figure holds on a machine shared with other work.
+export async function charge(cdp, page, ms) {
+  const avant = await metriques(cdp, page), h0 = Date.now();
+  await page.waitForTimeout(ms);
+  const apres = await metriques(cdp, page);
+  return 100 * (apres.fil - avant.fil) / ((Date.now() - h0) / 1000);
 }
 
 // The level file as the browser's storage keeps it (IDBFS: one database per mount), or null.
