@@ -16,6 +16,12 @@ export const bons = [...readFileSync(path.join(racine, "src/rules/catalogue.cpp"
   /\{"photo\/\w+\.bmp", ALIMENT_(BON|MAUVAIS)\}/g)].map((m) => m[1] === "BON");
 if (bons.length !== 95) throw new Error(`read ${bons.length} foods from the catalogue, not 95`);
 
+// A tap this soon after the tap that closed or opened a screen is taken by the game for
+// the second half of a double tap, and dropped (src/flow/attente.cpp): a player who opens
+// a level with a tap waits that long before the first food, as a child does to see it.
+export const DOUBLE_TAP = Number(/DUREE_DOUBLE_TAP = (\d+)/.exec(
+  readFileSync(path.join(racine, "src/flow/attente.cpp"), "utf8"))[1]);
+
 // Where things stand in the game's 900 x 640 (src/draw/geometrie.hpp).
 export const CARTE_FACILE = [45 + 125, 130 + 165];
 export const BOUTON = [848 + 22, 29 + 22];
@@ -140,10 +146,12 @@ export async function ouvrir(page, adresse) {
 // Taps the easy card until a level shows: what is done during the intro and the fade is
 // dropped, so a child taps again. True once a level shows.
 export async function choisir(page) {
-  return attendre(page, async () => {
+  const ouvert = await attendre(page, async () => {
     await toucher(page, CARTE_FACILE);
     return niveau_a_l_ecran(page);
   }, 60);
+  await pause(DOUBLE_TAP);
+  return ouvert;
 }
 
 // Both: the milliseconds to the first frame once a level shows, or null.
@@ -219,6 +227,7 @@ export const progression_gardee = (page) => page.evaluate(() => new Promise((fin
 // Level `niveau` (from 1) of the easy track won with `taper` (a tap or a click at a game
 // pixel): each food to its bowl or bin, by the catalogue's answer key.
 export async function gagner_niveau(taper, niveau) {
+  await pause(DOUBLE_TAP);
   for (let k = 0; k < 5; ++k) {
     await taper(bons[5 * (niveau - 1) + k] ? aliment(k) : poubelle(k));
     await pause(300);

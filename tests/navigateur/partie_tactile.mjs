@@ -14,7 +14,7 @@ import path from "node:path";
 import {
   racine, bons, BOUTON, TEINTE_BOUTON, aliment, poubelle, gamelle, TUILE, RECIPIENTS, TRIS, MESSAGE, HERBE, servir, lancer,
   pixels, couleur, proche, difference, toucher, sur_la_page, attendre, ouvrir, choisir, ouvrir_et_choisir,
-  attendre_ecran_immobile, cartes_a_l_ecran, niveau_a_l_ecran, charge,
+  attendre_ecran_immobile, cartes_a_l_ecran, niveau_a_l_ecran, charge, pause, DOUBLE_TAP,
 } from "./page_du_jeu.mjs";
 
 const site = path.resolve(process.argv[2] || path.join(racine, "build-web/site"));
@@ -184,6 +184,7 @@ try {
   const tuile2 = await tuile(0);
 
   // Level 2 lost, every food on the wrong side: a red cross over each.
+  await pause(DOUBLE_TAP);
   for (let k = 0; k < 5; ++k) {
     await toucher(page, bons[5 + k] ? poubelle(k) : aliment(k));
     await page.waitForTimeout(300);
