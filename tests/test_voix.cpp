@@ -140,6 +140,10 @@ TEST(Voix, LesPhrasesDeChaqueEcran)
         trier(partie.p.touche(SDLK_KP3), 90).apres(1000).touche(SDLK_s).apres(3000).touche(SDLK_ESCAPE);
         EXPECT_EQ(partie.jouer(), 0);
         EXPECT_EQ(phrases(partie.p.sons()), (std::vector<std::string>{son::VOIX_GAGNE, son::VOIX_FINI}));
+        // The last level's own foods, not the first level's.
+        ASSERT_GE(partie.p.sons().size(), 10u);
+        for (std::size_t k = 0; k < 5; ++k)
+            EXPECT_EQ(partie.p.sons()[2 * k].nom, son::aliment(90 + k));
         EXPECT_EQ(partie.p.sons().back().quand, partie.p.prises().at(13)) << "said as the picture shows";
     }
 }
