@@ -80,7 +80,7 @@ TEST(ClipsDuJeu, ChaqueNomASonClipAudibleDeBonneDuree)
         const Ecoute e = ecouter(dossier / (nom + ".ogg"));
         ASSERT_TRUE(e.lu) << "no readable " << (dossier / (nom + ".ogg"));
         EXPECT_GE(e.secondes, 0.3);
-        EXPECT_LE(e.secondes, nom == son::VOIX_REGLES ? 40.0 : 6.0);
+        EXPECT_LE(e.secondes, son::est_regles(nom) ? 40.0 : 6.0);
         EXPECT_GT(e.efficace, 0.03) << "too quiet to hear";
         EXPECT_EQ(e.satures, 0u) << "clipped";
     }
@@ -108,6 +108,14 @@ TEST(ClipsDuJeu, LesPhrasesSuiventLeCatalogueEtLesTextes)
     ASSERT_NE(perdu, phrases.end());
     EXPECT_EQ(perdu->texte, "Désolé mais Bidou nous a quittés, paix à son âme");
     EXPECT_EQ(sons::latin1_vers_utf8(MESSAGE_PERDU), perdu->texte);
+    // A child on a tablet is never told to click: the touch rules say "touche" instead.
+    const auto texte_de = [&](const char* nom) {
+        const auto p = std::find_if(phrases.begin(), phrases.end(), [&](auto& ph) { return ph.nom == nom; });
+        return p == phrases.end() ? std::string() : p->texte;
+    };
+    EXPECT_NE(texte_de(son::VOIX_REGLES).find("clic"), std::string::npos);
+    EXPECT_EQ(texte_de(son::VOIX_REGLES_TACTILE).find("clic"), std::string::npos) << texte_de(son::VOIX_REGLES_TACTILE);
+    EXPECT_NE(texte_de(son::VOIX_REGLES_TACTILE).find("touche la poubelle"), std::string::npos);
 }
 
 // A food added to or renamed in the catalogue but not in the labels' list (or the other

@@ -149,7 +149,9 @@ src/flow/accueil.cpp @@ alpha <= ALPHA_FIN_INTRO; @@ alpha < ALPHA_FIN_INTRO; @@
 src/flow/accueil.cpp @@ PERIODE_FONDU_DIFFICULTE = 8; @@ PERIODE_FONDU_DIFFICULTE = 4; @@ the difficulty fade twice too fast
 src/flow/accueil.cpp @@ const bool derniere = alpha_ == 255; @@ const bool derniere = alpha_ == 254; @@ the difficulty fade stops short of the whole picture
 src/flow/aliment.cpp @@ if (plateau_perime_ && en_cours()) { @@ if (en_cours()) { @@ the board redrawn on every pass
-src/flow/aliment.cpp @@ return choix != avant; @@ return false; @@ a click that sorts is not drawn until the next second
+src/flow/aliment.cpp @@ son::POUBELLE);
+    return true; @@ son::POUBELLE);
+    return false; @@ a click that sorts is not drawn until the next second
 src/flow/aliment.cpp @@ case SDLK_r:
             ouvrir_regles();
             return true; @@ case SDLK_r:
@@ -178,7 +180,7 @@ src/flow/attente.cpp @@ return clic_gauche(e);
 } @@ a double tap's second tap acts on the screen that follows
 src/flow/attente.cpp @@ if (depuis < 0 || depuis >= @@ if (depuis >= @@ a screen left 25 days takes every tap for a double tap's
 src/flow/attente.cpp @@ DUREE_DOUBLE_TAP = 300; @@ DUREE_DOUBLE_TAP = 30; @@ the double tap's window too short for a child's
-src/flow/aliment.cpp @@ [](const SDL_Event& e) { return piste_choisie(e) >= 0; }); @@ [](const SDL_Event& e) { return piste_choisie(e) > 5; }); @@ a card tapped while the cards fade in is dropped
+src/flow/aliment.cpp @@ piste_choisie(e) >= 0; }); @@ piste_choisie(e) > 5; }); @@ a card tapped while the cards fade in is dropped
 src/flow/aliment.cpp @@ if (choix)
             fondu.achever(); @@ if (false)
             fondu.achever(); @@ a fade ended by a choice leaves its picture half drawn
@@ -189,6 +191,19 @@ src/flow/partie.hpp @@ FIN_DE_PISTE{true, true, true}; @@ FIN_DE_PISTE{true, fal
 src/flow/aliment.cpp @@ return demande_de_quitter(e) || clic_gauche(e); }); @@ return demande_de_quitter(e); }); @@ the end picture deaf to a tap
 src/flow/aliment.cpp @@ if (niveau_ < 0 || niveau_ >= NIVEAU_FINI) @@ if (niveau_ < 0 || niveau_ > NIVEAU_FINI) @@ a finished game marks the hard card with a level 20
 src/flow/aliment.cpp @@ std::to_string(niveau_ / ALIMENTS_PAR_NIVEAU + 1) @@ std::to_string(niveau_ / ALIMENTS_PAR_NIVEAU) @@ the saved card's number one short
+src/flow/aliment.cpp @@ if (!muet_)
+        plateforme_.jouer_son @@ if (true)
+        plateforme_.jouer_son @@ the mute silences nothing
+src/flow/aliment.cpp @@ if (muet_)
+        plateforme_.faire_taire(); @@ if (false)
+        plateforme_.faire_taire(); @@ muting lets the name or the rules being said play on
+src/flow/aliment.cpp @@ dire(son::aliment(static_cast<std::size_t>(niveau_ + tri->rangee))); @@ dire(son::aliment(static_cast<std::size_t>(tri->rangee))); @@ the names of level 1's foods said on every level
+src/flow/aliment.cpp @@ dire(choix == CHOIX_GAMELLE ? son::CROQUE : son::POUBELLE); @@ dire(choix == CHOIX_GAMELLE ? son::POUBELLE : son::CROQUE); @@ the bowl thuds and the bin crunches
+src/flow/aliment.cpp @@ ecart_ms(maintenant, *dernier_pas) < static_cast<std::int32_t>(son::CYCLE_PAS_MS) @@ ecart_ms(maintenant, *dernier_pas) < 0 @@ the steps' clip started again on every frame of the walk
+src/flow/aliment.cpp @@ plateforme_.faire_taire();
+} @@ } @@ the rules go on being said once closed
+src/flow/aliment.cpp @@ dire(tactile_ ? son::VOIX_REGLES_TACTILE : son::VOIX_REGLES); @@ dire(son::VOIX_REGLES); @@ a touch screen's rules say "clic"
+src/flow/aliment.cpp @@ if (basculer_son(ev, BOUTON_SON_CARTES)) { @@ if (false) { @@ the cards' speaker does nothing
 FIN
 )
 

@@ -26,7 +26,7 @@ constexpr std::uint32_t PERIODE_PAS_MS = 9;
 
 void deplacer_bidou(SDL_Surface* ecran, SDL_Surface* sprite_bidou, const Tableau& tableau, SDL_Surface* fond,
                     SDL_Rect position_fond, SDL_Rect position_bidou, std::int32_t niveau,
-                    Plateforme& plateforme)
+                    Plateforme& plateforme, const std::function<void()>& un_pas)
 {
     // position_bidou is the walk's own copy: the caller's pet stays where it was.
     SDL_Rect& pos = position_bidou;
@@ -38,6 +38,8 @@ void deplacer_bidou(SDL_Surface* ecran, SDL_Surface* sprite_bidou, const Tableau
         afficher_aliment(ecran, tableau, niveau);
         afficher_gamelle_poubelle(ecran, tableau, niveau, plateforme);
         coller(ecran, bidou, pos.x, pos.y);
+        if (un_pas)
+            un_pas();
         plateforme.presenter(ecran);
     };
 

@@ -23,6 +23,7 @@
 #include "flow/demarrage.hpp"
 #include "flow/messages.hpp"
 #include "flow/partie.hpp"
+#include "flow/sons.hpp"
 #include "rules/niveau.hpp"
 #include "rules/pistes.hpp"
 #include "rules/tableau.hpp"
@@ -51,6 +52,8 @@ int Partie::jouer()
     tactile_ = plateforme_.tactile();
     bouton_pause_ = charger_image_cle(image::BOUTON_PAUSE);
     bouton_regles_ = charger_image_cle(image::BOUTON_REGLES);
+    bouton_son_ = charger_image_cle(image::BOUTON_SON);
+    bouton_muet_ = charger_image_cle(image::BOUTON_MUET);
 
     // What the child does during the intro is dropped as it ends: a click there must not
     // choose a track the child has not seen yet. A request to quit is kept.
@@ -64,12 +67,18 @@ int Partie::jouer()
     if (phase_ != Phase::Quitte) {
         // The cards can be seen while they fade in: a card tapped then, or 1, 2 or 3,
         // chooses at once (an addition); everything else done then is dropped.
-        FonduDifficulte fondu(ecran_, plateforme_, tactile_, [&] { marquer_carte(); });
+        FonduDifficulte fondu(ecran_, plateforme_, tactile_, [&] {
+            marquer_carte();
+            dessiner_bouton_son(BOUTON_SON_CARTES);
+        });
+        // m or the speaker's place mutes during the fade too; the speaker shows with the cards.
         const std::optional<SDL_Event> choix =
             animer(FONDU, [&] { return fondu.image_suivante(); },
-                   [](const SDL_Event& e) { return piste_choisie(e) >= 0; });
+                   [&](const SDL_Event& e) { return !basculer_son(e, BOUTON_SON_CARTES) && piste_choisie(e) >= 0; });
         if (choix)
             fondu.achever();  // the whole picture and its mark, seen before the level comes
+        else if (phase_ != Phase::Quitte)
+            dire(son::VOIX_CARTES);  // the cards are all there: Bidou invites the child to choose
         if (phase_ != Phase::Quitte)
             choisir_piste(choix);
     }
@@ -91,7 +100,13 @@ int Partie::jouer()
 // `deja`: the event that chose during the fade, if one did.
 void Partie::choisir_piste(std::optional<SDL_Event> deja)
 {
-    const SDL_Event e = deja ? *deja : attendre_ecran(CHOIX, {}, false, [](const SDL_Event& ev) {
+    // The speaker serves here too: it is drawn again and shown at once, nothing else changes.
+    const SDL_Event e = deja ? *deja : attendre_ecran(CHOIX, {}, false, [&](const SDL_Event& ev) {
+        if (basculer_son(ev, BOUTON_SON_CARTES)) {
+            dessiner_bouton_son(BOUTON_SON_CARTES);
+            plateforme_.presenter(ecran_);
+            return false;
+        }
         return demande_de_quitter(ev) || piste_choisie(ev) >= 0;
     });
     if (demande_de_quitter(e)) {
@@ -101,6 +116,32 @@ void Partie::choisir_piste(std::optional<SDL_Event> deja)
     const int piste = piste_choisie(e);
     niveau_ = niveau_apres_choix(piste, niveau_);
     difficulte_ = piste;
+}
+
+void Partie::dire(const std::string& nom)
+{
+    if (!muet_)
+        plateforme_.jouer_son(nom.c_str());
+}
+
+bool Partie::basculer_son(const SDL_Event& e, const Cadre& bouton)
+{
+    const bool tap = clic_gauche(e) && bouton.contient(e.button.x, e.button.y);
+    if (!tap && !touche_enfoncee(e, SDLK_m))
+        return false;
+    // A double tap on the speaker toggles once, as a double tap on any button acts once.
+    noter_fermeture(e);
+    muet_ = !muet_;
+    if (muet_)
+        plateforme_.faire_taire();
+    return true;
+}
+
+// The speaker, crossed out while muted; both pictures share one outline, so either covers the other.
+void Partie::dessiner_bouton_son(const Cadre& bouton)
+{
+    coller(ecran_, (muet_ ? bouton_muet_ : bouton_son_).get(), static_cast<std::int16_t>(bouton.x),
+           static_cast<std::int16_t>(bouton.y));
 }
 
 // Where the child stands, on the card of the track that holds the saved level: Bidou's
@@ -199,6 +240,8 @@ bool Partie::traiter(const SDL_Event& e)
     const bool verdict = phase_ == Phase::Gagne || phase_ == Phase::Perdu;
     switch (e.type) {
     case SDL_MOUSEBUTTONDOWN:
+        if (basculer_son(e, BOUTON_SON))
+            return true;
         if (clic_gauche(e)) {
             // The board's buttons open what p and r open, for a finger (an addition).
             if (BOUTON_PAUSE.contient(e.button.x, e.button.y)) {
@@ -239,6 +282,9 @@ bool Partie::traiter(const SDL_Event& e)
         case SDLK_r:
             ouvrir_regles();
             return true;
+        case SDLK_m:
+            basculer_son(e, BOUTON_SON);
+            return true;
         case SDLK_s:
             finir_niveau();
             break;
@@ -272,10 +318,13 @@ void Partie::ouvrir_pause()
     attendre_ecran(PAUSE, [&] { dessiner_pause(ecran_, tactile_); }, false, ferme_la_pause);
 }
 
-// Loaded, drawn and presented again after every event, mouse motion included.
+// Loaded, drawn and presented again after every event, mouse motion included. Said aloud
+// as they open, in the words the picture shows; stopped as they close.
 void Partie::ouvrir_regles()
 {
+    dire(tactile_ ? son::VOIX_REGLES_TACTILE : son::VOIX_REGLES);
     attendre_ecran(REGLES, [&] { dessiner_regles(ecran_, tactile_); }, true, ferme_les_regles);
+    plateforme_.faire_taire();
 }
 
 // True when the click sorted a food or moved one between bowl and bin.
@@ -289,18 +338,34 @@ bool Partie::cliquer(const SDL_MouseButtonEvent& b)
     std::int32_t& choix = tableau_[static_cast<std::size_t>(LIGNE_CHOIX + niveau_ + tri->rangee)];
     const std::int32_t avant = choix;
     choix = tri->choix;
-    return choix != avant;
+    if (choix == avant)
+        return false;
+    // Its name as it lands, with the bowl's crunch or the bin's thud; said again when it
+    // changes sides. The newest name cuts off one still playing (the platform's voice).
+    dire(son::aliment(static_cast<std::size_t>(niveau_ + tri->rangee)));
+    dire(choix == CHOIX_GAMELLE ? son::CROQUE : son::POUBELLE);
+    return true;
 }
 
 void Partie::juger()
 {
     phase_ = Phase::Marche;
+    // The steps' clip from the first frame that moves, then again on the first frame a
+    // whole cycle of pats later, for as long as the pet moves.
+    std::optional<std::uint32_t> dernier_pas;
+    const auto un_pas = [&] {
+        const std::uint32_t maintenant = plateforme_.ticks();
+        if (dernier_pas && ecart_ms(maintenant, *dernier_pas) < static_cast<std::int32_t>(son::CYCLE_PAS_MS))
+            return;
+        dernier_pas = maintenant;
+        dire(son::PAS);
+    };
     // What the child did while Bidou walked is dropped: a click then would change the
     // score under the verdict, or skip it, unseen. Quitting still quits, once the verdict
     // below has saved.
     animer(MARCHE, [&] {
         deplacer_bidou(ecran_, sprite_bidou_.get(), tableau_, fond_.get(), position_fond_, position_bidou_,
-                       niveau_, plateforme_);
+                       niveau_, plateforme_, un_pas);
         return false;
     });
     const bool quitte = phase_ == Phase::Quitte;
@@ -309,6 +374,8 @@ void Partie::juger()
         sprite_bidou_ = charger_image(image::BIDOU_GROS);
         bouton_ = charger_image_cle(image::BOUTON_SUIVANT);
         message_ = rendre_message(MESSAGE_GAGNE);
+        dire(son::AIR_GAGNE);
+        dire(son::VOIX_GAGNE);
         if (dernier_niveau_de_piste(niveau_))
             fin_de_piste_ = true;
         sauver(niveau_ + ALIMENTS_PAR_NIVEAU);
@@ -317,6 +384,8 @@ void Partie::juger()
         sprite_bidou_ = charger_image(image::CERCUEIL);
         bouton_ = charger_image_cle(image::BOUTON_REJOUER);
         message_ = rendre_message(MESSAGE_PERDU);
+        dire(son::AIR_PERDU);
+        dire(son::VOIX_PERDU);
         // From now until the level ends, the wrong foods show a red cross (an addition).
         sauver(niveau_);
     }
@@ -340,6 +409,7 @@ bool Partie::fin_de_piste_eventuelle()
         const Surface image = charger_image(image::PSEUDO_FIN);
         coller(ecran_, image.get(), 0, 0);
         plateforme_.presenter(ecran_);
+        dire(son::VOIX_FIN_DE_PISTE);
         plateforme_.attendre(DUREE_FIN_DE_PISTE);
         return false;
     });
@@ -358,6 +428,7 @@ void Partie::redessiner()
            static_cast<std::int16_t>(BOUTON_PAUSE.y));
     coller(ecran_, bouton_regles_.get(), static_cast<std::int16_t>(BOUTON_REGLES.x),
            static_cast<std::int16_t>(BOUTON_REGLES.y));
+    dessiner_bouton_son(BOUTON_SON);
     coller(ecran_, sprite_bidou_.get(), position_bidou_.x, position_bidou_.y);
     afficher_aliment(ecran_, tableau_, niveau_);
     if (phase_ == Phase::Perdu)
@@ -368,15 +439,20 @@ void Partie::redessiner()
 
 void Partie::ecran_de_fin()
 {
+    bool dit = false;
     const auto dessiner = [&] {
         if (!fini_)
             fini_ = charger_image(image::pour(image::FINI, tactile_));
         coller(ecran_, fini_.get(), 0, 0);
+        if (!dit)  // once, as it first shows: it is drawn again after every event
+            dire(son::VOIX_FINI);
+        dit = true;
     };
     // The last board stays until the first event of any kind brings the end picture; a
     // tap then only brings it.
     const SDL_Event premier = attendre_ecran(FIN, {}, false, [](const SDL_Event&) { return true; });
     if (demande_de_quitter(premier)) {
+        dit = true;  // the game ends: nothing more is said
         dessiner();
         plateforme_.presenter(ecran_);
         return;

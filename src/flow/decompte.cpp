@@ -5,6 +5,7 @@
 #include "draw/ressources.hpp"
 #include "draw/score.hpp"
 #include "flow/partie.hpp"
+#include "flow/sons.hpp"
 #include "rules/tableau.hpp"
 
 namespace flux {
@@ -92,7 +93,12 @@ void Partie::temps_ecoule()
     // timed out is played again. A second tap, or the button's release, must not act on
     // the next board before the child sees it; a request to quit that came behind still
     // quits.
-    attendre_ecran(TEMPS_FINI, [&] { coller(ecran_, temps_fini_.get(), 0, 0); }, false,
+    attendre_ecran(TEMPS_FINI,
+                   [&] {
+                       coller(ecran_, temps_fini_.get(), 0, 0);
+                       dire(son::VOIX_TEMPS_FINI);  // drawn once: said once, as it shows
+                   },
+                   false,
                    [](const SDL_Event& e) { return touche_enfoncee(e, SDLK_r) || clic_gauche(e); });
     if (phase_ != Phase::Quitte)
         phase_ = Phase::TempsEcoule;

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <string>
 
 #include "draw/geometrie.hpp"
 #include "draw/ressources.hpp"
@@ -92,6 +93,13 @@ private:
 
     void choisir_piste(std::optional<SDL_Event> deja);
     void marquer_carte();
+    // The sound (aliment.cpp): every clip the flow plays goes through dire, which plays
+    // nothing while the child has muted it.
+    void dire(const std::string& nom);
+    // m, or a tap on the speaker at `bouton`: mutes or unmutes, and true; false for any
+    // other event. The caller draws the speaker again.
+    bool basculer_son(const SDL_Event& e, const Cadre& bouton);
+    void dessiner_bouton_son(const Cadre& bouton);
     void ouvrir_pause();
     void ouvrir_regles();
     bool en_cours() const { return phase_ == Phase::Tri || phase_ == Phase::Gagne || phase_ == Phase::Perdu; }
@@ -135,6 +143,8 @@ private:
     // double tap's, and does not act on the screen that follows.
     std::optional<std::uint32_t> tap_fermant_;
     bool tactile_ = false;  // the platform's answer, asked once at start-up
+    // The child muted the sound (m or the speaker): for the run only, nothing is written.
+    bool muet_ = false;
     bool sauvegarde_signalee_ = false;
     std::optional<std::int32_t> niveau_non_sauve_;  // what the last save meant to store, when it failed
 
@@ -156,6 +166,8 @@ private:
     Surface bouton_;  // the verdict's button: on after a win, again after a loss
     Surface bouton_pause_;
     Surface bouton_regles_;
+    Surface bouton_son_;
+    Surface bouton_muet_;
 };
 
 }  // namespace flux

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <cstdio>
 #include <string>
 #include <string_view>
@@ -24,11 +25,22 @@ inline constexpr const char* VOIX_FIN_DE_PISTE = "voix_fin_de_piste";
 inline constexpr const char* VOIX_FINI = "voix_fini";
 inline constexpr const char* VOIX_CARTES = "voix_cartes";
 inline constexpr const char* VOIX_REGLES = "voix_regles";
+// The rules as a touch screen shows them: "touche la gamelle", no click named.
+inline constexpr const char* VOIX_REGLES_TACTILE = "voix_regles_tactile";
 
 // Every clip but the foods', for the sound tool and the tests to go through.
 inline constexpr const char* EFFETS[] = {CROQUE, POUBELLE, PAS, AIR_GAGNE, AIR_PERDU};
 inline constexpr const char* PHRASES[] = {VOIX_GAGNE,        VOIX_PERDU, VOIX_FINI, VOIX_TEMPS_FINI,
-                                          VOIX_FIN_DE_PISTE, VOIX_CARTES, VOIX_REGLES};
+                                          VOIX_FIN_DE_PISTE, VOIX_CARTES, VOIX_REGLES, VOIX_REGLES_TACTILE};
+
+// The steps' clip: four pats this far apart, one walk's cycle. The tool spaces them so, and
+// the walk starts the clip again once a cycle has passed, so that the pats keep in step.
+inline constexpr std::uint32_t ECART_PAS_MS = 260;
+inline constexpr std::uint32_t PAS_PAR_CLIP = 4;
+inline constexpr std::uint32_t CYCLE_PAS_MS = ECART_PAS_MS * PAS_PAR_CLIP;
+
+// True for the rules' clips, which may last up to 40 s; every other clip lasts under 6 s.
+inline bool est_regles(std::string_view nom) { return nom == VOIX_REGLES || nom == VOIX_REGLES_TACTILE; }
 
 // Every clip's loudest sample, as the sound tool writes it: 3 dB under full scale, room
 // for the lossy coder to overshoot.

@@ -140,11 +140,16 @@ std::vector<Phrase> phrases()
     p.push_back({son::VOIX_FINI, JEU_TERMINE + t + EN_FORME});
     p.push_back({son::VOIX_CARTES, CHOISIS_PARCOURS + std::string(" : ") + PISTE_FACILE + ", " + PISTE_MOYENNE + " ou " +
                                        PISTE_DIFFICILE + "."});
-    // The lines as the picture shows them, each column said as one sentence.
-    p.push_back({son::VOIX_REGLES, REGLES_TITRE + std::string(". ") + REGLES_FAIM + t + REGLES_GAMELLE + ", " +
-                                       REGLES_BON + ". " + REGLES_POUBELLE + ", " + REGLES_MAUVAIS + ". " +
-                                       REGLES_TEMPS + t + REGLES_REUSSITE + t + REGLES_REUSSITE_SUITE + t +
-                                       REGLES_CROIX + t + REGLES_CROIX_SUITE});
+    // The lines as the picture shows them, each column said as one sentence; on a touch
+    // screen, its own lines, which name no mouse button.
+    const auto regles = [&](const char* gamelle, const char* poubelle, const char* temps) {
+        return REGLES_TITRE + std::string(". ") + REGLES_FAIM + t + gamelle + ", " + REGLES_BON + ". " + poubelle +
+               ", " + REGLES_MAUVAIS + ". " + temps + t + REGLES_REUSSITE + t + REGLES_REUSSITE_SUITE + t +
+               REGLES_CROIX + t + REGLES_CROIX_SUITE;
+    };
+    p.push_back({son::VOIX_REGLES, regles(REGLES_GAMELLE, REGLES_POUBELLE, REGLES_TEMPS)});
+    p.push_back({son::VOIX_REGLES_TACTILE,
+                 regles(REGLES_GAMELLE_TACTILE, REGLES_POUBELLE_TACTILE, REGLES_TEMPS_TACTILE)});
     return p;
 }
 }  // namespace sons

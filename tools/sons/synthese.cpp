@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <numbers>
 
+#include "flow/sons.hpp"
+
 namespace sons {
 namespace {
 constexpr double DEUX_PI = 2 * std::numbers::pi;
@@ -97,8 +99,8 @@ Signal pas()
 {
     Signal s = vide(1.05);
     Bruit bruit;
-    for (int p = 0; p < 4; ++p) {
-        const double t = 0.26 * p;
+    for (std::uint32_t p = 0; p < son::PAS_PAR_CLIP; ++p) {
+        const double t = son::ECART_PAS_MS / 1000.0 * p;
         coup_sourd(s, t, 220, 110, 0.09, p % 2 ? 0.7f : 0.9f);
         eclat(s, bruit, t, 0.06, 0.012, 0.3f, 0.35f);
     }
