@@ -45,23 +45,6 @@ echec() { echo "xvfb_partie: $*" >&2; exit 1; }
 photo() { if [ -n "${SCREENSHOTS:-}" ]; then import -window root -crop 900x640+0+0 "$SCREENSHOTS/$1.png"; fi; }
 ms() { local t=${EPOCHREALTIME/./}; echo $((t / 1000)); }
 
-# montre PICTURE WxH+I+J X Y: the window, whose corner is at the screen's, shows the part
-# WxH+I+J of photo/PICTURE with the picture's corner at X, Y: at most one pixel in twenty
-# off by more than 8 %. Every part named below is opaque and unlike the other screens.
-montre() { montre_dans "" "$@"; }
-# The same on a screenshot of the whole screen taken earlier ("" takes one now).
-montre_dans() {
-  local zone=$3 l h i j ecran=$1
-  IFS='x+' read -r l h i j <<<"$zone"
-  if [ -n "$ecran" ]; then
-    convert "$ecran" -crop "${l}x${h}+$(($4 + i))+$(($5 + j))" +repage "$travail/vu.png" 2>/dev/null || return 1
-  else
-    import -window root -crop "${l}x${h}+$(($4 + i))+$(($5 + j))" +repage "$travail/vu.png" 2>/dev/null || return 1
-  fi
-  local faux
-  faux=$(compare -metric AE -fuzz 8% "$images/$2[$zone]" "$travail/vu.png" null: 2>&1) || true
-  [[ $faux =~ ^[0-9]+$ ]] && [ "$faux" -le $((l * h / 20)) ]
-}
 # The score panel along the bottom: its light-yellow boxes fill most of the left part.
 panneau() {
   import -window root -crop 300x40+0+600 +repage "$travail/vu.png" 2>/dev/null || return 1
