@@ -2,11 +2,16 @@
 // before the first tap and the last voice clip asked then plays after it, a sound asked
 // then does not come late; a new voice cuts the one playing; silence stops it; a missing
 // clip is said once; the audio context rests once nothing plays; and a first visit fetches
-// no clip the game has not asked for. Until the game's flow asks for clips, they are asked
-// here through the same door the game uses (Module.grignotinSon). Ends with "N passed,
-// N failed". Usage: node son.mjs [site directory] (default: build-web/site)
+// no clip the game has not asked for: these asked directly through the door the game uses
+// (Module.grignotinSon). Then the game itself, as a child plays it in a fresh browser:
+// the first tap, on a card, unlocks audio; each sort starts one voice clip, the food's
+// name, and its container's sound; a tap on the speaker mutes, and the sorts after it say
+// nothing; a tap again unmutes, and the next sort speaks. Ends with "N passed, N failed".
+// Usage: node son.mjs [site directory] (default: build-web/site)
 import path from "node:path";
-import { racine, servir, lancer, toucher, attendre } from "./page_du_jeu.mjs";
+import { readFileSync } from "node:fs";
+import { racine, servir, lancer, toucher, attendre, pause, pixels, difference, DOUBLE_TAP, CARTE_FACILE,
+  aliment, poubelle, cartes_a_l_ecran, niveau_a_l_ecran, attendre_ecran_immobile } from "./page_du_jeu.mjs";
 
 const site = path.resolve(process.argv[2] || path.join(racine, "build-web/site"));
 let reussis = 0, rates = 0;
@@ -84,6 +89,73 @@ try {
   verifier("no exception", false, e.stack);
 } finally {
   await fermer();
+}
+
+// The speaker on the board (src/draw/geometrie.hpp: BOUTON_SON), its centre and its square.
+const SPEAKER = /BOUTON_SON = \{(\d+), (\d+), (\d+), (\d+)\}/.exec(
+  readFileSync(path.join(racine, "src/draw/geometrie.hpp"), "utf8")).slice(1).map(Number);
+const HAUT_PARLEUR = [SPEAKER[0] + SPEAKER[2] / 2, SPEAKER[1] + SPEAKER[3] / 2];
+const jeu = await lancer({ width: 900, height: 640 });
+try {
+  const page = jeu.page;
+  const joues = () => page.evaluate(() => Module.sons_joues.map((s) => ({ ...s })));
+  const etat = () => page.evaluate(() => Module.sons_etat());
+  const dessin_du_haut_parleur = () => pixels(page, ...SPEAKER);
+  const noms = (l) => JSON.stringify(l.map((s) => s.nom));
+  await page.goto(serveur.adresse, { waitUntil: "commit" });
+  // No tap until the cards stand still: the intro and the fade pass untouched.
+  const cartes = await attendre_ecran_immobile(page, () => cartes_a_l_ecran(page), 1500, 60);
+  verifier("the game: audio held until the first tap, while the cards wait",
+    cartes && (await etat()) === "verrouille" && (await joues()).length === 0,
+    `cards ${cartes}, ${await etat()}, ${(await joues()).length} started`);
+  await toucher(page, CARTE_FACILE);
+  const ouvert = await attendre(page, () => niveau_a_l_ecran(page), 10) &&
+    await attendre(page, async () => (await joues()).length > 0, 5);
+  const invitation = await joues();
+  verifier("the first tap, on a card, opens level 1, unlocks audio, and the cards' invitation asked before it is said",
+    ouvert && (await etat()) === "actif" && invitation.length === 1 && invitation[0].nom === "voix_cartes",
+    `${await etat()}, ${noms(invitation)}`);
+  await pause(DOUBLE_TAP + 100);
+
+  // Sorts `k`, a row of level 1 (the catalogue's foods 0 to 4), into its bowl (a tap on the
+  // food) or its bin: what started in the next `ms`.
+  const trier = async (k, dans_la_gamelle, ms = 1500) => {
+    const avant = (await joues()).length;
+    await toucher(page, dans_la_gamelle ? aliment(k) : poubelle(k));
+    await pause(ms);
+    return (await joues()).slice(avant);
+  };
+  const dit_le_tri = (nouveaux, k, dans_la_gamelle) => {
+    const voix = nouveaux.filter((s) => s.voix), sons = nouveaux.filter((s) => !s.voix);
+    return voix.length === 1 && voix[0].nom === `aliment_${String(k).padStart(2, "0")}` &&
+      sons.length === 1 && sons[0].nom === (dans_la_gamelle ? "croque" : "poubelle");
+  };
+
+  let n = await trier(0, false);
+  verifier("a sort into the bin starts one voice clip, the food's name, and the bin's thud",
+    dit_le_tri(n, 0, false), noms(n));
+  n = await trier(1, true);
+  verifier("a sort into the bowl: the next food's name and the crunch", dit_le_tri(n, 1, true), noms(n));
+
+  const son = await dessin_du_haut_parleur();
+  await toucher(page, HAUT_PARLEUR);
+  await pause(DOUBLE_TAP + 100);
+  const muet = await dessin_du_haut_parleur();
+  verifier("a tap on the speaker draws it crossed out", difference(son, muet) > 0.05,
+    `${Math.round(100 * difference(son, muet))} % of its bytes changed`);
+  const muets = [...await trier(2, true, 800), ...await trier(3, false, 1500)];
+  verifier("muted: the next two sorts start nothing", muets.length === 0, noms(muets));
+
+  await toucher(page, HAUT_PARLEUR);
+  await pause(DOUBLE_TAP + 100);
+  verifier("a tap again draws the speaker as before", difference(son, await dessin_du_haut_parleur()) < 0.02);
+  // The fifth sort also starts the walk, whose steps are not the sort's.
+  n = (await trier(4, true)).filter((s) => s.nom !== "pas");
+  verifier("unmuted: the next sort speaks again", dit_le_tri(n, 4, true), noms(n));
+} catch (e) {
+  verifier("no exception in the game", false, e.stack);
+} finally {
+  await jeu.fermer();
   await serveur.arreter();
 }
 console.log(`son: ${reussis} passed, ${rates} failed`);
