@@ -257,6 +257,7 @@ TEST(Voix, MuetSurLePlateau)
     EXPECT_EQ(hp.plateau(6), 'M') << "crossed out once m is taken";
     EXPECT_EQ(hp.plateau(10), 'S');
     EXPECT_EQ(hp.plateau(18), 'M') << "the double tap left it muted";
+    EXPECT_EQ(p.coupures(), (std::vector<bool>{true, false, true})) << "the platform is told of each choice, once";
 }
 
 // On the card screen: the speaker there mutes and m unmutes, each shown at once; muted
@@ -287,4 +288,28 @@ TEST(Voix, MuetSurLesCartes)
     EXPECT_EQ(hp.cartes(5), 'M');
     EXPECT_EQ(hp.plateau(8), 'M') << "the board shows the mute chosen on the cards";
     EXPECT_EQ(hp.plateau(12), 'S');
+}
+
+// A mute kept by the platform (the page's, from the last visit): the game starts muted,
+// the speaker crossed out on the cards and the board, the cards' invitation and the first
+// sort unsaid, until the child unmutes, which the platform is told of; the rules' silence
+// and the start are no choice, and tell it nothing.
+TEST(Voix, UnMuetGardeDepuisLaDerniereVisite)
+{
+    Partie partie;
+    HautParleur hp(partie);
+    auto& p = partie.p;
+    p.muet_garde = true;
+    p.apres(APRES_LE_FONDU).touche(SDLK_KP1);                // 0-1
+    p.apres(1000).clic(X_CLIC, y_clic(0), SDL_BUTTON_LEFT);  // 2-3: silent
+    taper(p.apres(500), BOUTON_SON);                         // 4-5: unmute
+    p.apres(500).clic(X_CLIC, y_clic(1), SDL_BUTTON_LEFT);   // 6-7: said
+    p.apres(1000).touche(SDLK_ESCAPE);
+    EXPECT_EQ(partie.jouer(), 0);
+
+    EXPECT_EQ(noms(p.sons()), tri(1, true));
+    EXPECT_EQ(p.coupures(), std::vector<bool>{false});
+    EXPECT_EQ(hp.cartes(0), 'M') << "the cards show the kept mute";
+    EXPECT_EQ(hp.plateau(2), 'M');
+    EXPECT_EQ(hp.plateau(6), 'S');
 }

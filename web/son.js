@@ -138,6 +138,7 @@ Module["grignotinSon"] = (function () {
     }
   }
   GESTES.forEach(function (g) { window.addEventListener(g, deverrouiller, true); });
+  var CLE_MUET = "grignotin-muet";
 
   return {
     jouer: function (nom, est_voix, gain_de_lecture) {
@@ -161,6 +162,14 @@ Module["grignotinSon"] = (function () {
         voix.stop();
         voix = null;
       }
+    },
+    // The child's mute, kept in the page's own storage for the next visit (nothing beside
+    // niveau.lvl in the game's files). A browser that refuses storage forgets it.
+    garder_muet: function (muet) {
+      try { localStorage.setItem(CLE_MUET, muet ? "oui" : "non"); } catch (e) { /* kept for this visit only */ }
+    },
+    muet_garde: function () {
+      try { return localStorage.getItem(CLE_MUET) === "oui"; } catch (e) { return false; }
     },
     etat: function () {
       return !contexte ? "verrouille" : contexte.state === "running" ? "actif" : "repos";

@@ -50,6 +50,7 @@ int Partie::jouer()
     remplir(255, 255, 255);
     SDL_WM_SetCaption("Grignotin", nullptr);
     tactile_ = plateforme_.tactile();
+    muet_ = plateforme_.muet_au_depart();  // the page's choice from the last visit
     bouton_pause_ = charger_image_cle(image::BOUTON_PAUSE);
     bouton_regles_ = charger_image_cle(image::BOUTON_REGLES);
     bouton_son_ = charger_image_cle(image::BOUTON_SON);
@@ -134,6 +135,7 @@ bool Partie::basculer_son(const SDL_Event& e, const Cadre& bouton)
     muet_ = !muet_;
     if (muet_)
         plateforme_.faire_taire();
+    plateforme_.son_coupe(muet_);
     return true;
 }
 

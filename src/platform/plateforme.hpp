@@ -77,6 +77,12 @@ public:
     virtual void jouer_son(const char* nom) { (void)nom; }
     // Stops the voice (the rules' text as they close, everything on mute).
     virtual void faire_taire() {}
+    // Told of each mute (true) and unmute the child chooses, with the speaker or m, and of
+    // nothing else: unlike faire_taire, which also ends the rules' voice, a choice. The
+    // desktop keeps no settings; the page keeps it for the next visit.
+    virtual void son_coupe(bool muet) { (void)muet; }
+    // Whether the game starts muted: what the page kept. Asked once, at start-up.
+    virtual bool muet_au_depart() { return false; }
 };
 
 // What a page asks of the game from outside its canvas (the page hidden, the parents'

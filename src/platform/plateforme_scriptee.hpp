@@ -48,6 +48,8 @@ public:
     std::uint32_t origine = 0;
     // What tactile() answers: a touch screen's pictures instead of the desktop's.
     bool ecran_tactile = false;
+    // What muet_au_depart() answers: a mute kept from an earlier run.
+    bool muet_garde = false;
 
     // The next events come `ms` after the previous one was taken.
     PlateformeScriptee& apres(std::uint32_t ms);
@@ -96,6 +98,8 @@ public:
     };
     const std::vector<Son>& sons() const { return sons_; }
     const std::vector<std::uint32_t>& silences() const { return silences_; }
+    // Every son_coupe, in order: the child's mutes (true) and unmutes.
+    const std::vector<bool>& coupures() const { return coupures_; }
 
     std::uint32_t ticks() override;
     void attendre(std::uint32_t ms) override;
@@ -108,6 +112,8 @@ public:
     void jouer_son(const char* nom) override { sons_.push_back({maintenant(), nom}); }
     void faire_taire() override { silences_.push_back(maintenant()); }
     bool tactile() override { return ecran_tactile; }
+    void son_coupe(bool muet) override { coupures_.push_back(muet); }
+    bool muet_au_depart() override { return muet_garde; }
 
 private:
     struct Prevu {
@@ -135,4 +141,5 @@ private:
     std::vector<std::uint32_t> ecartements_;
     std::vector<Son> sons_;
     std::vector<std::uint32_t> silences_;
+    std::vector<bool> coupures_;
 };

@@ -356,4 +356,8 @@ void PlateformeWeb::jouer_son(const char* nom) { jouer_son_web(nom); }
 
 void PlateformeWeb::faire_taire() { faire_taire_web(); }
 
+void PlateformeWeb::son_coupe(bool muet) { garder_muet_web(muet); }
+
+bool PlateformeWeb::muet_au_depart() { return muet_garde_web(); }
+
 bool PlateformeWeb::tactile() { return pointeur_grossier() != 0; }

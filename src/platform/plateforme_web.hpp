@@ -41,6 +41,9 @@ public:
     void progression_sauvee() override;
     void jouer_son(const char* nom) override;  // son_web.cpp
     void faire_taire() override;
+    // The child's mute, kept in the page's own storage for the next visit (web/son.js).
+    void son_coupe(bool muet) override;
+    bool muet_au_depart() override;
     // A touch screen is the page's main pointer (CSS's "pointer: coarse").
     bool tactile() override;
 

@@ -4,3 +4,5 @@
 
 void jouer_son_web(const char* nom);
 void faire_taire_web();
+void garder_muet_web(bool muet);
+bool muet_garde_web();

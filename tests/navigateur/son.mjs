@@ -6,7 +6,8 @@
 // (Module.grignotinSon). Then the game itself, as a child plays it in a fresh browser:
 // the first tap, on a card, unlocks audio; each sort starts one voice clip, the food's
 // name, and its container's sound; a tap on the speaker mutes, and the sorts after it say
-// nothing; a tap again unmutes, and the next sort speaks. Ends with "N passed, N failed".
+// nothing; the next visit starts muted (the page kept it); a tap again unmutes, and the
+// next sort speaks. Ends with "N passed, N failed".
 // Usage: node son.mjs [site directory] (default: build-web/site)
 import path from "node:path";
 import { readFileSync } from "node:fs";
@@ -91,9 +92,10 @@ try {
   await fermer();
 }
 
-// The speaker on the board (src/draw/geometrie.hpp: BOUTON_SON), its centre and its square.
-const SPEAKER = /BOUTON_SON = \{(\d+), (\d+), (\d+), (\d+)\}/.exec(
-  readFileSync(path.join(racine, "src/draw/geometrie.hpp"), "utf8")).slice(1).map(Number);
+// The speaker on the board and on the cards (src/draw/geometrie.hpp): its square, and its centre.
+const geometrie = readFileSync(path.join(racine, "src/draw/geometrie.hpp"), "utf8");
+const cadre = (nom) => new RegExp(`${nom} = \\{(\\d+), (\\d+), (\\d+), (\\d+)\\}`).exec(geometrie).slice(1).map(Number);
+const SPEAKER = cadre("BOUTON_SON"), SPEAKER_CARTES = cadre("BOUTON_SON_CARTES");
 const HAUT_PARLEUR = [SPEAKER[0] + SPEAKER[2] / 2, SPEAKER[1] + SPEAKER[3] / 2];
 const jeu = await lancer({ width: 900, height: 640 });
 try {
@@ -105,6 +107,7 @@ try {
   await page.goto(serveur.adresse, { waitUntil: "commit" });
   // No tap until the cards stand still: the intro and the fade pass untouched.
   const cartes = await attendre_ecran_immobile(page, () => cartes_a_l_ecran(page), 1500, 60);
+  const son_cartes = await pixels(page, ...SPEAKER_CARTES);
   verifier("the game: audio held until the first tap, while the cards wait",
     cartes && (await etat()) === "verrouille" && (await joues()).length === 0,
     `cards ${cartes}, ${await etat()}, ${(await joues()).length} started`);
@@ -146,12 +149,26 @@ try {
   const muets = [...await trier(2, true, 800), ...await trier(3, false, 1500)];
   verifier("muted: the next two sorts start nothing", muets.length === 0, noms(muets));
 
+
+  // The next visit, in the same browser: the page kept the mute. The game starts muted, its
+  // speaker crossed out on the cards; the first tap, on a card, says nothing, nor does a sort.
+  await page.reload({ waitUntil: "commit" });
+  const revenu = await attendre_ecran_immobile(page, () => cartes_a_l_ecran(page), 1500, 60);
+  verifier("the next visit starts muted: the cards' speaker crossed out", revenu &&
+    difference(son_cartes, await pixels(page, ...SPEAKER_CARTES)) > 0.05);
+  await toucher(page, CARTE_FACILE);
+  await attendre(page, () => niveau_a_l_ecran(page), 10);
+  await pause(DOUBLE_TAP + 100);
+  n = [...await joues(), ...await trier(0, false)];
+  verifier("muted from the start: neither the cards' invitation nor a sort is said",
+    n.length === 0 && difference(muet, await dessin_du_haut_parleur()) < 0.02, noms(n));
+
   await toucher(page, HAUT_PARLEUR);
   await pause(DOUBLE_TAP + 100);
-  verifier("a tap again draws the speaker as before", difference(son, await dessin_du_haut_parleur()) < 0.02);
-  // The fifth sort also starts the walk, whose steps are not the sort's.
-  n = (await trier(4, true)).filter((s) => s.nom !== "pas");
-  verifier("unmuted: the next sort speaks again", dit_le_tri(n, 4, true), noms(n));
+  verifier("a tap on the speaker draws it as before", difference(son, await dessin_du_haut_parleur()) < 0.02);
+  n = await trier(1, true);
+  verifier("unmuted: the next sort speaks again", dit_le_tri(n, 1, true), noms(n));
+  verifier("and the page keeps that too", await page.evaluate(() => !Module.grignotinSon.muet_garde()));
 } catch (e) {
   verifier("no exception in the game", false, e.stack);
 } finally {
