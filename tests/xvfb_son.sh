@@ -68,7 +68,8 @@ se_ferme() {
 }
 # 16-bit samples: the loudest and the root mean square in full-scale thousandths, and the
 # tenths of a second from the first sample over 2 % of full scale to the last, at the
-# clips' 22050 Hz mono.
+# clips' 22050 Hz mono (a device opened at a higher rate or in stereo, as sdl12-compat's
+# disk driver may be, only lengthens that figure).
 mesurer() {
   od -An -v -td2 -w2 "$1" | awk '
     { v = $1 < 0 ? -$1 : $1; if (v > m) m = v; s += $1 * $1; n++
