@@ -204,6 +204,8 @@ src/flow/aliment.cpp @@ plateforme_.faire_taire();
 } @@ } @@ the rules go on being said once closed
 src/flow/aliment.cpp @@ dire(tactile_ ? son::VOIX_REGLES_TACTILE : son::VOIX_REGLES); @@ dire(son::VOIX_REGLES); @@ a touch screen's rules say "clic"
 src/flow/aliment.cpp @@ if (basculer_son(ev, BOUTON_SON_CARTES)) { @@ if (false) { @@ the cards' speaker does nothing
+src/flow/aliment.cpp @@ muet_ = plateforme_.muet_au_depart(); @@ muet_ = false; @@ the mute the page kept is forgotten
+src/flow/aliment.cpp @@ plateforme_.son_coupe(muet_); @@ plateforme_.son_coupe(true); @@ the page keeps a mute the child took back
 FIN
 )
 
