@@ -6,14 +6,11 @@
 // here through the same door the game uses (Module.grignotinSon). Ends with "N passed,
 // N failed". Usage: node son.mjs [site directory] (default: build-web/site)
 import path from "node:path";
-import { racine, servir, lancer, toucher, attendre } from "./page_du_jeu.mjs";
+import { racine, servir, lancer, toucher, attendre, bilan } from "./page_du_jeu.mjs";
 
 const site = path.resolve(process.argv[2] || path.join(racine, "build-web/site"));
-let reussis = 0, rates = 0;
-function verifier(nom, ok, detail = "") {
-  if (ok) reussis++; else rates++;
-  console.log(`${ok ? "ok  " : "FAIL"} ${nom}${detail ? ` (${detail})` : ""}`);
-}
+const suivi = bilan({ fin: "son: " });
+const { verifier } = suivi;
 
 const serveur = await servir(site);
 const { page, fermer } = await lancer({ width: 900, height: 640 });
@@ -86,5 +83,4 @@ try {
   await fermer();
   await serveur.arreter();
 }
-console.log(`son: ${reussis} passed, ${rates} failed`);
-process.exit(rates ? 1 : 0);
+suivi.finir();
