@@ -16,11 +16,80 @@ export const bons = [...readFileSync(path.join(racine, "src/rules/catalogue.cpp"
   /\{"photo\/\w+\.bmp", ALIMENT_(BON|MAUVAIS)\}/g)].map((m) => m[1] === "BON");
 if (bons.length !== 95) throw new Error(`read ${bons.length} foods from the catalogue, not 95`);
 
-// A tap this soon after the tap that closed or opened a screen is taken by the game for
-// the second half of a double tap, and dropped (src/flow/attente.cpp): a player who opens
-// a level with a tap waits that long before the first food, as a child does to see it.
-export const DOUBLE_TAP = Number(/DUREE_DOUBLE_TAP = (\d+)/.exec(
-  readFileSync(path.join(racine, "src/flow/attente.cpp"), "utf8"))[1]);
+// A frame of src/draw/geometrie.hpp by its name ("BOUTON_PAUSE"), as [x, y, width, height].
+const geometrie = readFileSync(path.join(racine, "src/draw/geometrie.hpp"), "utf8");
+export function cadre(nom) {
+  const m = new RegExp(`Cadre ${nom} = \\{(\\d+), (\\d+), (\\d+), (\\d+)\\}`).exec(geometrie);
+  if (!m) throw new Error(`no Cadre ${nom} in src/draw/geometrie.hpp`);
+  return m.slice(1).map(Number);
+}
+export const milieu = ([x, y, l, h]) => [x + (l >> 1), y + (h >> 1)];
+// The three track cards, easy, medium, hard.
+export const CARTES = (() => {
+  const m = /Cadre CARTES_PISTE\[3\] = \{(.*)\};/.exec(geometrie);
+  const cartes = m ? [...m[1].matchAll(/\{(\d+), (\d+), (\d+), (\d+)\}/g)].map((c) => c.slice(1).map(Number)) : [];
+  if (cartes.length !== 3) throw new Error("no CARTES_PISTE[3] in src/draw/geometrie.hpp");
+  return cartes;
+})();
+// Where Bidou's head marks the card holding the saved level (marque_carte): its offsets
+// from the card's right and top, and its size, read from that function's one line.
+export const marque_carte = (() => {
+  const m = /largeur - (\d+), CARTES_PISTE\[piste\]\.y \+ (\d+), (\d+), (\d+)\}/.exec(geometrie);
+  if (!m) throw new Error("no marque_carte in src/draw/geometrie.hpp");
+  const [droite, haut, l, h] = m.slice(1).map(Number);
+  return (piste) => [CARTES[piste][0] + CARTES[piste][2] - droite, CARTES[piste][1] + haut, l, h];
+})();
+// The rows under the mark where the level's number is written (marque_dans_sa_carte).
+export const numero_carte = (() => {
+  const m = /m\.y \+ m\.hauteur \+ (\d+) <= c\.y/.exec(geometrie);
+  if (!m) throw new Error("no marque_dans_sa_carte in src/draw/geometrie.hpp");
+  return (piste) => { const [x, y, l, h] = marque_carte(piste); return [x, y + h, l, Number(m[1])]; };
+})();
+// Read from the game's own sources: how long after a tap that closed or opened a screen
+// another tap is its double tap's second (ms), and how opaque the pause's picture is.
+const nombre = (fichier, nom) => {
+  const m = new RegExp(`${nom} = (\\d+);`).exec(readFileSync(path.join(racine, fichier), "utf8"));
+  if (!m) throw new Error(`no ${nom} in ${fichier}`);
+  return Number(m[1]);
+};
+export const DOUBLE_TAP = nombre("src/flow/attente.cpp", "DUREE_DOUBLE_TAP");
+export const ALPHA_PAUSE = nombre("src/draw/ecrans.cpp", "ALPHA_PAUSE");
+
+// A picture the build made, by its name in src/draw/noms_images.hpp ("FOND_TACTILE"):
+// assets/photo/*.bmp, 24 bits, as the picture tool writes them. `rgb(x, y)` reads a pixel.
+const noms_images = readFileSync(path.join(racine, "src/draw/noms_images.hpp"), "utf8");
+export function image(nom) {
+  const m = new RegExp(`const char\\* ${nom} = "([^"]+)"`).exec(noms_images);
+  if (!m) throw new Error(`no picture ${nom} in src/draw/noms_images.hpp`);
+  const fichier = path.join(racine, "assets", m[1]);
+  const d = readFileSync(fichier);
+  if (d.toString("latin1", 0, 2) !== "BM" || d.readUInt16LE(28) !== 24 || d.readUInt32LE(30) !== 0)
+    throw new Error(`${fichier} is not a plain 24-bit BMP`);
+  const debut = d.readUInt32LE(10), l = d.readInt32LE(18), h = d.readInt32LE(22), ligne = Math.ceil(3 * l / 4) * 4;
+  return {
+    l, h: Math.abs(h),
+    rgb: (x, y) => { const o = debut + (h > 0 ? h - 1 - y : y) * ligne + 3 * x; return [d[o + 2], d[o + 1], d[o]]; },
+  };
+}
+
+// The share of the canvas's pixels in `[x, y, l, h]` that show picture `nom` (within a
+// little): drawn with its top left at `ou` (0, 0 by default), blended at `alpha` over the
+// RGBA pixels `dessous` of the same frame, counting only the pixels where
+// `garder([r, g, b] of the picture, x, y)` holds (the colour key left out, or where two
+// pictures differ).
+export async function ressemblance(page, nom, [x, y, l, h], { ou = [0, 0], alpha = 1, dessous = null, garder = () => true } = {}) {
+  const img = image(nom), ici = await pixels(page, x, y, l, h);
+  let vus = 0, justes = 0;
+  for (let j = 0; j < h; ++j) for (let i = 0; i < l; ++i) {
+    const p = img.rgb(x + i - ou[0], y + j - ou[1]);
+    if (!garder(p, x + i, y + j)) continue;
+    const o = 4 * (j * l + i);
+    const attendu = p.map((v, c) => alpha * v + (1 - alpha) * (dessous ? dessous[o + c] : 0));
+    ++vus;
+    if (attendu.every((v, c) => Math.abs(v - ici[o + c]) <= 24)) ++justes;
+  }
+  return vus ? justes / vus : 0;
+}
 
 // Where things stand in the game's 900 x 640 (src/draw/geometrie.hpp).
 export const CARTE_FACILE = [45 + 125, 130 + 165];
@@ -116,6 +185,15 @@ export async function toucher(page, xy) {
 }
 
 export const pause = (ms) => new Promise((fini) => setTimeout(fini, ms));
+// Past a double tap's window: the next tap is a new one, as a child's who has seen the screen.
+export const apres_un_tap = () => pause(DOUBLE_TAP + 100);
+// Two taps `ms` apart at one place: a child's double tap.
+export async function double_tap(page, xy, ms = 100) {
+  const { x, y } = await sur_la_page(page, xy);
+  await page.touchscreen.tap(x, y);
+  await pause(ms);
+  await page.touchscreen.tap(x, y);
+}
 
 // Polls `condition` until it holds or `secondes` pass; true when it held.
 export async function attendre(page, condition, secondes) {
@@ -143,15 +221,16 @@ export async function ouvrir(page, adresse) {
   return Date.now() - debut;
 }
 
-// Taps the easy card until a level shows: what is done during the intro and the fade is
-// dropped, so a child taps again. True once a level shows.
+// Taps the easy card until a level shows: what is done during the intro is dropped, so a
+// child taps again. True once a level shows, past the time in which the next tap would be
+// the last one's double tap, which the level drops.
 export async function choisir(page) {
-  const ouvert = await attendre(page, async () => {
+  const ok = await attendre(page, async () => {
     await toucher(page, CARTE_FACILE);
     return niveau_a_l_ecran(page);
   }, 60);
-  await pause(DOUBLE_TAP);
-  return ouvert;
+  await apres_un_tap();
+  return ok;
 }
 
 // Both: the milliseconds to the first frame once a level shows, or null.
@@ -227,9 +306,38 @@ export const progression_gardee = (page) => page.evaluate(() => new Promise((fin
 // Level `niveau` (from 1) of the easy track won with `taper` (a tap or a click at a game
 // pixel): each food to its bowl or bin, by the catalogue's answer key.
 export async function gagner_niveau(taper, niveau) {
-  await pause(DOUBLE_TAP);
   for (let k = 0; k < 5; ++k) {
     await taper(bons[5 * (niveau - 1) + k] ? aliment(k) : poubelle(k));
     await pause(300);
   }
+}
+
+// One browser test's tally: `verifier` prints each check "ok" or "FAIL" and, with
+// CAPTURES=dir set, leaves a screenshot of `bilan.page` named `<captures>-<n>.png` there
+// for a failed one; `mesurer` prints a figure and keeps it for the summary; `finir` prints
+// that summary under `nom`, then the closing line ("<fin>N passed, N failed"), and exits
+// with the verdict.
+export function bilan({ nom = "", captures = null, fin = "" } = {}) {
+  let reussis = 0, rates = 0;
+  const mesures = [];
+  const b = {
+    page: null,
+    async verifier(titre, ok, detail = "") {
+      if (ok) reussis++; else rates++;
+      console.log(`${ok ? "ok  " : "FAIL"} ${titre}${detail ? ` (${detail})` : ""}`);
+      if (!ok && captures && b.page && process.env.CAPTURES)
+        await b.page.screenshot({ path: path.join(process.env.CAPTURES, `${captures}-${rates}.png`) }).catch(() => {});
+      return ok;
+    },
+    mesurer(titre, valeur) {
+      mesures.push(`${titre} ${valeur}`);
+      console.log(`     ${titre}: ${valeur}`);
+    },
+    finir() {
+      if (nom) console.log(`${nom}: ${mesures.join("; ")}`);
+      console.log(`${fin}${reussis} passed, ${rates} failed`);
+      process.exit(rates === 0 ? 0 : 1);
+    },
+  };
+  return b;
 }

@@ -10,16 +10,12 @@
 // next sort speaks. Ends with "N passed, N failed".
 // Usage: node son.mjs [site directory] (default: build-web/site)
 import path from "node:path";
-import { readFileSync } from "node:fs";
 import { racine, servir, lancer, toucher, attendre, pause, pixels, difference, DOUBLE_TAP, CARTE_FACILE,
-  aliment, poubelle, cartes_a_l_ecran, niveau_a_l_ecran, attendre_ecran_immobile } from "./page_du_jeu.mjs";
+  aliment, poubelle, cartes_a_l_ecran, niveau_a_l_ecran, attendre_ecran_immobile, bilan, cadre, milieu } from "./page_du_jeu.mjs";
 
 const site = path.resolve(process.argv[2] || path.join(racine, "build-web/site"));
-let reussis = 0, rates = 0;
-function verifier(nom, ok, detail = "") {
-  if (ok) reussis++; else rates++;
-  console.log(`${ok ? "ok  " : "FAIL"} ${nom}${detail ? ` (${detail})` : ""}`);
-}
+const suivi = bilan({ fin: "son: " });
+const { verifier } = suivi;
 
 const serveur = await servir(site);
 const { page, fermer } = await lancer({ width: 900, height: 640 });
@@ -93,10 +89,8 @@ try {
 }
 
 // The speaker on the board and on the cards (src/draw/geometrie.hpp): its square, and its centre.
-const geometrie = readFileSync(path.join(racine, "src/draw/geometrie.hpp"), "utf8");
-const cadre = (nom) => new RegExp(`${nom} = \\{(\\d+), (\\d+), (\\d+), (\\d+)\\}`).exec(geometrie).slice(1).map(Number);
 const SPEAKER = cadre("BOUTON_SON"), SPEAKER_CARTES = cadre("BOUTON_SON_CARTES");
-const HAUT_PARLEUR = [SPEAKER[0] + SPEAKER[2] / 2, SPEAKER[1] + SPEAKER[3] / 2];
+const HAUT_PARLEUR = milieu(SPEAKER);
 const jeu = await lancer({ width: 900, height: 640 });
 try {
   const page = jeu.page;
@@ -175,5 +169,4 @@ try {
   await jeu.fermer();
   await serveur.arreter();
 }
-console.log(`son: ${reussis} passed, ${rates} failed`);
-process.exit(rates ? 1 : 0);
+suivi.finir();
