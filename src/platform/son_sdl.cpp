@@ -2,6 +2,9 @@
 
 #include <SDL.h>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <cstdio>
 #include <utility>
 
@@ -10,6 +13,45 @@
 namespace {
 constexpr int VOIX = 0;  // the voice's channel, kept out of Mix_PlayChannel(-1)'s choice
 constexpr int CANAUX = 8;
+
+// Standard error sent to /dev/null while it lives. Opening the device, SDL tries its
+// drivers in turn, and ALSA's library writes eight lines of its own to standard error on
+// a machine with no sound card (a school computer, a virtual X server) before SDL says it
+// found none: the game's one line says it instead, in the game's words.
+class ErreursTues {
+public:
+    ErreursTues()
+    {
+        std::fflush(stderr);
+        sauve_ = ::dup(STDERR_FILENO);
+        const int nul = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+        if (sauve_ >= 0 && nul >= 0)
+            ::dup2(nul, STDERR_FILENO);
+        if (nul >= 0)
+            ::close(nul);
+    }
+    ~ErreursTues()
+    {
+        std::fflush(stderr);
+        if (sauve_ >= 0) {
+            ::dup2(sauve_, STDERR_FILENO);
+            ::close(sauve_);
+        }
+    }
+    ErreursTues(const ErreursTues&) = delete;
+    ErreursTues& operator=(const ErreursTues&) = delete;
+
+private:
+    int sauve_ = -1;
+};
+
+bool ouvrir_peripherique()
+{
+    const ErreursTues silence;
+    // The clips' own rate, mono: no resampling, and 1024 samples (46 ms) between a
+    // click and its crunch.
+    return SDL_InitSubSystem(SDL_INIT_AUDIO) == 0 && Mix_OpenAudio(22050, AUDIO_S16SYS, 1, 1024) == 0;
+}
 }  // namespace
 
 Mixeur::Mixeur(std::string dossier) : dossier_(std::move(dossier)) {}
@@ -26,9 +68,7 @@ bool Mixeur::ouvrir()
         return true;
     if (sans_son_)
         return false;
-    // The clips' own rate, mono: no resampling, and 1024 samples (46 ms) between a
-    // click and its crunch.
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0 || Mix_OpenAudio(22050, AUDIO_S16SYS, 1, 1024) != 0) {
+    if (!ouvrir_peripherique()) {
         std::fprintf(stderr, "grignotin: no sound (%s); the game plays silently\n", SDL_GetError());
         if (SDL_WasInit(SDL_INIT_AUDIO))
             SDL_QuitSubSystem(SDL_INIT_AUDIO);
