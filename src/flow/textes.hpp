@@ -32,7 +32,7 @@ inline constexpr const char* REGLES_TEMPS = "30 secondes par niveau. Un autre cl
 // The same lines as a touch screen shows them.
 inline constexpr const char* REGLES_GAMELLE_TACTILE = "touche la gamelle";
 inline constexpr const char* REGLES_POUBELLE_TACTILE = "touche la poubelle";
-inline constexpr const char* REGLES_TEMPS_TACTILE = "30 secondes par niveau. Touche encore la ligne pour changer ton choix.";
+inline constexpr const char* REGLES_TEMPS_TACTILE = "30 secondes par niveau. Pour changer, touche l'autre côté de la ligne.";
 inline constexpr const char* REGLES_REUSSITE = "5 bonnes réponses : Bidou se régale et tu passes au niveau";
 inline constexpr const char* REGLES_REUSSITE_SUITE = "suivant. Sinon, il faudra recommencer le niveau.";
 inline constexpr const char* REGLES_CROIX = "Niveau perdu : une croix rouge montre chaque aliment mal rangé.";
