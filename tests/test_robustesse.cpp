@@ -358,17 +358,17 @@ public:
         relancer();
         return false;
     }
-    bool ecarter_saisies() override
+    Ecartees ecarter_saisies() override
     {
         // The real drain, watched: what is queued when it starts is what it must drop.
         std::vector<SDL_Event> file(PLAFOND);
         const int n = SDL_PeepEvents(file.data(), PLAFOND, SDL_PEEKEVENT, SDL_ALLEVENTS);
         ecartes.insert(ecartes.end(), file.begin(), file.begin() + std::max(n, 0));
-        const bool quitter = sdl_.ecarter_saisies();
+        const Ecartees vues = sdl_.ecarter_saisies();
         SDL_Event reste;
         if (SDL_PeepEvents(&reste, 1, SDL_PEEKEVENT, SDL_ALLEVENTS) != 0)
             throw std::logic_error("the drain left events in SDL's queue");
-        return quitter;
+        return vues;
     }
     void presenter(SDL_Surface* ecran) override { sdl_.presenter(ecran); }
 
@@ -471,7 +471,8 @@ TEST(Tempete, FileDeSdlRemplieJusquAuRefus)
     EXPECT_EQ(dossier.fichier_niveau(), "5");
 }
 
-// The real drain: whatever SDL holds goes, and a quit among it is reported.
+// The real drain: whatever SDL holds goes, and a quit or a pause request among it is
+// reported (the flow keeps the pause for the level after the wait).
 TEST(Tempete, LaVidangeDeSdlGardeLaDemandeDeQuitter)
 {
     ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO), 0);
@@ -483,20 +484,30 @@ TEST(Tempete, LaVidangeDeSdlGardeLaDemandeDeQuitter)
         e.key.keysym.sym = touche;
         return e;
     };
+    SDL_Event pause{};
+    pause.type = SDL_USEREVENT;
+    pause.user.code = CODE_PAUSE_DEMANDEE;
+    SDL_Event autre = pause;
+    autre.user.code = CODE_PAUSE_DEMANDEE + 1;
     const struct {
         std::vector<SDL_Event> file;
-        bool quitter;
+        bool quitter, pause;
     } cas[] = {
-        {{}, false},
-        {{evenement(SDL_MOUSEMOTION), evenement(SDL_KEYDOWN, SDLK_a), evenement(SDL_KEYUP, SDLK_ESCAPE)}, false},
-        {{evenement(SDL_MOUSEMOTION), evenement(SDL_QUIT), evenement(SDL_MOUSEBUTTONDOWN)}, true},
-        {{evenement(SDL_KEYDOWN, SDLK_ESCAPE)}, true},
+        {{}, false, false},
+        {{evenement(SDL_MOUSEMOTION), evenement(SDL_KEYDOWN, SDLK_a), evenement(SDL_KEYUP, SDLK_ESCAPE)}, false, false},
+        {{evenement(SDL_MOUSEMOTION), evenement(SDL_QUIT), evenement(SDL_MOUSEBUTTONDOWN)}, true, false},
+        {{evenement(SDL_KEYDOWN, SDLK_ESCAPE)}, true, false},
+        {{evenement(SDL_MOUSEBUTTONDOWN), pause, evenement(SDL_KEYDOWN, SDLK_p)}, false, true},
+        {{autre, evenement(SDL_QUIT), pause}, true, true},
+        {{autre}, false, false},
     };
     PlateformeSdl sdl;
     for (std::size_t n = 0; n < std::size(cas); ++n) {
         for (SDL_Event e : cas[n].file)
             ASSERT_EQ(SDL_PushEvent(&e), 0);
-        EXPECT_EQ(sdl.ecarter_saisies(), cas[n].quitter) << "case " << n;
+        const Plateforme::Ecartees vues = sdl.ecarter_saisies();
+        EXPECT_EQ(vues.quitter, cas[n].quitter) << "case " << n;
+        EXPECT_EQ(vues.pause, cas[n].pause) << "case " << n;
         SDL_Event reste;
         EXPECT_EQ(SDL_PeepEvents(&reste, 1, SDL_PEEKEVENT, SDL_ALLEVENTS), 0) << "case " << n;
     }

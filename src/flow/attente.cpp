@@ -63,7 +63,7 @@ SDL_Event Partie::attendre_ecran(const Attente& attente, const std::function<voi
 void Partie::finir_attente(const Attente& attente)
 {
     if (attente.ecarte) {
-        const Plateforme::Ecartees vues = plateforme_.ecarter_saisies_et_dire();
+        const Plateforme::Ecartees vues = plateforme_.ecarter_saisies();
         if (vues.quitter)
             quitter();
         pause_gardee_ |= vues.pause && attente.garde_la_pause;

@@ -46,23 +46,18 @@ public:
     // Takes the next event into `evenement` if one is queued; false, and `evenement`
     // untouched, when there is none (the level loop, once per pass).
     virtual bool sonder_evenement(SDL_Event& evenement) = 0;
-    // Drops every event queued now: what the child did while the game showed something
-    // it could not act on (the intro, the fades, Bidou's walk, the track-end picture, a
-    // time-up screen as it closes), so that the next screen starts from what the child
-    // does on it. Quitting is not lost with the rest: true when a demande_de_quitter was
-    // among what was dropped. The game flow calls it through ecarter_saisies_et_dire, as
-    // each such wait ends (src/flow/attente.cpp).
-    virtual bool ecarter_saisies() = 0;
-    // What a drop must not lose: a request to quit, and the page's pause request
-    // (pause_demandee), which the game keeps for the level that follows a wait.
+    // What a drop must not lose: a request to quit (demande_de_quitter), and the page's
+    // pause request (pause_demandee), which the game keeps for the level after a wait.
     struct Ecartees {
         bool quitter = false;
         bool pause = false;
     };
-    // Drops as ecarter_saisies does, and says what of it must outlive the drop. The one
-    // the game flow calls. By default only a quit is known: the desktop's page pushes no
-    // pause request; a platform that may hold one (the browser's) overrides this.
-    virtual Ecartees ecarter_saisies_et_dire() { return {ecarter_saisies(), false}; }
+    // Drops every event queued now: what the child did while the game showed something
+    // it could not act on (the intro, the fades, Bidou's walk, the track-end picture, a
+    // time-up screen as it closes), so that the next screen starts from what the child
+    // does on it, and says what of it must outlive the drop. Called by the game flow as
+    // each such wait ends (src/flow/attente.cpp).
+    virtual Ecartees ecarter_saisies() = 0;
     // Shows what has been drawn on `ecran` (SDL_Flip).
     virtual void presenter(SDL_Surface* ecran) = 0;
     // Called after each save the level file took whole. On the desktop the file is where
@@ -151,7 +146,7 @@ public:
     void attendre_jusqua(std::uint32_t echeance) override;
     void attendre_evenement(SDL_Event& evenement) override;
     bool sonder_evenement(SDL_Event& evenement) override;
-    bool ecarter_saisies() override;
+    Ecartees ecarter_saisies() override;
     void presenter(SDL_Surface* ecran) override;
     void jouer_son(const char* nom) override;
     void faire_taire() override;

@@ -148,9 +148,7 @@ bool PlateformeScriptee::sonder_evenement(SDL_Event& evenement)
     return false;
 }
 
-bool PlateformeScriptee::ecarter_saisies() { return ecarter_saisies_et_dire().quitter; }
-
-Plateforme::Ecartees PlateformeScriptee::ecarter_saisies_et_dire()
+Plateforme::Ecartees PlateformeScriptee::ecarter_saisies()
 {
     ecartements_.push_back(maintenant());
     Ecartees vues;

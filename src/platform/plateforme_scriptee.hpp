@@ -106,8 +106,7 @@ public:
     void attendre_jusqua(std::uint32_t echeance) override;
     void attendre_evenement(SDL_Event& evenement) override;
     bool sonder_evenement(SDL_Event& evenement) override;
-    bool ecarter_saisies() override;
-    Ecartees ecarter_saisies_et_dire() override;
+    Ecartees ecarter_saisies() override;
     void presenter(SDL_Surface* ecran) override;
     void jouer_son(const char* nom) override { sons_.push_back({maintenant(), nom}); }
     void faire_taire() override { silences_.push_back(maintenant()); }

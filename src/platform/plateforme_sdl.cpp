@@ -51,13 +51,15 @@ void PlateformeSdl::attendre_evenement(SDL_Event& evenement)
 
 bool PlateformeSdl::sonder_evenement(SDL_Event& evenement) { return SDL_PollEvent(&evenement) == 1; }
 
-bool PlateformeSdl::ecarter_saisies()
+Plateforme::Ecartees PlateformeSdl::ecarter_saisies()
 {
-    bool quitter = false;
+    Ecartees vues;
     SDL_Event evenement;
-    while (SDL_PollEvent(&evenement) == 1)
-        quitter |= demande_de_quitter(evenement);
-    return quitter;
+    while (SDL_PollEvent(&evenement) == 1) {
+        vues.quitter |= demande_de_quitter(evenement);
+        vues.pause |= pause_demandee(evenement);
+    }
+    return vues;
 }
 
 void PlateformeSdl::presenter(SDL_Surface* ecran) { SDL_Flip(ecran); }

@@ -195,9 +195,7 @@ void PlateformeWeb::attendre_evenement(SDL_Event& evenement)
 
 bool PlateformeWeb::sonder_evenement(SDL_Event& evenement) { return prendre(evenement); }
 
-bool PlateformeWeb::ecarter_saisies() { return ecarter_saisies_et_dire().quitter; }
-
-Plateforme::Ecartees PlateformeWeb::ecarter_saisies_et_dire()
+Plateforme::Ecartees PlateformeWeb::ecarter_saisies()
 {
     // Everything goes, through SDL_PeepEvents (see the constructor on SDL_PollEvent's
     // marker). The page's pause request is said, not kept in the queue: the game decides

@@ -11,7 +11,7 @@
 // the page is hidden or the parents' note opens): a pause request, an SDL_USEREVENT of
 // code CODE_PAUSE_DEMANDEE, queued at once and waking the wait for input the game is in.
 // A timed wait (the walk, the track-end picture) keeps its length: the drop at its end
-// reports the request (ecarter_saisies_et_dire), and the game keeps it for the level that
+// reports the request (ecarter_saisies), and the game keeps it for the level that
 // follows. Nothing when no game is running.
 extern "C" void grignotin_pause();
 
@@ -34,8 +34,7 @@ public:
     void attendre_evenement(SDL_Event& evenement) override;
     bool sonder_evenement(SDL_Event& evenement) override;
     // Drops what is queued, and says whether a quit or a pause request was among it.
-    bool ecarter_saisies() override;
-    Ecartees ecarter_saisies_et_dire() override;
+    Ecartees ecarter_saisies() override;
     void presenter(SDL_Surface* ecran) override;
     // Copies the level file into the browser's storage, and waits until it is there.
     void progression_sauvee() override;
