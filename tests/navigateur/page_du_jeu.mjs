@@ -121,7 +121,9 @@ export async function servir(site) {
   await stat(path.join(site, "index.html")).catch(() => {
     throw new Error(`no site in ${site} (build it with ./web.sh --build-only)`);
   });
-  let octets = 0;
+  // The clips (sons/) apart: the page fetches each the first time the game plays it, so
+  // they are what playing costs, not what opening the page does.
+  let octets = 0, octets_sons = 0;
   const serveur = createServer(async (requete, reponse) => {
     const nom = decodeURIComponent(new URL(requete.url, "http://x").pathname);
     const fichier = path.join(site, nom.endsWith("/") ? nom + "index.html" : nom);
@@ -132,6 +134,7 @@ export async function servir(site) {
         "Content-Length": contenu.length, "Cache-Control": "no-cache" });
       reponse.end(contenu);
       octets += contenu.length;
+      if (nom.startsWith("/sons/")) octets_sons += contenu.length;
       envoyes.push(nom);
     } catch {
       reponse.writeHead(404).end();
@@ -141,6 +144,7 @@ export async function servir(site) {
   return {
     adresse: `http://127.0.0.1:${serveur.address().port}/`,
     octets: () => octets,
+    octets_sons: () => octets_sons,
     envoyes: () => [...envoyes],
     changer: (autre) => { site = path.resolve(autre); },
     arreter: () => new Promise((fini) => { serveur.close(fini); serveur.closeAllConnections(); }),
