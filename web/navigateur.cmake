@@ -57,7 +57,7 @@ set(pre_js "${CMAKE_SOURCE_DIR}/web/pre.js")
 set(son_js "${CMAKE_SOURCE_DIR}/web/son.js")
 file(GLOB photos CONFIGURE_DEPENDS "${GRIGNOTIN_IMAGES_WEB}/photo/*.bmp")
 
-add_executable(grignotin_web src/platform/principal_web.cpp src/platform/plateforme_web.cpp src/platform/son_web.cpp)
+add_executable(grignotin_web src/platform/principal_web.cpp src/platform/plateforme_web.cpp)
 target_link_libraries(grignotin_web PRIVATE grignotin_flow)
 set_target_properties(grignotin_web PROPERTIES
   OUTPUT_NAME grignotin

@@ -2,7 +2,7 @@
 
 #ifdef __EMSCRIPTEN__
 // The browser build links PlateformeSdl for SDL_main's sake alone and plays through
-// PlateformeWeb (son_web.cpp); there it is silent, with no SDL_mixer to link.
+// PlateformeWeb (web/son.js); there it is silent, with no SDL_mixer to link.
 class Mixeur {
 public:
     void jouer(const char*) {}

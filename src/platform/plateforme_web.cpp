@@ -1,11 +1,11 @@
 #include "plateforme_web.hpp"
 
-#include "son_web.hpp"
-
 #include <emscripten.h>
 
 #include <algorithm>
 #include <cstring>
+
+#include "flow/sons.hpp"
 
 namespace {
 
@@ -82,6 +82,14 @@ EM_JS(void, peindre, (const void* pixels, int pas, int largeur, int hauteur, int
     }
     p.contexte.putImageData(p.image, 0, 0, x, y, l, h);
 });
+
+// web/son.js keeps the clips, the voice's one channel and the wait for the first tap.
+EM_JS(void, son_jouer, (const char* nom, int voix, float gain), {
+    Module["grignotinSon"].jouer(UTF8ToString(nom), voix !== 0, gain);
+});
+EM_JS(void, son_taire, (), { Module["grignotinSon"].taire(); });
+EM_JS(void, son_garder_muet, (int muet), { Module["grignotinSon"].garder_muet(muet !== 0); });
+EM_JS(int, son_muet_garde, (), { return Module["grignotinSon"].muet_garde() ? 1 : 0; });
 
 EM_JS(int, pointeur_grossier, (), {
     // The main pointer, not any pointer: a laptop with a touch screen, used with its
@@ -350,12 +358,12 @@ void PlateformeWeb::montrer()
 
 void PlateformeWeb::progression_sauvee() { garder_progression(); }
 
-void PlateformeWeb::jouer_son(const char* nom) { jouer_son_web(nom); }
+void PlateformeWeb::jouer_son(const char* nom) { son_jouer(nom, son::est_voix(nom) ? 1 : 0, son::GAIN_DE_LECTURE); }
 
-void PlateformeWeb::faire_taire() { faire_taire_web(); }
+void PlateformeWeb::faire_taire() { son_taire(); }
 
-void PlateformeWeb::son_coupe(bool muet) { garder_muet_web(muet); }
+void PlateformeWeb::son_coupe(bool muet) { son_garder_muet(muet ? 1 : 0); }
 
-bool PlateformeWeb::muet_au_depart() { return muet_garde_web(); }
+bool PlateformeWeb::muet_au_depart() { return son_muet_garde() != 0; }
 
 bool PlateformeWeb::tactile() { return pointeur_grossier() != 0; }

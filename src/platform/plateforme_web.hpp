@@ -38,7 +38,7 @@ public:
     void presenter(SDL_Surface* ecran) override;
     // Copies the level file into the browser's storage, and waits until it is there.
     void progression_sauvee() override;
-    void jouer_son(const char* nom) override;  // son_web.cpp
+    void jouer_son(const char* nom) override;  // through web/son.js
     void faire_taire() override;
     // The child's mute, kept in the page's own storage for the next visit (web/son.js).
     void son_coupe(bool muet) override;

@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "flow/sons.hpp"
+#include "platform/plateforme.hpp"
 
 namespace {
 constexpr int VOIX = 0;  // the voice's channel, kept out of Mix_PlayChannel(-1)'s choice
@@ -150,6 +151,6 @@ void Mixeur::reposer(std::uint32_t maintenant)
         dernier_son_ = maintenant;
         return;
     }
-    if (static_cast<std::int32_t>(maintenant - dernier_son_) >= static_cast<std::int32_t>(REPIT_MS))
+    if (ecart_ms(maintenant, dernier_son_) >= static_cast<std::int32_t>(REPIT_MS))
         fermer();
 }
