@@ -1,7 +1,7 @@
 // Runs inside grignotin.js before the game's main (a second --pre-js): Bidou's voice and
-// sounds in the page, through the page's own Web Audio. The game asks by name
-// (src/platform/son_web.cpp); each clip is fetched from sons/<nom>.ogg beside the page the
-// first time it is asked, decoded by the browser, and kept decoded for the run.
+// sounds in the page, through the page's own Web Audio. The game asks by name (PlateformeWeb,
+// src/platform/plateforme_web.cpp); each clip is fetched from sons/<nom>.ogg beside the
+// page the first time it is asked, decoded by the browser, and kept decoded for the run.
 //
 // Browsers hold audio until the person acts on the page: the audio context is made at the
 // child's first tap, click or key. What was asked before is not lost: the last voice clip
