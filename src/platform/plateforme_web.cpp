@@ -48,6 +48,21 @@ EM_ASYNC_JS(void, dormir_ou_saisie, (int ms), {
         minuterie = setTimeout(fin, ms);
     });
 });
+// The game's wakes, counted where the page can read them (Module.grignotin_reveils): the
+// browser test tells a resting screen from one that looks at its queue every few
+// milliseconds by this count, which no machine's speed changes.
+EM_JS(void, compter_reveil, (), { Module.grignotin_reveils = (Module.grignotin_reveils | 0) + 1; });
+
+// Every sleep of the game: for `ms`, or until then or the next input.
+void dormir(int ms, bool jusqua_saisie)
+{
+    if (jusqua_saisie)
+        dormir_ou_saisie(ms);
+    else
+        emscripten_sleep(static_cast<unsigned>(ms));
+    compter_reveil();
+}
+
 EM_JS(void, reveiller, (), {
     if (Module.grignotin_reveil) Module.grignotin_reveil();
 });
@@ -162,7 +177,7 @@ void PlateformeWeb::attendre(std::uint32_t ms)
 {
     montrer();
     tenir_si_suspendue();
-    emscripten_sleep(ms);
+    dormir(static_cast<int>(ms), false);
 }
 
 void PlateformeWeb::attendre_jusqua(std::uint32_t echeance)
@@ -172,7 +187,7 @@ void PlateformeWeb::attendre_jusqua(std::uint32_t echeance)
     // Even past the moment, the browser gets its turn: on a machine slower than the walk's
     // steps, the canvas would otherwise show nothing until the walk was over.
     const std::int32_t reste = ecart_ms(echeance, SDL_GetTicks());
-    emscripten_sleep(reste > 0 ? static_cast<unsigned>(reste) : 0);
+    dormir(reste > 0 ? reste : 0, false);
 }
 
 void PlateformeWeb::reposer(std::uint32_t echeance, std::uint32_t au_plus_tard)
@@ -187,7 +202,7 @@ void PlateformeWeb::reposer(std::uint32_t echeance, std::uint32_t au_plus_tard)
     if (SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) > 0)
         return;
     const std::int32_t reste = ecart_ms(au_plus_tard, SDL_GetTicks());
-    dormir_ou_saisie(reste > 0 ? static_cast<int>(reste) : 0);
+    dormir(reste > 0 ? reste : 0, true);
 }
 
 void PlateformeWeb::attendre_evenement(SDL_Event& evenement)
@@ -197,7 +212,7 @@ void PlateformeWeb::attendre_evenement(SDL_Event& evenement)
         tenir_si_suspendue();
         if (prendre(evenement))
             return;
-        dormir_ou_saisie(REVEIL_DE_SECOURS);
+        dormir(REVEIL_DE_SECOURS, true);
     }
 }
 

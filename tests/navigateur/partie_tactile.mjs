@@ -11,7 +11,7 @@
 // Measures, and prints, the time to the first drawn frame, the bytes a first visit
 // transfers, the main thread's CPU on the card screen, in a level at rest, in a pause, on
 // the rules, the time-up and the end picture, and the time from a tap to the board's
-// change. Ends with "N passed, N failed".
+// change; on those screens, checks how often the game wakes. Ends with "N passed, N failed".
 //
 // Usage: node partie_tactile.mjs [site directory] (default: build-web/site)
 import path from "node:path";
@@ -63,12 +63,18 @@ const recipients = () => page.evaluate((cadres) => {
   return cadres.map(([x, y, l, h]) => Array.from(c.getImageData(x, y, l, h).data));
 }, [0, 1, 2, 3, 4].flatMap((k) => RECIPIENTS(k)));
 const tris = () => pixels(page, ...TRIS);
-const cpu = [];
+const repos = [];
 let cdp = null;
+// A resting screen is told by the game's wakes a second (a count, the same on any
+// machine); the main thread's share of a core is printed beside it, as a measure only:
+// on a loaded machine it moves, and the bench is where it is compared.
+const reveils = () => page.evaluate(() => Module.grignotin_reveils | 0);
 const mesurer_cpu = async (ecran, ms = 5000) => {
+  const r0 = await reveils(), h0 = Date.now();
   const c = await charge(cdp, page, ms);
-  cpu.push([ecran, c]);
-  mesurer(`main thread's CPU ${ecran} over ${ms / 1000} s`, `${c.toFixed(2)} % of a core`);
+  const par_seconde = (await reveils() - r0) / ((Date.now() - h0) / 1000);
+  repos.push([ecran, par_seconde]);
+  mesurer(`main thread's CPU ${ecran} over ${ms / 1000} s`, `${c.toFixed(2)} % of a core (${par_seconde.toFixed(1)} wakes a second)`);
 };
 
 // Full-screen pictures: the canvas shows `nom` (its touch version), over the board `dessous`
@@ -423,12 +429,13 @@ try {
     }
   }
 
-  // The waiting screens sleep until a tap (a look at the queue every 10 ms cost the card
-  // screen 2 % of a core); a level at rest wakes once a second, for its countdown.
+  // The waiting screens sleep until a tap or their wake of last resort, once a second (a
+  // look at the queue every 10 ms, a hundred wakes a second, cost the card screen 2 % of a
+  // core); a level at rest wakes once a second, for its countdown.
   const ecrans = ["on the card screen", "in a level at rest", "in a pause", "on the rules", "on the time-up", "on the end picture"];
-  const lourds = cpu.filter(([, c]) => !(c <= 1));
-  await verifier("the main thread rests: 1 % of a core at most on the card screen, in a level at rest, in a pause, on the rules, the time-up and the end picture",
-    ecrans.every((e) => cpu.some(([f]) => f === e)) && lourds.length === 0, cpu.map(([e, c]) => `${e} ${c.toFixed(2)} %`).join(", "));
+  const lourds = repos.filter(([, r]) => !(r <= 2));
+  await verifier("the game rests: at most 2 wakes a second on the card screen, in a level at rest, in a pause, on the rules, the time-up and the end picture",
+    ecrans.every((e) => repos.some(([f]) => f === e)) && lourds.length === 0, repos.map(([e, r]) => `${e} ${r.toFixed(1)}`).join(", "));
 } catch (e) {
   await verifier("the browser test ran to its end", false, e.stack || String(e));
 } finally {
