@@ -142,8 +142,7 @@ bool Partie::basculer_son(const SDL_Event& e, const Cadre& bouton)
 // The speaker, crossed out while muted; both pictures share one outline, so either covers the other.
 void Partie::dessiner_bouton_son(const Cadre& bouton)
 {
-    coller(ecran_, (muet_ ? bouton_muet_ : bouton_son_).get(), static_cast<std::int16_t>(bouton.x),
-           static_cast<std::int16_t>(bouton.y));
+    coller(ecran_, (muet_ ? bouton_muet_ : bouton_son_).get(), bouton.x, bouton.y);
 }
 
 // Where the child stands, on the card of the track that holds the saved level: Bidou's
@@ -156,7 +155,7 @@ void Partie::marquer_carte()
         return;
     const Cadre marque = marque_carte(piste_du_niveau(niveau_));
     const Surface tete = charger_image_cle(image::MARQUE);
-    coller(ecran_, tete.get(), static_cast<std::int16_t>(marque.x), static_cast<std::int16_t>(marque.y));
+    coller(ecran_, tete.get(), marque.x, marque.y);
     const std::string numero = std::to_string(niveau_ / ALIMENTS_PAR_NIVEAU + 1);
     const Surface texte = rendre_message(numero.c_str());
     if (texte)
@@ -239,7 +238,6 @@ void Partie::passe()
 // Handles one event; true when the board must be drawn again.
 bool Partie::traiter(const SDL_Event& e)
 {
-    const bool verdict = phase_ == Phase::Gagne || phase_ == Phase::Perdu;
     switch (e.type) {
     case SDL_MOUSEBUTTONDOWN:
         if (basculer_son(e, BOUTON_SON))
@@ -258,7 +256,7 @@ bool Partie::traiter(const SDL_Event& e)
             }
             // After the verdict, a tap on the message box goes on as s does; before it,
             // the box is no button, so a stray tap there cannot skip a level (an addition).
-            if (verdict && CADRE_MESSAGE.contient(e.button.x, e.button.y)) {
+            if (au_verdict() && CADRE_MESSAGE.contient(e.button.x, e.button.y)) {
                 noter_fermeture(e);
                 finir_niveau();
                 return false;
@@ -424,12 +422,10 @@ void Partie::redessiner()
     coller(ecran_, fond_.get(), position_fond_.x, position_fond_.y);
     coller(ecran_, message_.get(), X_MESSAGE, Y_MESSAGE);
     // From the verdict on, the button that says a tap on the box goes on (an addition).
-    if (phase_ == Phase::Gagne || phase_ == Phase::Perdu)
+    if (au_verdict())
         coller(ecran_, bouton_.get(), BOUTON_VERDICT.x, BOUTON_VERDICT.y);
-    coller(ecran_, bouton_pause_.get(), static_cast<std::int16_t>(BOUTON_PAUSE.x),
-           static_cast<std::int16_t>(BOUTON_PAUSE.y));
-    coller(ecran_, bouton_regles_.get(), static_cast<std::int16_t>(BOUTON_REGLES.x),
-           static_cast<std::int16_t>(BOUTON_REGLES.y));
+    coller(ecran_, bouton_pause_.get(), BOUTON_PAUSE.x, BOUTON_PAUSE.y);
+    coller(ecran_, bouton_regles_.get(), BOUTON_REGLES.x, BOUTON_REGLES.y);
     dessiner_bouton_son(BOUTON_SON);
     coller(ecran_, sprite_bidou_.get(), position_bidou_.x, position_bidou_.y);
     afficher_aliment(ecran_, tableau_, niveau_);

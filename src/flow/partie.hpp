@@ -102,7 +102,8 @@ private:
     void dessiner_bouton_son(const Cadre& bouton);
     void ouvrir_pause();
     void ouvrir_regles();
-    bool en_cours() const { return phase_ == Phase::Tri || phase_ == Phase::Gagne || phase_ == Phase::Perdu; }
+    bool au_verdict() const { return phase_ == Phase::Gagne || phase_ == Phase::Perdu; }
+    bool en_cours() const { return phase_ == Phase::Tri || au_verdict(); }
     void jouer_niveau();
     void passe();
     void reposer(std::uint32_t debut_passe);

@@ -238,6 +238,19 @@ Surface debut2(Atelier& a)
     return s;
 }
 
+// A pointing finger and what a tap does, in bold, centred as one line: `decalage` from
+// the line's left to the text, the finger's centre `centre_doigt` from it.
+struct Doigt {
+    double taille, taille_doigt, decalage, centre_doigt, y_doigt, y;
+    std::uint32_t encre;
+};
+void tap_centre(Atelier& a, cairo_t* cr, const std::string& tape, const Doigt& d)
+{
+    const double xt = 450 - (a.gras.largeur(tape, d.taille) + d.decalage) / 2;
+    emoji(a, cr, "👆", xt + d.centre_doigt, d.y_doigt, d.taille_doigt);
+    ligne(a, cr, tape, xt + d.decalage, d.y, d.taille, d.encre, true);
+}
+
 Surface difficulte(Atelier& a, bool tactile)
 {
     Surface s = plein_ecran();
@@ -274,10 +287,7 @@ Surface difficulte(Atelier& a, bool tactile)
     carte(cr, 95, 490, 710, 92, 0xfffaf0, 0xb08a5a);
     if (tactile) {
         // A page is not quit from inside it: one line, the tap alone.
-        const std::string tape = "Touche ton parcours pour jouer";
-        const double xt = 450 - (a.gras.largeur(tape, 30) + 50) / 2;
-        emoji(a, cr, "👆", xt + 20, 532, 44);
-        ligne(a, cr, tape, xt + 50, 546, 30, 0x3b2a1a, true);
+        tap_centre(a, cr, "Touche ton parcours pour jouer", {30, 44, 50, 20, 532, 546, 0x3b2a1a});
     } else {
         centre(a, cr, "Appuie sur 1, 2 ou 3, ou clique sur ton parcours", 450, 526, 26, 0x3b2a1a, true);
         const double l = a.texte.largeur("pour quitter", 24);
@@ -292,23 +302,20 @@ Surface difficulte(Atelier& a, bool tactile)
 // Where a screen says how to leave it, centred: a pointing finger and the tap in bold
 // first, since most children tap; the key on a line below.
 struct Disposition {
-    double taille, taille_doigt, decalage, centre_doigt, y_doigt, y, taille_touche_texte, y_touche_texte, taille_touche,
-        y_touche;
-    std::uint32_t encre;
+    Doigt doigt;
+    double taille_touche_texte, y_touche_texte, taille_touche, y_touche;
 };
 // On a touch screen the tap alone, the key's line left out.
 void consigne_du_doigt(Atelier& a, cairo_t* cr, const std::string& tape, const char* cle, const Disposition& d,
                        bool tactile)
 {
-    const double xt = 450 - (a.gras.largeur(tape, d.taille) + d.decalage) / 2;
-    emoji(a, cr, "👆", xt + d.centre_doigt, d.y_doigt, d.taille_doigt);
-    ligne(a, cr, tape, xt + d.decalage, d.y, d.taille, d.encre, true);
+    tap_centre(a, cr, tape, d.doigt);
     if (tactile)
         return;
     const std::string avant = "ou appuie sur ";
     const double la = a.texte.largeur(avant, d.taille_touche_texte);
     const double x = 450 - (la + d.taille_touche + 2) / 2;
-    ligne(a, cr, avant, x, d.y_touche_texte, d.taille_touche_texte, d.encre);
+    ligne(a, cr, avant, x, d.y_touche_texte, d.taille_touche_texte, d.doigt.encre);
     touche(a, cr, cle, x + la + 2, d.y_touche, d.taille_touche);
 }
 
@@ -325,7 +332,7 @@ Surface temps_fini(Atelier& a, bool tactile)
     centre(a, cr, texte::SECONDES_PASSEES, 450, 370, 28);
     // A tap anywhere on this picture does what r does.
     consigne_du_doigt(a, cr, "Touche l'écran pour rejouer le niveau", "r",
-                      {30, 46, 56, 22, 430, 444, 28, 500, 40, 470, 0x3b2a1a}, tactile);
+                      {{30, 46, 56, 22, 430, 444, 0x3b2a1a}, 28, 500, 40, 470}, tactile);
     bidou_a(cr, 640, 466, 0.6);
     socle(cr);
     return s;
@@ -347,8 +354,7 @@ Surface pause(Atelier& a, bool tactile)
     }
     centre(a, cr, "Pause", 450, 420, 96, 0x3a2470, true);
     // A tap anywhere closes the pause, as p does.
-    consigne_du_doigt(a, cr, "Touche l'écran pour reprendre", "p", {36, 54, 66, 26, 484, 500, 30, 558, 44, 526, 0x2a1a50},
-                      tactile);
+    consigne_du_doigt(a, cr, "Touche l'écran pour reprendre", "p", {{36, 54, 66, 26, 484, 500, 0x2a1a50}, 30, 558, 44, 526}, tactile);
     socle(cr);
     return s;
 }
@@ -479,10 +485,7 @@ Surface felicitations(Atelier& a, bool tout, bool tactile = false)
         emoji(a, cr, "👑", 500, 298, 60, 0.2);
         if (tactile) {
             // A tap ends the game as Escape does; the page then offers to play again.
-            const std::string tape = "Touche l'écran pour finir";
-            const double xt = 450 - (a.gras.largeur(tape, 28) + 46) / 2;
-            emoji(a, cr, "👆", xt + 18, 552, 40);
-            ligne(a, cr, tape, xt + 46, 566, 28, 0x5a2a12, true);
+            tap_centre(a, cr, "Touche l'écran pour finir", {28, 40, 46, 18, 552, 566, 0x5a2a12});
         } else {
             const double l = a.texte.largeur("pour quitter", 26);
             const double x = 450 - (l + 100) / 2;
