@@ -18,6 +18,7 @@
 
 #include "flow/messages.hpp"
 #include "flow/sons.hpp"
+#include "latin1.hpp"
 #include "parole.hpp"
 #include "rules/catalogue.hpp"
 
@@ -107,7 +108,7 @@ TEST(ClipsDuJeu, LesPhrasesSuiventLeCatalogueEtLesTextes)
     const auto perdu = std::find_if(phrases.begin(), phrases.end(), [](auto& p) { return p.nom == son::VOIX_PERDU; });
     ASSERT_NE(perdu, phrases.end());
     EXPECT_EQ(perdu->texte, "Désolé mais Bidou nous a quittés, paix à son âme");
-    EXPECT_EQ(sons::latin1_vers_utf8(MESSAGE_PERDU), perdu->texte);
+    EXPECT_EQ(images::latin1_vers_utf8(MESSAGE_PERDU), perdu->texte);
     // A child on a tablet is never told to click: the touch rules say "touche" instead.
     const auto texte_de = [&](const char* nom) {
         const auto p = std::find_if(phrases.begin(), phrases.end(), [&](auto& ph) { return ph.nom == nom; });

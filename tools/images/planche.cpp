@@ -8,26 +8,11 @@
 #include "draw/geometrie.hpp"
 #include "draw/noms_images.hpp"
 #include "flow/messages.hpp"
+#include "latin1.hpp"
 #include "rules/catalogue.hpp"
 
 namespace images {
 namespace {
-// The game's Latin-1 bytes as the UTF-8 that cairo writes.
-std::string en_utf8(const char* latin1)
-{
-    std::string s;
-    for (const char* c = latin1; *c; ++c) {
-        const auto octet = static_cast<unsigned char>(*c);
-        if (octet < 0x80) {
-            s += *c;
-        } else {
-            s += static_cast<char>(0xc0 | octet >> 6);
-            s += static_cast<char>(0x80 | (octet & 0x3f));
-        }
-    }
-    return s;
-}
-
 void damier(cairo_t* cr, double x, double y, double l, double h)
 {
     cairo_save(cr);
@@ -85,7 +70,7 @@ void maquette(cairo_t* cr, const Planches& p, const Police& police, int niveau, 
     const char* message = etat == Etat::Gagne ? MESSAGE_GAGNE : etat == Etat::Perdu ? MESSAGE_PERDU : nullptr;
     if (message) {
         couleur(cr, 0);
-        police.ecrire(cr, en_utf8(message), TAILLE_MESSAGE, X_MESSAGE, Y_MESSAGE + 24);
+        police.ecrire(cr, latin1_vers_utf8(message), TAILLE_MESSAGE, X_MESSAGE, Y_MESSAGE + 24);
     }
     if (message) {
         const std::string bouton = etat == Etat::Gagne ? image::BOUTON_SUIVANT : image::BOUTON_REJOUER;

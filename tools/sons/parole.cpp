@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "fiches.hpp"
+#include "latin1.hpp"
 #include "flow/messages.hpp"
 #include "flow/sons.hpp"
 #include "flow/textes.hpp"
@@ -90,21 +91,6 @@ std::string etiquette_parlee(std::string_view nom)
     return s;
 }
 
-std::string latin1_vers_utf8(std::string_view latin1)
-{
-    std::string s;
-    for (char c : latin1) {
-        const auto u = static_cast<unsigned char>(c);
-        if (u < 0x80) {
-            s += c;
-        } else {
-            s += static_cast<char>(0xc0 | (u >> 6));
-            s += static_cast<char>(0x80 | (u & 0x3f));
-        }
-    }
-    return s;
-}
-
 std::string ecart_au_catalogue(const std::vector<std::string_view>& fichiers)
 {
     if (fichiers.size() != catalogue_aliments.size())
@@ -131,8 +117,8 @@ std::vector<Phrase> phrases()
     for (std::size_t i = 0; i < images::fiches().size(); ++i)
         p.push_back({son::aliment(i), etiquette_parlee(images::fiches()[i].nom)});
     using namespace texte;
-    p.push_back({son::VOIX_GAGNE, latin1_vers_utf8(MESSAGE_GAGNE)});
-    p.push_back({son::VOIX_PERDU, latin1_vers_utf8(MESSAGE_PERDU)});
+    p.push_back({son::VOIX_GAGNE, images::latin1_vers_utf8(MESSAGE_GAGNE)});
+    p.push_back({son::VOIX_PERDU, images::latin1_vers_utf8(MESSAGE_PERDU)});
     const std::string t = " ";  // between two sentences
     p.push_back({son::VOIX_TEMPS_FINI, TEMPS_ECOULE + t + SECONDES_PASSEES});
     // What each picture says that matters most, in under 6 s: a child waits for no more.

@@ -35,9 +35,6 @@ std::vector<Phrase> phrases();
 // A food's label as its tile shows it, said as one word group: the tile's break marks out.
 std::string etiquette_parlee(std::string_view nom);
 
-// The Latin-1 bytes the game draws its messages from, in UTF-8.
-std::string latin1_vers_utf8(std::string_view latin1);
-
 // Empty when `fichiers` (the label list's picture names, in order) names the catalogue's
 // pictures one for one; otherwise one line saying the first difference.
 std::string ecart_au_catalogue(const std::vector<std::string_view>& fichiers);
