@@ -152,9 +152,12 @@ try {
       const ouverte = await attendre(page, () => visible(page, "#note"), 5);
       const note = ouverte ? await boite("#note") : null;
       const plateau = await boite("#canvas");
-      await verifier(`${nom}: the note opens beside or below the board, which stays whole and uncovered`,
-        ouverte && dedans(note, l, h) && dedans(plateau, l, h) && separes(note, plateau) && await board_libre(),
-        ouverte ? `board ${plateau.width.toFixed(0)} x ${plateau.height.toFixed(0)}, note ${note.width.toFixed(0)} x ${note.height.toFixed(0)}` : "closed");
+      // Fermer whole inside the note: on a phone sideways the text is what scrolls.
+      const fermer_note = ouverte ? await boite("#fermer-note") : null;
+      await verifier(`${nom}: the note opens beside or below the board, which stays whole and uncovered, and shows its Fermer whole`,
+        ouverte && dedans(note, l, h) && dedans(plateau, l, h) && separes(note, plateau) && await board_libre() &&
+          dedans({ ...fermer_note, x: fermer_note.x - note.x, y: fermer_note.y - note.y }, note.width, note.height),
+        ouverte ? `board ${plateau.width.toFixed(0)} x ${plateau.height.toFixed(0)}, note ${note.width.toFixed(0)} x ${note.height.toFixed(0)}, Fermer from ${(fermer_note.y - note.y).toFixed(0)} to ${(fermer_note.y + fermer_note.height - note.y).toFixed(0)}` : "closed");
       await verifier(`${nom}: opening the note asks the game for its pause`, await pauses(page) === demandes + 1);
       await taper_element(page, "#fermer-note");
       await verifier(`${nom}: Fermer closes the note and gives the board its size back`,
